@@ -1,0 +1,36 @@
+#include "app/program.h"
+
+#include "windows/form2.h"
+#include "windows/form3.h"
+#include "windows/form4.h"
+
+namespace veltrana {
+
+Program::Program(toolkit::Backend& backend, const platform::Ports& ports)
+    : application_(backend, ports.windowSystem) {
+  application_.setTitle("Veltrana");
+  bar_ = std::make_unique<TVTR>(application_, ports, static_cast<BarCompanions&>(*this));
+  form2_ = std::make_unique<TForm2>(application_);
+  fileErrorNotice();
+  form4_ = std::make_unique<TForm4>(application_);
+  bar_->show();
+}
+
+// The bar goes first, so its destroy handler still finds the other windows.
+Program::~Program() {
+  bar_.reset();
+  form4_.reset();
+  form2_.reset();
+  form3_.reset();
+}
+
+TForm2& Program::unsupportedScreenNotice() { return *form2_; }
+
+TForm3& Program::fileErrorNotice() {
+  if (!form3_) form3_ = std::make_unique<TForm3>(application_);
+  return *form3_;
+}
+
+TForm4& Program::menuPanel() { return *form4_; }
+
+}  // namespace veltrana

@@ -1,0 +1,157 @@
+#include "bar/vtr.h"
+
+#include <memory>
+
+#include "readouts/date_readout.h"
+#include "readouts/work_clock.h"
+#include "platform/resources.h"
+#include "platform/window_system.h"
+#include "toolkit/application.h"
+#include "toolkit/bitmap_file.h"
+#include "toolkit/jpeg_image.h"
+#include "windows/form2.h"
+
+namespace veltrana {
+
+namespace {
+
+using toolkit::Point;
+using toolkit::Rect;
+
+const toolkit::Font captionFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::black};
+const toolkit::Font valueFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::green};
+
+constexpr std::uint32_t second = 1000;
+
+toolkit::FormOptions barOptions() {
+  toolkit::FormOptions o;
+  o.caption = "Tesvo ";
+  o.bounds = Rect::fromBounds(85, 183, 804, 27);
+  o.color = toolkit::colors::silver;
+  o.topmost = true;
+  o.autoSize = true;
+  o.screenSnap = true;
+  o.snapDistance = 10;
+  o.mainWindow = true;
+  return o;
+}
+
+std::shared_ptr<const toolkit::Pixmap> defaultBackground(const platform::Resources& resources) {
+  auto picture = toolkit::decodeJpeg(resources.bytes(platform::Resource::defaultBackground));
+  if (!picture) return nullptr;
+  return std::make_shared<const toolkit::Pixmap>(std::move(*picture));
+}
+
+std::shared_ptr<const toolkit::Pixmap> glyph(const platform::Resources& resources, platform::Resource which) {
+  auto file = toolkit::decodeBitmapFile(resources.bytes(which));
+  if (file.error != toolkit::BitmapFile::Error::none || file.picture.empty()) return nullptr;
+  return std::make_shared<const toolkit::Pixmap>(std::move(file.picture));
+}
+
+}  // namespace
+
+TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarCompanions& companions)
+    : Form(application, barOptions()),
+      Shape1(*this, "Shape1", Rect::fromBounds(0, 0, 1280, 26), toolkit::colors::white, false),
+      Image1(*this, "Image1", Rect::fromBounds(0, 0, 1280, 25)),
+      SpeedButton1(*this, "SpeedButton1", Rect::fromBounds(112, 0, 25, 25), "", captionFont, "CD Out"),
+      SpeedButton2(*this, "SpeedButton2", Rect::fromBounds(136, 0, 25, 25), "", captionFont, "CD In"),
+      Label1(*this, "Label1", {43, 5}, "00", captionFont, "Date"),
+      Label2(*this, "Label2", {58, 4}, ".", captionFont, "Date"),
+      Label3(*this, "Label3", {63, 5}, "00", captionFont, "Date"),
+      Label4(*this, "Label4", {84, 5}, "0000", captionFont, "Date"),
+      Label5(*this, "Label5", {78, 4}, ".", captionFont, "Date"),
+      Label6(*this, "Label6", {972, 4}, ":", captionFont, "Work Time"),
+      Label7(*this, "Label7", {977, 5}, "00", captionFont, "Work Time"),
+      Label8(*this, "Label8", {956, 5}, "00", captionFont, "Work Time"),
+      Label9(*this, "Label9", {950, 4}, ":", captionFont, "Work Time"),
+      Label10(*this, "Label10", {934, 5}, "00", captionFont, "Work Time"),
+      SpeedButton11(*this, "SpeedButton11", Rect::fromBounds(896, 0, 25, 25), "Lg", captionFont, "Next Language"),
+      Label11(*this, "Label11", {776, 6}, "----", valueFont),
+      Label12(*this, "Label12", {163, 5}, "RAM:", captionFont),
+      Label13(*this, "Label13", {198, 5}, "Free", captionFont, "Free RAM"),
+      Label14(*this, "Label14", {310, 5}, "Total", captionFont, "Total RAM"),
+      TotalPhys(*this, "TotalPhys", {348, 5}, "----MB", valueFont, "Total RAM"),
+      Label15(*this, "Label15", {397, 5}, "Monitor:", captionFont, "Vertical Frequency Hz"),
+      Hz(*this, "Hz", {452, 5}, "----Hz", valueFont, "Vertical Frequency Hz"),
+      Label16(*this, "Label16", {571, 6}, "CPU:", captionFont),
+      SpeedButton3(*this, "SpeedButton3", Rect::fromBounds(488, 0, 25, 25), "Re", captionFont, "Reboot"),
+      SpeedButton4(*this, "SpeedButton4", Rect::fromBounds(512, 0, 25, 25), "Sh", captionFont, "Shut Down"),
+      SpeedButton5(*this, "SpeedButton5", Rect::fromBounds(536, 0, 25, 25), "N", captionFont, "Change user"),
+      Gauge1(*this, "Gauge1", Rect::fromBounds(632, 4, 73, 17)),
+      Label17(*this, "Label17", {604, 6}, "Use", captionFont, "CPU Use"),
+      Label18(*this, "Label18", {715, 6}, "Frequency", captionFont, "CPU Frequency GHz"),
+      RamGauge(*this, "RamGauge", Rect::fromBounds(232, 4, 73, 17)),
+      Label19(*this, "Label19", {854, 7}, "GHz", valueFont),
+      Image2(*this, "Image2", Rect::fromBounds(936, 0, 97, 25)),
+      Image3(*this, "Image3", Rect::fromBounds(48, 0, 49, 25)),
+      Image4(*this, "Image4", Rect::fromBounds(192, 0, 281, 25)),
+      Image5(*this, "Image5", Rect::fromBounds(600, 0, 265, 25)),
+      SpeedButton6(*this, "SpeedButton6", Rect::fromBounds(8, 0, 25, 25), "", captionFont, "Magic button"),
+      Timer1(application.backend(), second),
+      Timer2(application.backend(), second),
+      Timer3(application.backend(), 5 * second),
+      Timer4(application.backend(), second),
+      Timer5(application.backend(), second),
+      Timer6(application.backend(), second),
+      Timer8(application.backend(), second),
+      Timer12(application.backend(), second),
+      ports_(ports),
+      companions_(companions),
+      layout_(*this) {
+  Image1.setPicture(defaultBackground(ports_.resources));
+  SpeedButton1.setGlyph(glyph(ports_.resources, platform::Resource::glyphCdOut));
+  SpeedButton2.setGlyph(glyph(ports_.resources, platform::Resource::glyphCdIn));
+  SpeedButton6.setGlyph(glyph(ports_.resources, platform::Resource::glyphMagic),
+                        toolkit::SpeedButton::GlyphPlacement::right);
+  for (TGauge* gauge : {&RamGauge, &Gauge1}) gauge->setForeColor(toolkit::colors::silver);
+  RamGauge.setFont(captionFont);
+  Gauge1.setFont(valueFont);
+  connectHandlers();
+  finishLoading();
+  FormCreate();
+}
+
+TVTR::~TVTR() { destroyWindow(); }
+
+void TVTR::connectHandlers() {
+  onDestroy = [this] { FormDestroy(); };
+  Timer1.onTimer = [this] { Timer1Timer(); };
+  Timer2.onTimer = [this] { Timer2Timer(); };
+  Timer12.onTimer = [this] { Timer12Timer(); };
+}
+
+ScreenMode TVTR::currentScreenMode() const {
+  const auto monitors = application().windowSystem().monitors();
+  return screenModeFor(monitors, bounds());
+}
+
+void TVTR::ApplyScreenLayout() { layout_.apply(currentScreenMode()); }
+
+void TVTR::FormCreate() {
+  Timer12.setEnabled(false);
+  const ScreenMode mode = currentScreenMode();
+  if (mode == ScreenMode::unsupported) {
+    for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer8}) t->setEnabled(false);
+    Timer12.setEnabled(true);
+  } else {
+    layout_.apply(mode);
+  }
+  Timer3.setEnabled(false);
+  setLeft(0);
+  setTop(2);
+}
+
+void TVTR::FormDestroy() {}
+
+void TVTR::Timer1Timer() { advanceWorkClock({Label10, Label8, Label7}); }
+
+void TVTR::Timer2Timer() { showDate(ports_.systemInfo.today(), {Label1, Label3, Label4}); }
+
+void TVTR::Timer12Timer() {
+  for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer8, &Timer12})
+    t->setEnabled(false);
+  companions_.unsupportedScreenNotice().showModal();
+}
+
+}  // namespace veltrana

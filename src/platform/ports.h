@@ -1,0 +1,17 @@
+#pragma once
+
+namespace platform {
+
+class Resources;
+class SystemInfo;
+class WindowSystem;
+
+// The operating-system services the program uses, chosen once by the entry
+// point (the real ones) or by a test (fakes).
+struct Ports {
+  WindowSystem& windowSystem;
+  SystemInfo& systemInfo;
+  Resources& resources;
+};
+
+}  // namespace platform

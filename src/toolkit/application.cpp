@@ -1,0 +1,30 @@
+#include "toolkit/application.h"
+
+#include <algorithm>
+
+#include "toolkit/backend.h"
+#include "toolkit/form.h"
+
+namespace toolkit {
+
+Application::Application(Backend& backend, platform::WindowSystem& windowSystem)
+    : backend_(backend), windowSystem_(windowSystem) {}
+
+void Application::setTitle(const std::string& title) {
+  title_ = title;
+  backend_.setApplicationTitle(title_);
+}
+
+void Application::processMessages() { backend_.processMessages(); }
+
+void Application::terminate(int exitCode) {
+  const std::vector<Form*> forms = forms_;
+  for (auto it = forms.rbegin(); it != forms.rend(); ++it) (*it)->destroyWindow();
+  backend_.endProcess(exitCode);
+}
+
+void Application::addForm(Form& form) { forms_.push_back(&form); }
+
+void Application::removeForm(Form& form) { std::erase(forms_, &form); }
+
+}  // namespace toolkit

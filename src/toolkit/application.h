@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+class WindowSystem;
+}
+
+namespace toolkit {
+
+class Backend;
+class Form;
+
+// The application object: its title, the window system it runs on and the
+// forms it owns.
+class Application {
+ public:
+  Application(Backend& backend, platform::WindowSystem& windowSystem);
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  Backend& backend() const { return backend_; }
+  platform::WindowSystem& windowSystem() const { return windowSystem_; }
+
+  const std::string& title() const { return title_; }
+  void setTitle(const std::string& title);
+
+  // Lets pending window messages run once.
+  void processMessages();
+
+  // Ends the program at once but in order: every form's destroy handler runs
+  // and its window goes, then the process ends with the exit code.
+  void terminate(int exitCode);
+
+  void addForm(Form& form);
+  void removeForm(Form& form);
+
+ private:
+  Backend& backend_;
+  platform::WindowSystem& windowSystem_;
+  std::string title_;
+  std::vector<Form*> forms_;
+};
+
+}  // namespace toolkit

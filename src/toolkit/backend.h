@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "toolkit/color.h"
+#include "toolkit/font.h"
+#include "toolkit/geometry.h"
+#include "toolkit/timer.h"
+
+namespace toolkit {
+
+class Form;
+
+struct WindowOptions {
+  std::string caption;
+  Color color = colors::silver;
+  bool topmost = false;
+  bool mainWindow = false;  // closing it ends the message loop
+};
+
+// The native window behind a form. It reports paints, mouse input and
+// activation back to its form.
+class NativeWindow {
+ public:
+  virtual ~NativeWindow() = default;
+
+  virtual void setBounds(const Rect& screenRect) = 0;
+  virtual void show() = 0;  // shows, brings to the front and activates
+  virtual void hide() = 0;
+  virtual bool isActive() const = 0;
+  virtual void invalidate(const Rect& clientRect) = 0;
+  // Paints one area at once, inside this call, without erasing it first.
+  virtual void paintNow(const Rect& clientRect) = 0;
+  // Shows the window and runs a modal loop until the form hides it.
+  virtual void runModal() = 0;
+};
+
+// The window system as the toolkit needs it.
+class Backend : public TimerHost {
+ public:
+  virtual std::unique_ptr<NativeWindow> createWindow(Form& form, const WindowOptions& options) = 0;
+  virtual Size textExtent(const Font& font, std::string_view text) = 0;
+  virtual bool visualStylesOn() const = 0;
+  virtual void setApplicationTitle(const std::string& title) = 0;
+  // Lets pending window messages run once.
+  virtual void processMessages() = 0;
+  // Ends the process at once with the exit code; the forms have been torn down.
+  virtual void endProcess(int exitCode) = 0;
+};
+
+}  // namespace toolkit

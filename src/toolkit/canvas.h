@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string_view>
+
+#include "toolkit/color.h"
+#include "toolkit/font.h"
+#include "toolkit/geometry.h"
+#include "toolkit/pixmap.h"
+
+namespace toolkit {
+
+enum class ButtonFace { up, down };
+
+enum class Bevel { raised, lowered };
+
+// A drawing surface. Coordinates are relative to the current origin; drawing
+// is clipped to the current clip rectangle.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+
+  // Narrows the clip to `clip` and then moves the origin to `origin`, both
+  // given in the current coordinates, until the matching restore().
+  virtual void enter(Point origin, const Rect& clip) = 0;
+  virtual void restore() = 0;
+
+  virtual void fillRect(const Rect& r, Color color) = 0;
+  // Text with the top-left corner of its cell at `at`, background untouched.
+  virtual void drawText(Point at, std::string_view text, const Font& font) = 0;
+  virtual Size textExtent(std::string_view text, const Font& font) = 0;
+  // The picture stretched over `dest`.
+  virtual void drawPixmap(const Rect& dest, const Pixmap& picture) = 0;
+  // The picture at its own size; pixels of the colour of its bottom-left pixel
+  // are left out, as button glyphs are drawn.
+  virtual void drawGlyph(Point at, const Pixmap& glyph) = 0;
+  virtual void drawButtonFace(const Rect& r, ButtonFace face) = 0;
+  // A one-pixel bevel just inside `r`.
+  virtual void drawBevel(const Rect& r, Bevel bevel) = 0;
+};
+
+// Scope guard for Canvas::enter.
+class CanvasArea {
+ public:
+  CanvasArea(Canvas& canvas, Point origin, const Rect& clip) : canvas_(canvas) { canvas_.enter(origin, clip); }
+  ~CanvasArea() { canvas_.restore(); }
+  CanvasArea(const CanvasArea&) = delete;
+  CanvasArea& operator=(const CanvasArea&) = delete;
+
+ private:
+  Canvas& canvas_;
+};
+
+}  // namespace toolkit

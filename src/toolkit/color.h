@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+namespace toolkit {
+
+// A colour in the window system's 0x00BBGGRR form, as the settings file stores it.
+using Color = std::uint32_t;
+
+namespace colors {
+inline constexpr Color black = 0x000000;
+inline constexpr Color white = 0xFFFFFF;
+inline constexpr Color silver = 0xC0C0C0;
+inline constexpr Color green = 0x008000;
+inline constexpr Color red = 0x0000FF;
+}  // namespace colors
+
+inline constexpr std::uint8_t redOf(Color c) { return c & 0xFF; }
+inline constexpr std::uint8_t greenOf(Color c) { return (c >> 8) & 0xFF; }
+inline constexpr std::uint8_t blueOf(Color c) { return (c >> 16) & 0xFF; }
+inline constexpr Color rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  return Color{r} | (Color{g} << 8) | (Color{b} << 16);
+}
+
+}  // namespace toolkit

@@ -1,0 +1,189 @@
+#include "toolkit/form.h"
+
+#include <algorithm>
+
+#include "toolkit/application.h"
+#include "toolkit/canvas.h"
+#include "toolkit/control.h"
+#include "toolkit/monitors.h"
+#include "platform/window_system.h"
+
+namespace toolkit {
+
+namespace {
+
+Point toLocal(const Control& c, Point p) { return {p.x - c.left(), p.y - c.top()}; }
+
+}  // namespace
+
+Form::Form(Application& application, const FormOptions& options)
+    : application_(application),
+      caption_(options.caption),
+      bounds_(options.bounds),
+      color_(options.color),
+      autoSize_(options.autoSize),
+      screenSnap_(options.screenSnap),
+      snapDistance_(options.snapDistance) {
+  window_ = application_.backend().createWindow(
+      *this, WindowOptions{options.caption, options.color, options.topmost, options.mainWindow});
+  window_->setBounds(bounds_);
+  application_.addForm(*this);
+}
+
+Form::~Form() {
+  destroyWindow();
+  application_.removeForm(*this);
+}
+
+void Form::destroyWindow() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  if (onDestroy) onDestroy();
+  visible_ = false;
+  window_.reset();
+}
+
+void Form::finishLoading() {
+  loading_ = false;
+  controlGeometryChanged();
+}
+
+void Form::setLeft(int left) { moveTo({left, bounds_.top}); }
+
+void Form::setTop(int top) { moveTo({bounds_.left, top}); }
+
+void Form::moveTo(Point requested) {
+  Point p = requested;
+  if (screenSnap_ && !(p.x == 0 && p.y == 0)) {
+    const auto monitors = application_.windowSystem().monitors();
+    if (const auto monitor = monitorHolding(monitors, bounds_))
+      p = snapToWorkArea(p, {bounds_.width(), bounds_.height()}, monitor->work, snapDistance_);
+  }
+  applyBounds(Rect::fromBounds(p.x, p.y, bounds_.width(), bounds_.height()));
+}
+
+void Form::applyBounds(const Rect& bounds) {
+  if (bounds == bounds_) return;
+  if (bounds.left != bounds_.left || bounds.top != bounds_.top) ++counters_.moves;
+  if (bounds.width() != bounds_.width() || bounds.height() != bounds_.height()) ++counters_.resizes;
+  bounds_ = bounds;
+  if (window_) window_->setBounds(bounds_);
+}
+
+Size Form::boundingSize() const {
+  Size size;
+  for (const Control* c : controls_) {
+    if (!c->visible()) continue;
+    size.width = std::max(size.width, c->bounds().right);
+    size.height = std::max(size.height, c->bounds().bottom);
+  }
+  return size;
+}
+
+void Form::controlGeometryChanged() {
+  if (loading_ || !autoSize_) return;
+  const Size size = boundingSize();
+  applyBounds(Rect::fromBounds(bounds_.left, bounds_.top, size.width, size.height));
+}
+
+void Form::show() {
+  visible_ = true;
+  if (window_) window_->show();
+}
+
+void Form::hide() {
+  visible_ = false;
+  if (window_) window_->hide();
+}
+
+void Form::showModal() {
+  visible_ = true;
+  if (window_) window_->runModal();
+  visible_ = false;
+}
+
+bool Form::active() const { return window_ && window_->isActive(); }
+
+void Form::addControl(Control& control) { controls_.push_back(&control); }
+
+void Form::removeControl(Control& control) {
+  std::erase(controls_, &control);
+  if (captured_ == &control) captured_ = nullptr;
+  if (hovered_ == &control) hovered_ = nullptr;
+}
+
+Control* Form::findControl(std::string_view name) const {
+  for (Control* c : controls_)
+    if (c->name() == name) return c;
+  return nullptr;
+}
+
+Control* Form::controlAt(Point p) const {
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    Control* c = *it;
+    if (c->visible() && c->bounds().contains(p)) return c;
+  }
+  return nullptr;
+}
+
+std::string Form::hintAt(Point p) const {
+  const Control* c = controlAt(p);
+  return c ? c->hint() : std::string();
+}
+
+void Form::invalidate(const Rect& area) {
+  if (area.empty() || !window_) return;
+  ++counters_.invalidations;
+  window_->invalidate(area);
+}
+
+void Form::repaintNow(const Rect& area) {
+  if (area.empty() || !window_ || !visible_) return;
+  ++counters_.immediatePaints;
+  window_->paintNow(area);
+}
+
+void Form::paint(Canvas& canvas, const Rect& update) {
+  canvas.fillRect(update, color_);
+  paintControls(canvas, update);
+}
+
+void Form::paintControls(Canvas& canvas, const Rect& area) const {
+  for (const Control* c : controls_) {
+    if (!c->visible() || c->bounds().intersect(area).empty()) continue;
+    CanvasArea scope(canvas, {c->left(), c->top()}, c->bounds().intersect(area));
+    c->paint(canvas);
+  }
+}
+
+void Form::mouseDown(Point p) {
+  captured_ = controlAt(p);
+  if (captured_) captured_->mouseDown(toLocal(*captured_, p));
+}
+
+void Form::mouseUp(Point p) {
+  Control* c = captured_;
+  captured_ = nullptr;
+  if (c) c->mouseUp(toLocal(*c, p), c->bounds().contains(p));
+}
+
+void Form::mouseMove(Point p) {
+  Control* target = captured_ ? captured_ : controlAt(p);
+  if (target != hovered_) {
+    if (hovered_) hovered_->mouseLeave();
+    hovered_ = target;
+  }
+  if (target) target->mouseMove(toLocal(*target, p));
+}
+
+void Form::mouseLeave() {
+  if (hovered_) hovered_->mouseLeave();
+  hovered_ = nullptr;
+}
+
+void Form::activationChanged(bool active) {
+  if (active && onActivate) onActivate();
+  if (!active && onDeactivate) onDeactivate();
+}
+
+}  // namespace toolkit

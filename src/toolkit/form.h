@@ -1,0 +1,118 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "toolkit/backend.h"
+#include "toolkit/color.h"
+#include "toolkit/geometry.h"
+
+namespace toolkit {
+
+class Application;
+class Canvas;
+class Control;
+
+struct FormOptions {
+  std::string caption;
+  Rect bounds;  // screen rectangle at creation; a borderless form has no frame
+  Color color = colors::silver;
+  bool topmost = false;
+  bool autoSize = false;  // size follows the bounding box of the visible controls
+  bool screenSnap = false;
+  int snapDistance = 10;
+  bool mainWindow = false;
+};
+
+// A borderless top-level window hosting windowless controls. Controls register
+// in creation order; each later one lies above the earlier ones.
+class Form {
+ public:
+  Form(Application& application, const FormOptions& options);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  Application& application() const { return application_; }
+  const std::string& caption() const { return caption_; }
+  Color color() const { return color_; }
+
+  // Screen geometry. Moves pass through screen snap when it is on.
+  const Rect& bounds() const { return bounds_; }
+  void setLeft(int left);
+  void setTop(int top);
+
+  bool visible() const { return visible_; }
+  void show();
+  void hide();
+  void showModal();
+  bool active() const;
+
+  const std::vector<Control*>& controls() const { return controls_; }
+  Control* findControl(std::string_view name) const;
+  // The topmost visible control with a non-empty rectangle under the point.
+  Control* controlAt(Point p) const;
+  std::string hintAt(Point p) const;
+
+  // The concrete form calls this once its constructor has created every
+  // control; auto-size starts from here.
+  void finishLoading();
+
+  // Runs the destroy handler once and destroys the native window.
+  void destroyWindow();
+
+  std::function<void()> onActivate;
+  std::function<void()> onDeactivate;
+  std::function<void()> onDestroy;
+
+  // What the form asked of the window system, for tests and benchmarks.
+  struct Counters {
+    long invalidations = 0;
+    long immediatePaints = 0;
+    long moves = 0;
+    long resizes = 0;
+  };
+  const Counters& counters() const { return counters_; }
+
+  // For controls.
+  void addControl(Control& control);
+  void removeControl(Control& control);
+  void invalidate(const Rect& area);
+  void repaintNow(const Rect& area);
+  void controlGeometryChanged();
+
+  // For the native window.
+  void paint(Canvas& canvas, const Rect& update);
+  void paintControls(Canvas& canvas, const Rect& area) const;
+  void mouseDown(Point p);
+  void mouseUp(Point p);
+  void mouseMove(Point p);
+  void mouseLeave();
+  void activationChanged(bool active);
+
+ private:
+  void moveTo(Point requested);
+  void applyBounds(const Rect& bounds);
+  Size boundingSize() const;
+
+  Application& application_;
+  std::string caption_;
+  Rect bounds_;
+  Color color_;
+  bool autoSize_;
+  bool screenSnap_;
+  int snapDistance_;
+  bool loading_ = true;
+  bool visible_ = false;
+  bool destroyed_ = false;
+  std::vector<Control*> controls_;
+  Control* captured_ = nullptr;
+  Control* hovered_ = nullptr;
+  Counters counters_;
+  std::unique_ptr<NativeWindow> window_;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,19 @@
+#include "toolkit/image.h"
+
+#include "toolkit/canvas.h"
+
+namespace toolkit {
+
+Image::Image(Form& form, std::string name, const Rect& bounds) : Control(form, std::move(name), bounds) {}
+
+void Image::setPicture(std::shared_ptr<const Pixmap> picture) {
+  if (picture == picture_) return;
+  picture_ = std::move(picture);
+  invalidate();
+}
+
+void Image::paint(Canvas& canvas) const {
+  if (picture_ && !picture_->empty()) canvas.drawPixmap(Rect::fromBounds(0, 0, width(), height()), *picture_);
+}
+
+}  // namespace toolkit

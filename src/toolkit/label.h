@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "toolkit/control.h"
+#include "toolkit/font.h"
+
+namespace toolkit {
+
+// A line of text that sizes itself to the text, keeping its left edge.
+// With the desktop's visual styles on it draws only its text; with them off it
+// first fills its rectangle with its form's colour.
+class Label : public Control {
+ public:
+  Label(Form& form, std::string name, Point at, std::string caption, const Font& font, std::string hint = {});
+
+  const std::string& caption() const { return caption_; }
+  void setCaption(std::string caption);
+
+  const Font& font() const { return font_; }
+  void setFontColor(Color color);
+
+  void paint(Canvas& canvas) const override;
+
+ private:
+  void fitToText();
+
+  std::string caption_;
+  Font font_;
+  bool transparent_;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,28 @@
+#include "windows/centred.h"
+
+#include "platform/window_system.h"
+#include "toolkit/application.h"
+
+namespace veltrana {
+
+namespace {
+
+toolkit::Rect centredIn(const toolkit::Rect& area, toolkit::Size size) {
+  return toolkit::Rect::fromBounds(area.left + (area.width() - size.width) / 2,
+                                   area.top + (area.height() - size.height) / 2, size.width, size.height);
+}
+
+}  // namespace
+
+toolkit::Rect centredOnDesktop(const toolkit::Application& application, toolkit::Size size) {
+  toolkit::Rect desktop;
+  for (const toolkit::Monitor& m : application.windowSystem().monitors()) desktop = desktop.unite(m.full);
+  return centredIn(desktop, size);
+}
+
+toolkit::Rect centredOnScreen(const toolkit::Application& application, toolkit::Size size) {
+  const auto monitors = application.windowSystem().monitors();
+  return centredIn(monitors.empty() ? toolkit::Rect{} : monitors.front().full, size);
+}
+
+}  // namespace veltrana

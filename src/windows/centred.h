@@ -1,0 +1,16 @@
+#pragma once
+
+#include "toolkit/geometry.h"
+
+namespace toolkit {
+class Application;
+}
+
+namespace veltrana {
+
+// A rectangle of the size centred on the whole desktop (all monitors) or on
+// the primary screen.
+toolkit::Rect centredOnDesktop(const toolkit::Application& application, toolkit::Size size);
+toolkit::Rect centredOnScreen(const toolkit::Application& application, toolkit::Size size);
+
+}  // namespace veltrana

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/backend.h"
+#include "toolkit/canvas.h"
+#include "toolkit/form.h"
+
+namespace fakes {
+
+// The native window of a form, as far as a test can observe it.
+class FakeWindow : public toolkit::NativeWindow {
+ public:
+  FakeWindow(toolkit::Form& owner, toolkit::WindowOptions windowOptions)
+      : form(owner), options(std::move(windowOptions)) {}
+
+  void setBounds(const toolkit::Rect& r) override { bounds = r; }
+  void show() override { visible = true; active = true; }
+  void hide() override { visible = false; active = false; }
+  bool isActive() const override { return active; }
+  void invalidate(const toolkit::Rect& r) override { invalidated.push_back(r); }
+  void paintNow(const toolkit::Rect& r) override { paintedNow.push_back(r); }
+  void runModal() override {
+    ++modalRuns;
+    visible = true;
+  }
+
+  toolkit::Form& form;
+  toolkit::WindowOptions options;
+  toolkit::Rect bounds;
+  bool visible = false;
+  bool active = false;
+  int modalRuns = 0;
+  std::vector<toolkit::Rect> invalidated;
+  std::vector<toolkit::Rect> paintedNow;
+};
+
+// Text measurement for tests: fixed advance widths per character, chosen so the
+// bar's captions measure as they do in its 13-pixel bold serif font.
+toolkit::Size measureText(const toolkit::Font& font, std::string_view text);
+
+// A window system on a virtual clock.
+class FakeBackend : public toolkit::Backend {
+ public:
+  // Timers
+  void schedule(toolkit::Timer& timer, std::uint32_t intervalMs) override;
+  void cancel(toolkit::Timer& timer) override;
+  // Runs every timer that falls due within the next `ms` milliseconds, in order.
+  void advance(std::uint64_t ms);
+  std::uint64_t now() const { return now_; }
+  bool isScheduled(const toolkit::Timer& timer) const { return timers_.count(const_cast<toolkit::Timer*>(&timer)) != 0; }
+
+  std::unique_ptr<toolkit::NativeWindow> createWindow(toolkit::Form& form,
+                                                      const toolkit::WindowOptions& options) override;
+  toolkit::Size textExtent(const toolkit::Font& font, std::string_view text) override { return measureText(font, text); }
+  bool visualStylesOn() const override { return visualStyles; }
+  void setApplicationTitle(const std::string& title) override { applicationTitle = title; }
+  void processMessages() override { ++messagePumps; }
+  void endProcess(int code) override { exitCode = code; }
+
+  // The native window of a form, or null once it is destroyed.
+  FakeWindow* windowOf(const toolkit::Form& form) const;
+
+  bool visualStyles = false;
+  std::string applicationTitle;
+  int messagePumps = 0;
+  std::optional<int> exitCode;
+
+ private:
+  struct Countdown {
+    std::uint64_t due;
+    std::uint32_t interval;
+    std::uint64_t order;
+  };
+  std::map<toolkit::Timer*, Countdown> timers_;
+  std::uint64_t now_ = 0;
+  std::uint64_t scheduled_ = 0;
+  std::vector<FakeWindow*> windows_;
+  friend class TrackedWindow;
+};
+
+}  // namespace fakes
