@@ -1,0 +1,572 @@
+"""End-to-end harness: real Windows programs under Wine on a private Xvfb.
+
+Typical use::
+
+    from harness import Session, build_fixture, veltrana_exe
+
+    with Session(1024, 768) as s:             # own Xvfb, prefix, HOME
+        proc = s.start(veltrana_exe())
+        bar = s.wait_window("Tesvo ")         # X window id, once visible
+        assert s.geometry(bar) == (0, 0, 1024, 40)
+        shot = s.screenshot()
+        assert shot.pixel(5, 5) == (0, 0, 0)
+        s.click(10, 10)
+        assert s.wait_exit(proc, timeout=10) == 0
+
+Module functions
+    repo_root() -> Path
+    default_prefix() -> str       $VELTRANA_PREFIX, else build/e2e-prefix;
+                                  created (or checked, ~10 ms) by scripts/wine-prefix
+    veltrana_exe() -> str | None  $VELTRANA_EXE, else build/win32/Veltrana.exe,
+                                  None when that file does not exist
+    require_veltrana() -> str     veltrana_exe(), or unittest.SkipTest when missing
+    build_fixture(name) -> str    compiles tests/e2e/fixtures/<name>.c into
+                                  build/e2e-fixtures/<name>.exe when missing or stale
+    poll(fn, timeout, interval=0.05, what=None) -> first truthy fn() result;
+                                  AssertionError naming `what` and the last value
+    windows_path(path) -> str     a Unix path as Wine sees it (Z:\\...)
+    Screenshot / regions_differ(a, b, rect, tolerance=0) -> bool
+
+Session(width, height, prefix=None, exe=None, clean_documents=True)
+    Context manager. On entry: takes an exclusive lock on the prefix (one
+    session per prefix at a time), ends any wineserver left on the prefix,
+    starts Xvfb (24-bit, -noreset) on a display number Xvfb picks itself
+    (-displayfd), makes a private HOME and, by default, empties the prefix's
+    Documents folder. On exit: kills the processes it started, runs
+    `wineserver -k` and waits for the server to go, stops Xvfb.
+    Attributes: width, height, display (":N"), prefix, exe, env (for
+    subprocess), documents_dir, tmp (scratch folder of the session).
+
+    start(exe=None, args=(), cwd=None) -> subprocess.Popen
+        `wine exe args...`; the Popen pid is the Windows process itself.
+        stdout and stderr go to proc.log_path. cwd defaults to the exe's folder.
+    wait_exit(proc, timeout) -> int   the program's exit code (Wine passes the
+        Windows exit code through, modulo 256); AssertionError on timeout.
+    kill(proc)                        SIGKILL by pid, then reap.
+    wine(*args, timeout=30) -> CompletedProcess   any `wine ...` command.
+    reg_query(key, value=None) -> dict | None
+        `wine reg query`: {value name: (type, data)}, None if the key is missing.
+
+    windows() -> list[Window]   every window in the X tree, topmost first among
+        siblings (xwininfo order), with name, root-relative x/y/w/h and depth.
+    find_windows(title, timeout=0, visible=False) -> list[int]
+        ids of windows whose name equals title exactly; waits up to timeout
+        for at least one (returns [] if none by then). visible=True keeps
+        only windows a user could see (see is_visible).
+    wait_window(title, timeout=10, visible=True) -> int
+        the single matching window; AssertionError if none or several.
+    geometry(win) -> (x, y, w, h)       outer rectangle in root coordinates.
+    is_viewable(win) -> bool            X map state is IsViewable.
+    is_visible(win) -> bool             viewable, its shape is not empty and it
+                                        overlaps the screen.
+    window_info(win) -> dict            name, geometry, map_state,
+                                        override_redirect, shape, pid.
+    screen_size() -> (w, h)             as the X server reports it.
+
+    screenshot(path=None) -> Screenshot   whole screen as PNG (in tmp unless
+        path is given); .path, .width, .height, .pixel(x, y) -> (r, g, b),
+        .region(rect) -> bytes, .colors(rect) -> Counter.
+    pixel(x, y) -> (r, g, b)            fresh screenshot's pixel.
+    move_pointer(x, y), click(x, y, button=1), mouse_down/mouse_up(button=1),
+    drag(x0, y0, x1, y1, button=1), key(*keysyms), pointer() -> (x, y)
+
+What Wine 8 does on a bare Xvfb with Managed=N (checked here):
+  - Every top-level Win32 window, shown or not, gets an X window that is a
+    direct child of the root, override-redirect, named with the window title
+    (WM_NAME and _NET_WM_NAME), WM_CLASS = exe name. Hidden windows are
+    unmapped (IsUnMapped) but keep their geometry; a window entirely off the
+    screen is unmapped too.
+  - Each process adds an unmapped 1x1 "Default IME" window; explorer.exe adds
+    several unnamed 1x1 windows, and an unmapped "Wine System Tray" once a
+    tray icon exists (mapped at 0,0 166x45 without ShowSystray=N).
+  - A zero-size window appears as a mapped 1x1 window with an empty shape:
+    viewable to X, invisible to a user; is_visible() says False.
+  - A minimized window is drawn by Wine as a mapped 160x24 caption at the
+    bottom left of the screen.
+  - The X geometry is the Win32 window rectangle (frame included).
+  - Xvfb resets when its last client disconnects (pointer back to the centre)
+    unless started with -noreset, which the session does.
+  - Wine's display settings come from the X server when the prefix's
+    wineserver starts; a wineserver that outlives its Xvfb keeps the old
+    size, so sessions end theirs. A cold start costs about half a second.
+"""
+
+from __future__ import annotations
+
+import collections
+import fcntl
+import getpass
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+from pathlib import Path
+from typing import Callable, Iterable, NamedTuple, Optional, Sequence
+
+__all__ = [
+    "Session", "Screenshot", "Window", "build_fixture", "default_prefix",
+    "poll", "regions_differ", "repo_root", "require_veltrana", "veltrana_exe", "windows_path",
+]
+
+
+def repo_root() -> Path:
+    return Path(__file__).resolve().parents[2]
+
+
+def poll(fn: Callable[[], object], timeout: float, interval: float = 0.05,
+         what: Optional[str] = None):
+    """Calls fn until it returns something truthy and returns that.
+
+    Raises AssertionError after `timeout` seconds, naming `what` (or fn) and
+    the last value seen. fn is always called at least once, and once more at
+    the deadline.
+    """
+    deadline = time.monotonic() + timeout
+    while True:
+        last = fn()
+        if last:
+            return last
+        now = time.monotonic()
+        if now >= deadline:
+            break
+        time.sleep(min(interval, deadline - now))
+    last = fn()
+    if last:
+        return last
+    name = what or getattr(fn, "__name__", repr(fn))
+    raise AssertionError(f"{name}: not true within {timeout:g} s (last value: {last!r})")
+
+
+def windows_path(path: str | os.PathLike) -> str:
+    """The name Wine gives a Unix path through its Z: drive."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
+def default_prefix() -> str:
+    prefix = os.environ.get("VELTRANA_PREFIX") or str(repo_root() / "build" / "e2e-prefix")
+    subprocess.run([str(repo_root() / "scripts" / "wine-prefix"), prefix], check=True)
+    return str(Path(prefix).resolve())
+
+
+def veltrana_exe() -> Optional[str]:
+    exe = os.environ.get("VELTRANA_EXE") or str(repo_root() / "build" / "win32" / "Veltrana.exe")
+    return exe if Path(exe).is_file() else None
+
+
+def require_veltrana() -> str:
+    exe = veltrana_exe()
+    if exe is None:
+        raise unittest.SkipTest("Veltrana.exe is not built (build it or set VELTRANA_EXE)")
+    return exe
+
+
+def build_fixture(name: str) -> str:
+    """Path of tests/e2e/fixtures/<name>.c built as a static 32-bit GUI exe."""
+    src = repo_root() / "tests" / "e2e" / "fixtures" / f"{name}.c"
+    out_dir = Path(os.environ.get("VELTRANA_E2E_BUILD") or repo_root() / "build" / "e2e-fixtures")
+    out_dir.mkdir(parents=True, exist_ok=True)
+    exe = out_dir / f"{name}.exe"
+    with open(out_dir / ".lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if exe.exists() and exe.stat().st_mtime >= src.stat().st_mtime:
+            return str(exe)
+        tmp = out_dir / f".{name}.{os.getpid()}.exe"
+        subprocess.run(
+            ["i686-w64-mingw32-gcc-posix", "-O2", "-Wall", "-Wextra", "-Werror",
+             "-mwindows", "-static", "-o", str(tmp), str(src), "-lgdi32", "-lshell32"],
+            check=True)
+        os.replace(tmp, exe)
+    return str(exe)
+
+
+class Window(NamedTuple):
+    id: int
+    name: Optional[str]   # None when the window has no name
+    x: int                # root coordinates
+    y: int
+    w: int
+    h: int
+    depth: int            # 1 = child of the root
+
+
+Rect = Sequence[int]  # (x, y, w, h)
+
+
+class Screenshot:
+    """A PNG of the screen, decoded on first pixel access."""
+
+    def __init__(self, path: str):
+        self.path = path
+        self._data: Optional[bytes] = None
+        self._w = self._h = 0
+
+    def _load(self):
+        if self._data is None:
+            ppm = subprocess.run(["convert", self.path, "-depth", "8", "-alpha", "off", "ppm:-"],
+                                 check=True, capture_output=True).stdout
+            # Binary PPM: "P6\n<w> <h>\n<max>\n" then RGB triples.
+            m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", ppm)
+            if not m or m.group(3) != b"255":
+                raise ValueError(f"unexpected image data from {self.path}")
+            self._w, self._h = int(m.group(1)), int(m.group(2))
+            self._data = ppm[m.end():]
+
+    @property
+    def width(self) -> int:
+        self._load()
+        return self._w
+
+    @property
+    def height(self) -> int:
+        self._load()
+        return self._h
+
+    def pixel(self, x: int, y: int) -> tuple:
+        self._load()
+        if not (0 <= x < self._w and 0 <= y < self._h):
+            raise IndexError(f"pixel {x},{y} outside {self._w}x{self._h}")
+        i = (y * self._w + x) * 3
+        return tuple(self._data[i:i + 3])
+
+    def _clip(self, rect: Rect):
+        x, y, w, h = rect
+        self._load()
+        if w <= 0 or h <= 0 or x < 0 or y < 0 or x + w > self._w or y + h > self._h:
+            raise IndexError(f"rectangle {tuple(rect)} not inside {self._w}x{self._h}")
+        return x, y, w, h
+
+    def region(self, rect: Rect) -> bytes:
+        """RGB bytes of the rectangle, row by row."""
+        x, y, w, h = self._clip(rect)
+        rows = []
+        for row in range(y, y + h):
+            start = (row * self._w + x) * 3
+            rows.append(self._data[start:start + w * 3])
+        return b"".join(rows)
+
+    def colors(self, rect: Optional[Rect] = None) -> collections.Counter:
+        """How many pixels of each (r, g, b) colour the rectangle holds."""
+        data = self.region(rect or (0, 0, self.width, self.height))
+        return collections.Counter(zip(data[0::3], data[1::3], data[2::3]))
+
+
+def regions_differ(a: Screenshot, b: Screenshot, rect: Rect, tolerance: int = 0) -> bool:
+    """True if some pixel of rect differs between a and b by more than
+    `tolerance` in any channel."""
+    ra, rb = a.region(rect), b.region(rect)
+    if tolerance == 0:
+        return ra != rb
+    return any(abs(p - q) > tolerance for p, q in zip(ra, rb))
+
+
+_TREE_LINE = re.compile(
+    r'^(?P<indent>\s*)(?P<id>0x[0-9a-f]+) (?:"(?P<name>.*)"|\(has no name\)): \(.*\)\s+'
+    r'(?P<w>\d+)x(?P<h>\d+)\+-?\d+\+-?\d+\s+\+(?P<x>-?\d+)\+(?P<y>-?\d+)\s*$')
+
+
+class Session:
+    def __init__(self, width: int, height: int, prefix: Optional[str] = None,
+                 exe: Optional[str] = None, clean_documents: bool = True):
+        self.width, self.height = width, height
+        self.prefix = prefix or default_prefix()
+        self.exe = exe
+        self.clean_documents = clean_documents
+        self.display: Optional[str] = None
+        self.env: dict = {}
+        self.tmp: Optional[str] = None
+        self._xvfb: Optional[subprocess.Popen] = None
+        self._procs: list = []
+        self._lock = None
+        self._shots = 0
+
+    # -- setting up and tearing down -------------------------------------
+
+    @property
+    def documents_dir(self) -> str:
+        return str(Path(self.prefix) / "drive_c" / "users" / getpass.getuser() / "Documents")
+
+    def __enter__(self) -> "Session":
+        self._lock = open(Path(self.prefix) / ".e2e-session.lock", "w")
+        fcntl.flock(self._lock, fcntl.LOCK_EX)
+        try:
+            self._setup()
+        except BaseException:
+            self._teardown()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self._teardown()
+        return False
+
+    def _setup(self):
+        self.tmp = tempfile.mkdtemp(prefix="veltrana-e2e-")
+        home = Path(self.tmp) / "home"
+        home.mkdir()
+        base = {k: v for k, v in os.environ.items()
+                if k not in ("DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "WINELOADER",
+                             "WINESERVER", "WINEDLLPATH", "WINEDLLOVERRIDES")}
+        base.update(WINEPREFIX=self.prefix, WINEARCH="win32", WINEDEBUG="-all",
+                    HOME=str(home), XDG_CONFIG_HOME=str(home / ".config"),
+                    XDG_DATA_HOME=str(home / ".local" / "share"),
+                    XDG_CACHE_HOME=str(home / ".cache"))
+        self.env = base
+        # A server left on this prefix would carry an old display's settings.
+        self._end_wineserver()
+        if self.clean_documents:
+            docs = Path(self.documents_dir)
+            if docs.is_symlink() or not docs.is_dir():
+                raise RuntimeError(f"{docs} is not a real folder; run scripts/wine-prefix")
+            for entry in docs.iterdir():
+                if entry.is_dir() and not entry.is_symlink():
+                    shutil.rmtree(entry)
+                else:
+                    entry.unlink()
+        self._start_xvfb()
+        self.env["DISPLAY"] = self.display
+
+    def _start_xvfb(self):
+        read_fd, write_fd = os.pipe()
+        try:
+            self._xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
+                 f"{self.width}x{self.height}x24", "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
+                stderr=open(Path(self.tmp) / "xvfb.log", "wb"), start_new_session=True)
+        finally:
+            os.close(write_fd)
+        data = b""
+        deadline = time.monotonic() + 20
+        with os.fdopen(read_fd, "rb", buffering=0) as pipe:
+            os.set_blocking(read_fd, False)
+            while not data.endswith(b"\n"):
+                if time.monotonic() > deadline or self._xvfb.poll() is not None:
+                    log = (Path(self.tmp) / "xvfb.log").read_text(errors="replace")
+                    raise RuntimeError(f"Xvfb did not start: {log[-2000:]}")
+                try:
+                    chunk = pipe.read(32)
+                except BlockingIOError:
+                    chunk = None
+                if chunk:
+                    data += chunk
+                else:
+                    time.sleep(0.02)
+        self.display = ":" + data.decode().strip()
+
+    def _end_wineserver(self):
+        subprocess.run(["wineserver", "-k"], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            subprocess.run(["wineserver", "-w"], env=self.env, timeout=30,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        except subprocess.TimeoutExpired:
+            pass
+
+    def _teardown(self):
+        try:
+            for proc in self._procs:
+                if proc.poll() is None:
+                    self.kill(proc)
+            if self.env:
+                self._end_wineserver()
+            if self._xvfb is not None:
+                self._xvfb.terminate()
+                try:
+                    self._xvfb.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    self._xvfb.kill()
+                    self._xvfb.wait()
+                self._xvfb = None
+            for proc in self._procs:
+                if proc.stdout:
+                    proc.stdout.close()
+        finally:
+            if self.tmp and not os.environ.get("VELTRANA_E2E_KEEP"):
+                shutil.rmtree(self.tmp, ignore_errors=True)
+            if self._lock:
+                self._lock.close()
+                self._lock = None
+
+    # -- programs ----------------------------------------------------------
+
+    def start(self, exe: Optional[str] = None, args: Iterable[str] = (),
+              cwd: Optional[str] = None) -> subprocess.Popen:
+        exe = exe or self.exe
+        if not exe:
+            raise ValueError("no program given")
+        exe = str(Path(exe).resolve())
+        log_path = Path(self.tmp) / f"proc-{len(self._procs)}-{Path(exe).stem}.log"
+        log = open(log_path, "wb")
+        proc = subprocess.Popen(["wine", exe, *args], env=self.env, cwd=cwd or str(Path(exe).parent),
+                                stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
+        log.close()
+        proc.log_path = str(log_path)
+        self._procs.append(proc)
+        return proc
+
+    def wait_exit(self, proc: subprocess.Popen, timeout: float) -> int:
+        try:
+            return proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError(f"{proc.args[1]} still running after {timeout:g} s") from None
+
+    def kill(self, proc: subprocess.Popen):
+        if proc.poll() is None:
+            try:
+                os.kill(proc.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        proc.wait()
+
+    def wine(self, *args: str, timeout: float = 30) -> subprocess.CompletedProcess:
+        return subprocess.run(["wine", *args], env=self.env, timeout=timeout,
+                              stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                              errors="replace")
+
+    def reg_query(self, key: str, value: Optional[str] = None) -> Optional[dict]:
+        args = ["reg", "query", key] + (["/v", value] if value is not None else [])
+        result = self.wine(*args)
+        if result.returncode != 0:
+            return None
+        values = {}
+        for line in result.stdout.splitlines():
+            m = re.match(r"^    (.*?)    (REG_[A-Z_]+)    ?(.*)$", line)
+            if m:
+                values[m.group(1)] = (m.group(2), m.group(3))
+        return values
+
+    # -- windows -----------------------------------------------------------
+
+    def _x(self, *cmd: str, check: bool = True) -> str:
+        return subprocess.run(cmd, env=self.env, check=check, capture_output=True,
+                              text=True, errors="replace").stdout
+
+    def windows(self) -> list:
+        found = []
+        for line in self._x("xwininfo", "-root", "-tree").splitlines():
+            m = _TREE_LINE.match(line)
+            if m:
+                found.append(Window(int(m["id"], 16), m["name"], int(m["x"]), int(m["y"]),
+                                    int(m["w"]), int(m["h"]), (len(m["indent"]) - 2) // 3))
+        return found
+
+    def find_windows(self, title: str, timeout: float = 0, visible: bool = False) -> list:
+        def matches():
+            ids = [w.id for w in self.windows() if w.name == title]
+            return [i for i in ids if self.is_visible(i)] if visible else ids
+        deadline = time.monotonic() + timeout
+        while True:
+            ids = matches()
+            if ids or time.monotonic() >= deadline:
+                return ids
+            time.sleep(0.05)
+
+    def wait_window(self, title: str, timeout: float = 10, visible: bool = True) -> int:
+        ids = self.find_windows(title, timeout, visible)
+        if len(ids) != 1:
+            names = sorted({w.name for w in self.windows() if w.name})
+            raise AssertionError(
+                f"expected one {'visible ' if visible else ''}window named {title!r} within "
+                f"{timeout:g} s, found {len(ids)}; names on screen: {names}")
+        return ids[0]
+
+    def _attributes(self, win: int) -> dict:
+        out = self._x("xwininfo", "-id", str(win), "-shape", check=False)
+        attrs = {}
+        for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height",
+                    "Map State", "Override Redirect State"):
+            m = re.search(rf"^\s*{key}:\s*(\S+)", out, re.M)
+            attrs[key] = m.group(1) if m else None
+        m = re.search(r"Window shape extents:\s*(\d+)x(\d+)\+(-?\d+)\+(-?\d+)", out)
+        attrs["shape"] = tuple(int(v) for v in m.groups()) if m else None
+        return attrs
+
+    def geometry(self, win: int) -> tuple:
+        a = self._attributes(win)
+        if a["Width"] is None:
+            raise AssertionError(f"window {win:#x} is gone")
+        return (int(a["Absolute upper-left X"]), int(a["Absolute upper-left Y"]),
+                int(a["Width"]), int(a["Height"]))
+
+    def is_viewable(self, win: int) -> bool:
+        return self._attributes(win)["Map State"] == "IsViewable"
+
+    def is_visible(self, win: int) -> bool:
+        a = self._attributes(win)
+        if a["Map State"] != "IsViewable":
+            return False
+        x, y = int(a["Absolute upper-left X"]), int(a["Absolute upper-left Y"])
+        w, h = int(a["Width"]), int(a["Height"])
+        if a["shape"] is not None:       # shaped: only the shape's extents show
+            sw, sh, sx, sy = a["shape"]
+            if sw == 0 or sh == 0:
+                return False
+            x, y, w, h = x + sx, y + sy, sw, sh
+        return x < self.width and y < self.height and x + w > 0 and y + h > 0
+
+    def window_info(self, win: int) -> dict:
+        a = self._attributes(win)
+        props = self._x("xprop", "-id", str(win), "_NET_WM_PID", "WM_NAME", check=False)
+        pid = re.search(r"_NET_WM_PID\(CARDINAL\) = (\d+)", props)
+        name = re.search(r'WM_NAME\(\w+\) = "(.*)"', props)
+        return {
+            "name": name.group(1) if name else None,
+            "geometry": self.geometry(win) if a["Width"] is not None else None,
+            "map_state": a["Map State"],
+            "override_redirect": a["Override Redirect State"] == "yes",
+            "shape": a["shape"],
+            "pid": int(pid.group(1)) if pid else None,
+        }
+
+    def screen_size(self) -> tuple:
+        out = self._x("xdpyinfo")
+        m = re.search(r"dimensions:\s+(\d+)x(\d+) pixels", out)
+        return int(m.group(1)), int(m.group(2))
+
+    # -- screen ------------------------------------------------------------
+
+    def screenshot(self, path: Optional[str] = None) -> Screenshot:
+        if path is None:
+            self._shots += 1
+            path = str(Path(self.tmp) / f"screen-{self._shots:03d}.png")
+        subprocess.run(["import", "-window", "root", f"png:{path}"], env=self.env, check=True,
+                       capture_output=True)
+        return Screenshot(path)
+
+    def pixel(self, x: int, y: int) -> tuple:
+        return self.screenshot().pixel(x, y)
+
+    # -- pointer and keyboard ---------------------------------------------
+
+    def pointer(self) -> tuple:
+        out = self._x("xdotool", "getmouselocation")
+        m = re.match(r"x:(-?\d+) y:(-?\d+)", out)
+        return int(m.group(1)), int(m.group(2))
+
+    def move_pointer(self, x: int, y: int):
+        self._x("xdotool", "mousemove", str(x), str(y))
+        poll(lambda: self.pointer() == (x, y), 5, what=f"pointer at {x},{y}")
+
+    def click(self, x: int, y: int, button: int = 1):
+        self.move_pointer(x, y)
+        self._x("xdotool", "click", str(button))
+
+    def mouse_down(self, button: int = 1):
+        self._x("xdotool", "mousedown", str(button))
+
+    def mouse_up(self, button: int = 1):
+        self._x("xdotool", "mouseup", str(button))
+
+    def drag(self, x0: int, y0: int, x1: int, y1: int, button: int = 1, steps: int = 8):
+        self.move_pointer(x0, y0)
+        self.mouse_down(button)
+        for i in range(1, steps + 1):
+            self.move_pointer(x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
+        self.mouse_up(button)
+
+    def key(self, *keysyms: str):
+        self._x("xdotool", "key", *keysyms)

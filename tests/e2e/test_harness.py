@@ -1,0 +1,220 @@
+"""Checks the end-to-end harness and the Wine prefix with small fixture programs.
+
+The classes run in name order, each on its own session of a different screen
+size on one prefix, so each also checks that a Windows program sees the
+current screen and not the one of the session before.
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+
+from harness import (Screenshot, Session, build_fixture, default_prefix, poll,  # noqa: E402
+                     regions_differ, windows_path)
+
+PREFIX = None
+TITLED = None
+FONT_PROBE = None
+
+
+def setUpModule():
+    global PREFIX, TITLED, FONT_PROBE
+    PREFIX = default_prefix()
+    TITLED = build_fixture("titled_window")
+    FONT_PROBE = build_fixture("font_probe")
+
+
+class SessionCase(unittest.TestCase):
+    WIDTH = HEIGHT = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.s = Session(cls.WIDTH, cls.HEIGHT, PREFIX)
+        cls.s.__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.s.__exit__(None, None, None)
+
+    def run_titled(self, *args):
+        return self.s.start(TITLED, args)
+
+    def assert_sees_screen_size(self):
+        out = Path(self.s.tmp) / "metrics.txt"
+        proc = self.run_titled("--metrics", windows_path(out), "--exit", "0")
+        self.assertEqual(self.s.wait_exit(proc, 30), 0)
+        self.assertEqual(out.read_text().split(), [str(self.WIDTH), str(self.HEIGHT)])
+
+
+class PrefixTests(SessionCase):
+    WIDTH, HEIGHT = 800, 600
+
+    def test_windows_program_sees_this_screen(self):
+        self.assertEqual(self.s.screen_size(), (800, 600))
+        self.assert_sees_screen_size()
+
+    def test_registry_settings_for_running_without_a_window_manager(self):
+        x11 = self.s.reg_query(r"HKCU\Software\Wine\X11 Driver")
+        self.assertEqual(x11.get("Managed"), ("REG_SZ", "N"))
+        self.assertEqual(x11.get("ShowSystray"), ("REG_SZ", "N"))
+        self.assertEqual(self.s.reg_query(r"HKCU\Software\Wine\WineDbg", "ShowCrashDialog"),
+                         {"ShowCrashDialog": ("REG_DWORD", "0x0")})
+        self.assertIsNone(self.s.reg_query(r"HKCU\Software\NoSuchVendor\NoSuchKey"))
+
+    def test_missing_faces_map_to_liberation_fonts(self):
+        out = Path(self.s.tmp) / "fonts.txt"
+        proc = self.s.start(FONT_PROBE, [windows_path(out), "Times New Roman", "MS Sans Serif"])
+        self.assertEqual(self.s.wait_exit(proc, 30), 0)
+        chosen = {tuple(line.split("\t")[:2]): line.split("\t")[2]
+                  for line in out.read_text(encoding="utf-8").splitlines()}
+        self.assertEqual(chosen, {
+            ("Times New Roman", "400"): "Liberation Serif",
+            ("Times New Roman", "700"): "Liberation Serif Bold",
+            ("MS Sans Serif", "400"): "Liberation Sans",
+            ("MS Sans Serif", "700"): "Liberation Sans Bold",
+        })
+
+    def test_documents_folder_is_a_real_folder_in_the_prefix(self):
+        docs = Path(self.s.documents_dir)
+        self.assertFalse(docs.is_symlink())
+        self.assertTrue(docs.resolve().is_relative_to(Path(PREFIX).resolve()))
+        proc = self.run_titled("--metrics", "docs:written-by-windows.txt", "--exit", "0")
+        self.assertEqual(self.s.wait_exit(proc, 30), 0)
+        self.assertEqual((docs / "written-by-windows.txt").read_text().split(), ["800", "600"])
+
+
+class Screen1024x768Tests(SessionCase):
+    WIDTH, HEIGHT = 1024, 768
+    BAND_H = 40
+
+    def test_windows_program_sees_this_screen(self):
+        self.assertEqual(self.s.screen_size(), (self.WIDTH, self.HEIGHT))
+        self.assert_sees_screen_size()
+
+    def test_exit_codes_pass_through(self):
+        for code in (0, 37, 255):
+            with self.subTest(code=code):
+                proc = self.run_titled("--exit", str(code))
+                self.assertEqual(self.s.wait_exit(proc, 30), code)
+
+    def test_windows_are_found_by_exact_title_with_their_geometry(self):
+        band = self.run_titled("--title", "Tesvo ", "--popup", "--rect", f"0,0,{self.WIDTH},{self.BAND_H}")
+        app = self.run_titled("--title", "Veltrana", "--rect", "200,150,400,300")
+        try:
+            bar_id = self.s.wait_window("Tesvo ")
+            app_id = self.s.wait_window("Veltrana")
+            self.assertEqual(self.s.geometry(bar_id), (0, 0, self.WIDTH, self.BAND_H))
+            self.assertEqual(self.s.geometry(app_id), (200, 150, 400, 300))
+            self.assertTrue(self.s.is_viewable(bar_id))
+            self.assertEqual(self.s.find_windows("Tesvo"), [])
+            self.assertEqual(self.s.find_windows("Veltran"), [])
+            info = self.s.window_info(app_id)
+            self.assertEqual(info["pid"], app.pid)
+            self.assertTrue(info["override_redirect"])
+        finally:
+            self.s.kill(band)
+            self.s.kill(app)
+        poll(lambda: not self.s.find_windows("Veltrana"), 10, what="window gone with its program")
+
+    def test_windows_a_user_cannot_see_are_told_apart(self):
+        cases = {
+            "never shown": ("--hidden", "--rect", "100,100,200,200"),
+            "zero size": ("--popup", "--rect", "100,100,0,0"),
+            "off screen": ("--popup", "--rect", f"{self.WIDTH + 50},100,200,200"),
+        }
+        procs = [self.run_titled("--title", name, *args) for name, args in cases.items()]
+        try:
+            for name in cases:
+                with self.subTest(name):
+                    [win] = self.s.find_windows(name, timeout=10)
+                    self.assertFalse(self.s.is_visible(win))
+                    self.assertEqual(self.s.find_windows(name, visible=True), [])
+            # Wine maps a zero-size window as 1x1 with an empty shape.
+            [empty] = self.s.find_windows("zero size")
+            self.assertTrue(self.s.is_viewable(empty))
+            [hidden] = self.s.find_windows("never shown")
+            self.assertFalse(self.s.is_viewable(hidden))
+        finally:
+            for proc in procs:
+                self.s.kill(proc)
+
+    def test_screenshot_shows_the_screen_pixel_for_pixel(self):
+        before = self.s.screenshot()
+        self.assertEqual((before.width, before.height), (self.WIDTH, self.HEIGHT))
+        band = self.run_titled("--title", "band", "--popup", "--rect", f"0,0,{self.WIDTH},{self.BAND_H}")
+        self.s.wait_window("band")
+        white, black = (255, 255, 255), (0, 0, 0)
+        with_band = poll(lambda: (lambda shot: shot.pixel(0, 0) == white and shot)(self.s.screenshot()),
+                         10, what="band painted")
+        right, bottom = self.WIDTH - 1, self.BAND_H - 1
+        self.assertEqual(with_band.pixel(right, bottom), white)
+        self.assertEqual(with_band.pixel(right, bottom + 1), black)
+        self.assertEqual(with_band.colors((0, 0, self.WIDTH, self.BAND_H)), {white: self.WIDTH * self.BAND_H})
+        band_rect = (0, 0, self.WIDTH, self.BAND_H)
+        below = (0, self.BAND_H, self.WIDTH, self.HEIGHT - self.BAND_H)
+        self.assertTrue(regions_differ(before, with_band, band_rect))
+        self.assertFalse(regions_differ(before, with_band, below))
+        self.s.kill(band)
+        poll(lambda: not self.s.find_windows("band"), 10, what="band gone")
+        after = self.s.screenshot()
+        self.assertFalse(regions_differ(before, after, band_rect))
+
+    def test_clicks_reach_the_window_under_the_pointer(self):
+        proc = self.run_titled("--title", "target", "--popup", "--exit-on-click", "--rect", "300,300,100,80")
+        self.s.wait_window("target")
+        self.s.click(299, 340, button=1)    # just left of it: not for the window
+        self.s.click(399, 379, button=3)    # its bottom-right pixel
+        self.assertEqual(self.s.wait_exit(proc, 10), 43)
+        self.assertEqual(self.s.pointer(), (399, 379))
+
+
+class Screen1280x1024Tests(Screen1024x768Tests):
+    WIDTH, HEIGHT = 1280, 1024
+
+
+class SessionLifetimeTests(unittest.TestCase):
+    def test_session_ends_what_it_started_and_starts_with_empty_documents(self):
+        leftover = Path(Session(640, 480, PREFIX).documents_dir) / "VTR"
+        leftover.mkdir(exist_ok=True)
+        (leftover / "Options.set").write_text("from an earlier run")
+        with Session(640, 480, PREFIX) as s:
+            self.assertEqual(list(Path(s.documents_dir).iterdir()), [])
+            proc = s.start(TITLED, ["--title", "lifetime"])
+            s.wait_window("lifetime")
+            display, env = s.display, dict(s.env)
+        self.assertIsNotNone(proc.poll())
+        gone = subprocess.run(["xdpyinfo"], env=env, capture_output=True)
+        self.assertNotEqual(gone.returncode, 0, f"{display} still answers")
+
+
+class HelperTests(unittest.TestCase):
+    def test_poll_returns_first_truthy_value(self):
+        values = iter([0, None, "", "found", "later"])
+        self.assertEqual(poll(lambda: next(values), 5, interval=0), "found")
+
+    def test_poll_failure_names_what_it_waited_for(self):
+        with self.assertRaisesRegex(AssertionError, r"the thing: not true within 0\.1 s \(last value: \[\]\)"):
+            poll(lambda: [], 0.1, what="the thing")
+
+    def test_regions_differ_respects_rectangle_and_tolerance(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            a, b = Path(tmp, "a.png"), Path(tmp, "b.png")
+            subprocess.run(["convert", "-size", "20x10", "xc:#102030", str(a)], check=True)
+            subprocess.run(["convert", str(a), "-fill", "#122030", "-draw", "point 15,5", str(b)], check=True)
+            sa, sb = Screenshot(str(a)), Screenshot(str(b))
+            self.assertEqual(sb.pixel(15, 5), (0x12, 0x20, 0x30))
+            self.assertTrue(regions_differ(sa, sb, (10, 0, 10, 10)))
+            self.assertFalse(regions_differ(sa, sb, (0, 0, 15, 10)))
+            self.assertFalse(regions_differ(sa, sb, (10, 0, 10, 10), tolerance=2))
+            self.assertTrue(regions_differ(sa, sb, (15, 5, 1, 1), tolerance=1))
+            with self.assertRaises(IndexError):
+                sa.region((15, 5, 10, 1))
+
+
+if __name__ == "__main__":
+    unittest.main()
