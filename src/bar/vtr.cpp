@@ -25,6 +25,7 @@ constexpr std::uint32_t second = 1000;
 
 toolkit::FormOptions barOptions() {
   toolkit::FormOptions o;
+  o.className = "TVTR";
   o.caption = "Tesvo ";
   o.bounds = Rect::fromBounds(85, 183, 804, 27);
   o.color = toolkit::colors::silver;

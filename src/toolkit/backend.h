@@ -14,6 +14,7 @@ namespace toolkit {
 class Form;
 
 struct WindowOptions {
+  std::string className;  // the window class, named after the form's class
   std::string caption;
   Color color = colors::silver;
   bool topmost = false;

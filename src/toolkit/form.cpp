@@ -25,7 +25,7 @@ Form::Form(Application& application, const FormOptions& options)
       screenSnap_(options.screenSnap),
       snapDistance_(options.snapDistance) {
   window_ = application_.backend().createWindow(
-      *this, WindowOptions{options.caption, options.color, options.topmost, options.mainWindow});
+      *this, WindowOptions{options.className, options.caption, options.color, options.topmost, options.mainWindow});
   window_->setBounds(bounds_);
   application_.addForm(*this);
 }

@@ -17,6 +17,7 @@ class Canvas;
 class Control;
 
 struct FormOptions {
+  std::string className;
   std::string caption;
   Rect bounds;  // screen rectangle at creation; a borderless form has no frame
   Color color = colors::silver;

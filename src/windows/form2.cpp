@@ -8,6 +8,7 @@ namespace {
 
 toolkit::FormOptions options(const toolkit::Application& application) {
   toolkit::FormOptions o;
+  o.className = "TForm2";
   o.caption = "Form2";
   o.bounds = centredOnDesktop(application, {337, 137});
   o.color = toolkit::colors::white;

@@ -8,6 +8,7 @@ namespace {
 
 toolkit::FormOptions options(const toolkit::Application& application) {
   toolkit::FormOptions o;
+  o.className = "TForm3";
   o.caption = "Form3";
   o.bounds = centredOnScreen(application, {249, 146});
   o.color = toolkit::colors::white;

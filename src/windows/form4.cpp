@@ -6,6 +6,7 @@ namespace {
 
 toolkit::FormOptions options() {
   toolkit::FormOptions o;
+  o.className = "TForm4";
   o.caption = "+";
   o.bounds = toolkit::Rect::fromBounds(5, 27, 177, 185);
   o.topmost = true;

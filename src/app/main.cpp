@@ -1,0 +1,44 @@
+// Program entry: the single-instance rule, then the program on the real
+// window system until its main window closes.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/program.h"
+#include "platform/ports.h"
+#include "platform/win32/resources.h"
+#include "platform/win32/system_info.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/window_system.h"
+#include "toolkit/win32/backend.h"
+
+namespace {
+
+// Held for the life of the process; the system releases it when the process ends.
+win32::UniqueMutex singleInstanceMutex;
+
+constexpr char mutexName[] = "MyOwnMutex";
+
+bool anotherInstanceRuns() {
+  win32::UniqueMutex existing(::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, mutexName));
+  return static_cast<bool>(existing);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  if (anotherInstanceRuns()) return 0;
+  singleInstanceMutex.reset(::CreateMutexA(nullptr, FALSE, mutexName));
+
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  win32::Win32WindowSystem windowSystem;
+  win32::Win32SystemInfo systemInfo;
+  win32::Win32Resources resources;
+  const platform::Ports ports{windowSystem, systemInfo, resources};
+
+  win32::Win32Backend backend(instance);
+  veltrana::Program program(backend, ports);
+  return backend.run();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/resources.h"
+
+namespace win32 {
+
+// Resources of the running program file.
+class Win32Resources : public platform::Resources {
+ public:
+  std::span<const std::uint8_t> bytes(platform::Resource resource) const override;
+};
+
+}  // namespace win32

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace win32 {
+
+// One owner for every kind of handle: move-only, closes on destruction.
+// A traits type names the handle type, its empty value and how it is closed.
+template <typename Traits>
+class Unique {
+ public:
+  using Handle = typename Traits::Handle;
+
+  Unique() = default;
+  explicit Unique(Handle h) : handle_(h) {}
+  ~Unique() { reset(); }
+  Unique(Unique&& other) noexcept : handle_(other.release()) {}
+  Unique& operator=(Unique&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
+  Unique(const Unique&) = delete;
+  Unique& operator=(const Unique&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != Traits::empty(); }
+  Handle release() { return std::exchange(handle_, Traits::empty()); }
+  void reset(Handle h = Traits::empty()) {
+    const Handle old = std::exchange(handle_, h);
+    if (old != Traits::empty()) Traits::close(old);
+  }
+
+ private:
+  Handle handle_ = Traits::empty();
+};
+
+template <typename H, auto CloseFunction>
+struct NullEmptyTraits {
+  using Handle = H;
+  static Handle empty() { return nullptr; }
+  static void close(Handle h) { CloseFunction(h); }
+};
+
+struct FileTraits {
+  using Handle = HANDLE;
+  static Handle empty() { return INVALID_HANDLE_VALUE; }
+  static void close(Handle h) { ::CloseHandle(h); }
+};
+
+inline void deleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
+inline void closeKey(HKEY key) { ::RegCloseKey(key); }
+inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
+
+using UniqueHandle = Unique<NullEmptyTraits<HANDLE, ::CloseHandle>>;
+using UniqueMutex = UniqueHandle;
+using UniqueFile = Unique<FileTraits>;
+using UniqueFont = Unique<NullEmptyTraits<HFONT, deleteGdiObject>>;
+using UniqueBitmap = Unique<NullEmptyTraits<HBITMAP, deleteGdiObject>>;
+using UniqueDc = Unique<NullEmptyTraits<HDC, ::DeleteDC>>;
+using UniqueKey = Unique<NullEmptyTraits<HKEY, closeKey>>;
+using UniqueWindow = Unique<NullEmptyTraits<HWND, destroyWindow>>;
+
+// A device context borrowed with GetDC, given back on destruction.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_) ::ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// An object selected into a device context until the end of the scope.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+  ~SelectedObject() {
+    if (previous_ && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
+  }
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// A device context's state, restored at the end of the scope.
+class SavedDc {
+ public:
+  explicit SavedDc(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
+  ~SavedDc() {
+    if (saved_) ::RestoreDC(dc_, saved_);
+  }
+  SavedDc(const SavedDc&) = delete;
+  SavedDc& operator=(const SavedDc&) = delete;
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+// BeginPaint and EndPaint as one scope.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND window) : window_(window), dc_(::BeginPaint(window, &ps_)) {}
+  ~PaintScope() { ::EndPaint(window_, &ps_); }
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  HDC dc() const { return dc_; }
+  const RECT& area() const { return ps_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT ps_{};
+  HDC dc_;
+};
+
+}  // namespace win32

@@ -1,0 +1,101 @@
+#include "toolkit/win32/canvas.h"
+
+#include "platform/win32/unique_handle.h"
+#include "toolkit/win32/font_cache.h"
+
+namespace win32 {
+
+namespace {
+
+BITMAPINFO describe(const toolkit::Pixmap& picture) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = -picture.height;  // rows top to bottom
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+}  // namespace
+
+RECT toRECT(const toolkit::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+COLORREF toCOLORREF(toolkit::Color c) { return static_cast<COLORREF>(c & 0xFFFFFF); }
+
+Win32Canvas::Win32Canvas(HDC dc, FontCache& fonts) : dc_(dc), fonts_(fonts) {}
+
+Win32Canvas::~Win32Canvas() {
+  while (!saved_.empty()) restore();
+}
+
+void Win32Canvas::enter(toolkit::Point origin, const toolkit::Rect& clip) {
+  saved_.push_back(::SaveDC(dc_));
+  ::IntersectClipRect(dc_, clip.left, clip.top, clip.right, clip.bottom);
+  ::OffsetViewportOrgEx(dc_, origin.x, origin.y, nullptr);
+}
+
+void Win32Canvas::restore() {
+  if (saved_.empty()) return;
+  ::RestoreDC(dc_, saved_.back());
+  saved_.pop_back();
+}
+
+void Win32Canvas::fillRect(const toolkit::Rect& r, toolkit::Color color) {
+  const RECT rect = toRECT(r);
+  ::SetDCBrushColor(dc_, toCOLORREF(color));
+  ::FillRect(dc_, &rect, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
+void Win32Canvas::drawText(toolkit::Point at, std::string_view text, const toolkit::Font& font) {
+  SelectedObject selected(dc_, fonts_.get(font));
+  ::SetBkMode(dc_, TRANSPARENT);
+  ::SetTextColor(dc_, toCOLORREF(font.color));
+  ::SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+  ::TextOutA(dc_, at.x, at.y, text.data(), static_cast<int>(text.size()));
+}
+
+toolkit::Size Win32Canvas::textExtent(std::string_view text, const toolkit::Font& font) {
+  SelectedObject selected(dc_, fonts_.get(font));
+  SIZE size{};
+  ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+  return {size.cx, size.cy};
+}
+
+void Win32Canvas::drawPixmap(const toolkit::Rect& dest, const toolkit::Pixmap& picture) {
+  if (picture.empty()) return;
+  const BITMAPINFO info = describe(picture);
+  ::SetStretchBltMode(dc_, COLORONCOLOR);
+  ::StretchDIBits(dc_, dest.left, dest.top, dest.width(), dest.height(), 0, 0, picture.width, picture.height,
+                  picture.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+void Win32Canvas::drawGlyph(toolkit::Point at, const toolkit::Pixmap& glyph) {
+  if (glyph.empty()) return;
+  const BITMAPINFO info = describe(glyph);
+  UniqueDc memory(::CreateCompatibleDC(dc_));
+  UniqueBitmap bitmap(::CreateCompatibleBitmap(dc_, glyph.width, glyph.height));
+  if (!memory || !bitmap) return;
+  SelectedObject selected(memory.get(), bitmap.get());
+  ::SetDIBitsToDevice(memory.get(), 0, 0, glyph.width, glyph.height, 0, 0, 0, glyph.height, glyph.pixels.data(),
+                      &info, DIB_RGB_COLORS);
+  // The bottom-left pixel's colour marks the transparent pixels.
+  const std::uint32_t key = glyph.at(0, glyph.height - 1);
+  const COLORREF transparent = RGB((key >> 16) & 0xFF, (key >> 8) & 0xFF, key & 0xFF);
+  ::GdiTransparentBlt(dc_, at.x, at.y, glyph.width, glyph.height, memory.get(), 0, 0, glyph.width, glyph.height,
+                      transparent);
+}
+
+void Win32Canvas::drawButtonFace(const toolkit::Rect& r, toolkit::ButtonFace face) {
+  RECT rect = toRECT(r);
+  ::DrawFrameControl(dc_, &rect, DFC_BUTTON,
+                     DFCS_BUTTONPUSH | (face == toolkit::ButtonFace::down ? DFCS_PUSHED : 0));
+}
+
+void Win32Canvas::drawBevel(const toolkit::Rect& r, toolkit::Bevel bevel) {
+  RECT rect = toRECT(r);
+  ::DrawEdge(dc_, &rect, bevel == toolkit::Bevel::raised ? BDR_RAISEDOUTER : BDR_SUNKENOUTER, BF_RECT);
+}
+
+}  // namespace win32

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "toolkit/canvas.h"
+
+namespace win32 {
+
+class FontCache;
+
+// The toolkit's canvas on a GDI device context.
+class Win32Canvas : public toolkit::Canvas {
+ public:
+  Win32Canvas(HDC dc, FontCache& fonts);
+  ~Win32Canvas() override;
+
+  void enter(toolkit::Point origin, const toolkit::Rect& clip) override;
+  void restore() override;
+  void fillRect(const toolkit::Rect& r, toolkit::Color color) override;
+  void drawText(toolkit::Point at, std::string_view text, const toolkit::Font& font) override;
+  toolkit::Size textExtent(std::string_view text, const toolkit::Font& font) override;
+  void drawPixmap(const toolkit::Rect& dest, const toolkit::Pixmap& picture) override;
+  void drawGlyph(toolkit::Point at, const toolkit::Pixmap& glyph) override;
+  void drawButtonFace(const toolkit::Rect& r, toolkit::ButtonFace face) override;
+  void drawBevel(const toolkit::Rect& r, toolkit::Bevel bevel) override;
+
+  HDC dc() const { return dc_; }
+
+ private:
+  HDC dc_;
+  FontCache& fonts_;
+  std::vector<int> saved_;
+};
+
+RECT toRECT(const toolkit::Rect& r);
+COLORREF toCOLORREF(toolkit::Color c);
+
+}  // namespace win32

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "platform/win32/unique_handle.h"
+#include "toolkit/win32/canvas.h"
+#include "toolkit/win32/font_cache.h"
+
+namespace {
+
+// A 32-bit memory bitmap to draw on and read back.
+struct MemorySurface {
+  MemorySurface(int width, int height) : w(width), h(height) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    pixels = static_cast<std::uint32_t*>(bits);
+    dc.reset(::CreateCompatibleDC(nullptr));
+    old = ::SelectObject(dc.get(), bitmap.get());
+  }
+  ~MemorySurface() { ::SelectObject(dc.get(), old); }
+  std::uint32_t at(int x, int y) {
+    ::GdiFlush();
+    return pixels[y * w + x] & 0xFFFFFF;
+  }
+  int w, h;
+  win32::UniqueBitmap bitmap;
+  win32::UniqueDc dc;
+  HGDIOBJ old = nullptr;
+  std::uint32_t* pixels = nullptr;
+};
+
+const toolkit::Font barFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::black};
+
+TEST(Canvas, FillsAndClipsInTheCurrentArea) {
+  MemorySurface s(40, 20);
+  win32::FontCache fonts;
+  win32::Win32Canvas canvas(s.dc.get(), fonts);
+  canvas.fillRect({0, 0, 40, 20}, toolkit::colors::white);
+  canvas.enter({10, 5}, toolkit::Rect{10, 5, 20, 10});
+  canvas.fillRect({-100, -100, 100, 100}, toolkit::colors::red);
+  canvas.restore();
+  EXPECT_EQ(s.at(10, 5), 0xFF0000u) << "red as a 32-bit DIB stores it";
+  EXPECT_EQ(s.at(19, 9), 0xFF0000u);
+  EXPECT_EQ(s.at(20, 9), 0xFFFFFFu) << "clipped at the area's right edge";
+  EXPECT_EQ(s.at(9, 5), 0xFFFFFFu);
+  EXPECT_EQ(s.at(10, 10), 0xFFFFFFu);
+}
+
+TEST(Canvas, GlyphsLeaveTheirCornerColourOut) {
+  MemorySurface s(4, 4);
+  win32::FontCache fonts;
+  win32::Win32Canvas canvas(s.dc.get(), fonts);
+  canvas.fillRect({0, 0, 4, 4}, toolkit::colors::white);
+  // 2x2: bottom-left is the magenta key, the others black, green and blue.
+  const toolkit::Pixmap glyph{2, 2, {0x000000, 0x00FF00, 0xFF00FF, 0x0000FF}};
+  canvas.drawGlyph({1, 1}, glyph);
+  EXPECT_EQ(s.at(1, 1), 0x000000u);
+  EXPECT_EQ(s.at(2, 1), 0x00FF00u);
+  EXPECT_EQ(s.at(1, 2), 0xFFFFFFu) << "the key colour is transparent";
+  EXPECT_EQ(s.at(2, 2), 0x0000FFu);
+  EXPECT_EQ(s.at(3, 3), 0xFFFFFFu);
+}
+
+TEST(Canvas, PicturesStretchOverTheirRectangle) {
+  MemorySurface s(8, 2);
+  win32::FontCache fonts;
+  win32::Win32Canvas canvas(s.dc.get(), fonts);
+  const toolkit::Pixmap twoColumns{2, 1, {0xFF0000, 0x0000FF}};
+  canvas.drawPixmap({0, 0, 8, 2}, twoColumns);
+  EXPECT_EQ(s.at(0, 0), 0xFF0000u);
+  EXPECT_EQ(s.at(3, 1), 0xFF0000u);
+  EXPECT_EQ(s.at(4, 0), 0x0000FFu);
+  EXPECT_EQ(s.at(7, 1), 0x0000FFu);
+}
+
+TEST(Canvas, TheBarFontMeasuresLikeTheLayoutExpects) {
+  MemorySurface s(1, 1);
+  win32::FontCache fonts;
+  win32::Win32Canvas canvas(s.dc.get(), fonts);
+  const toolkit::Size digits = canvas.textExtent("0000", barFont);
+  EXPECT_EQ(digits.width, 4 * canvas.textExtent("0", barFont).width) << "digits have one width";
+  EXPECT_NEAR(digits.width, 28, 2);
+  EXPECT_NEAR(digits.height, 15, 1);
+  EXPECT_NEAR(canvas.textExtent("Frequency", barFont).width, 57, 4);
+  canvas.textExtent("x", barFont);
+  EXPECT_EQ(fonts.size(), 1u) << "one native font per face, whatever its colour";
+  toolkit::Font green = barFont;
+  green.color = toolkit::colors::green;
+  canvas.textExtent("x", green);
+  EXPECT_EQ(fonts.size(), 1u);
+}
+
+}  // namespace
