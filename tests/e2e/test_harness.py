@@ -5,7 +5,7 @@ size on one prefix, so each also checks that a Windows program sees the
 current screen and not the one of the session before.
 """
 
-import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -190,6 +190,27 @@ class SessionLifetimeTests(unittest.TestCase):
         self.assertIsNotNone(proc.poll())
         gone = subprocess.run(["xdpyinfo"], env=env, capture_output=True)
         self.assertNotEqual(gone.returncode, 0, f"{display} still answers")
+
+
+class WinePrefixScriptTests(unittest.TestCase):
+    def test_linked_shell_folder_is_made_real_and_user_files_survive(self):
+        script = Path(__file__).resolve().parents[2] / "scripts" / "wine-prefix"
+        docs = Path(Session(640, 480, PREFIX).documents_dir)
+        music = docs.parent / "Music"
+        kept = docs / "VTR" / "Options.set"
+        kept.parent.mkdir(exist_ok=True)
+        kept.write_text("user settings")
+        with tempfile.TemporaryDirectory() as elsewhere:
+            # What Wine does to a missing folder when it updates a prefix.
+            shutil.rmtree(music)
+            music.symlink_to(elsewhere)
+            subprocess.run([str(script), PREFIX], check=True, capture_output=True)
+            self.assertFalse(music.is_symlink())
+            self.assertTrue(music.is_dir())
+            self.assertEqual(list(Path(elsewhere).iterdir()), [])
+        self.assertEqual(kept.read_text(), "user settings")
+        again = subprocess.run([str(script), PREFIX], check=True, capture_output=True, text=True)
+        self.assertEqual(again.stdout, "", "a complete prefix is left alone")
 
 
 class HelperTests(unittest.TestCase):
