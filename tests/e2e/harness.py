@@ -89,6 +89,9 @@ What Wine 8 does on a bare Xvfb with Managed=N (checked here):
   - Wine's display settings come from the X server when the prefix's
     wineserver starts; a wineserver that outlives its Xvfb keeps the old
     size, so sessions end theirs. A cold start costs about half a second.
+  - Timings on this 2-core machine: Xvfb up in <0.1 s; first window of a
+    program ~0.9 s after a cold start; session teardown (wineserver -k -w)
+    ~0.8 s; a screenshot ~0.1 s; a new prefix (scripts/wine-prefix) ~12 s.
 """
 
 from __future__ import annotations
