@@ -275,7 +275,7 @@ class Session:
     def __init__(self, width: int, height: int, prefix: Optional[str] = None,
                  exe: Optional[str] = None, clean_documents: bool = True):
         self.width, self.height = width, height
-        self.prefix = prefix or default_prefix()
+        self.prefix = os.path.abspath(prefix or default_prefix())
         self.exe = exe
         self.clean_documents = clean_documents
         self.display: Optional[str] = None

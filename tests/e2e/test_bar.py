@@ -1,0 +1,86 @@
+"""The real Veltrana.exe on screens of each supported size and one unsupported one."""
+import datetime
+import time
+import unittest
+
+from harness import Session, poll, regions_differ, require_veltrana
+from reading import shows
+
+BAR = "Tesvo "
+# Where the work clock and the date stand in the 1280-wide layout (x, y, w, h).
+CLOCK_1280 = (1200, 0, 80, 25)
+DATE_1280 = (38, 0, 75, 25)
+
+
+class BarGeometry(unittest.TestCase):
+    def setUp(self):
+        self.exe = require_veltrana()
+
+    def bar_geometry(self, width, height):
+        with Session(width, height) as s:
+            s.start(self.exe)
+            bar = s.wait_window(BAR, timeout=15)
+            return poll(lambda: s.geometry(bar)[:2] == (0, 0) and s.geometry(bar), 5,
+                        what=f"bar at the top-left of {width}x{height}")
+
+    def test_1280_wide_screens_show_a_1280_by_25_bar_at_the_origin(self):
+        for width, height in ((1280, 1024), (1280, 960), (1280, 800)):
+            with self.subTest(screen=f"{width}x{height}"):
+                self.assertEqual(self.bar_geometry(width, height), (0, 0, 1280, 25))
+
+    def test_1024x768_bar_reaches_past_the_edge_while_the_hot_zones_have_their_widths(self):
+        self.assertEqual(self.bar_geometry(1024, 768), (0, 0, 1041, 25))
+
+
+class UnsupportedScreen(unittest.TestCase):
+    def test_1366x768_keeps_the_creation_width_and_the_clock_stands_still(self):
+        exe = require_veltrana()
+        with Session(1366, 768) as s:
+            s.start(exe)
+            bar = s.wait_window(BAR, timeout=15)
+            self.assertEqual(s.geometry(bar), (0, 0, 1280, 25))
+            first = s.screenshot()
+            time.sleep(2.5)  # the clock would have ticked twice
+            second = s.screenshot()
+            clock = (934, 0, 60, 25)  # the work clock at its creation place
+            self.assertFalse(regions_differ(first, second, clock), "the work clock must not advance")
+
+
+class SingleInstance(unittest.TestCase):
+    def test_second_start_ends_at_once_and_a_start_after_the_first_ended_succeeds(self):
+        exe = require_veltrana()
+        with Session(1280, 1024) as s:
+            first = s.start(exe)
+            bar = s.wait_window(BAR, timeout=15)
+            second = s.start(exe)
+            self.assertEqual(s.wait_exit(second, timeout=10), 0)
+            self.assertIsNone(first.poll(), "the first instance keeps running")
+            self.assertEqual(s.find_windows(BAR, visible=True), [bar], "the second showed nothing")
+            s.kill(first)
+            poll(lambda: not s.find_windows(BAR), 10, what="the first bar gone")
+            third = s.start(exe)
+            s.wait_window(BAR, timeout=15)
+            self.assertIsNone(third.poll())
+
+
+class Readouts(unittest.TestCase):
+    def test_work_clock_advances_every_second_and_the_date_shows_today(self):
+        exe = require_veltrana()
+        with Session(1280, 1024) as s:
+            s.start(exe)
+            s.wait_window(BAR, timeout=15)
+            today = datetime.date.today().strftime("%d.%m.%Y")
+            poll(lambda: shows(s.screenshot().path, DATE_1280, today, s.tmp), 10, interval=0.5,
+                 what=f"the date reads {today}")
+            previous = s.screenshot()
+            for _ in range(3):
+                current = poll(lambda: (lambda shot: regions_differ(previous, shot, CLOCK_1280) and shot)(s.screenshot()),
+                               2.5, interval=0.2, what="the work clock changes within a second or so")
+                previous = current
+            def clock_reads_seconds():
+                shot = s.screenshot().path
+                return any(shows(shot, CLOCK_1280, f"00:00:{n:02d}", s.tmp) for n in range(3, 12))
+            poll(clock_reads_seconds, 5, interval=0.5, what="the clock reads a few seconds")
+
+if __name__ == "__main__":
+    unittest.main()
