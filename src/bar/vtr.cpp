@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "readouts/date_readout.h"
+#include "readouts/memory_readout.h"
+#include "readouts/processor_frequency.h"
 #include "readouts/work_clock.h"
 #include "platform/resources.h"
 #include "platform/window_system.h"
@@ -119,6 +121,8 @@ void TVTR::connectHandlers() {
   onDestroy = [this] { FormDestroy(); };
   Timer1.onTimer = [this] { Timer1Timer(); };
   Timer2.onTimer = [this] { Timer2Timer(); };
+  Timer4.onTimer = [this] { Timer4Timer(); };
+  Timer5.onTimer = [this] { Timer5Timer(); };
   Timer12.onTimer = [this] { Timer12Timer(); };
 }
 
@@ -147,7 +151,28 @@ void TVTR::FormDestroy() {}
 
 void TVTR::Timer1Timer() { advanceWorkClock({Label10, Label8, Label7}); }
 
-void TVTR::Timer2Timer() { showDate(ports_.systemInfo.today(), {Label1, Label3, Label4}); }
+void TVTR::Timer2Timer() {
+  showDate(ports_.systemInfo.today(), {Label1, Label3, Label4});
+  Hz.setCaption(refreshRateCaption(application().windowSystem().verticalRefreshRate()));
+}
+
+void TVTR::Timer4Timer() {
+  UpdateMemoryReadout();
+  Label11.setCaption(generalFormat(GetCPUSpeed(), ports_.systemInfo.decimalSeparator()));
+}
+
+void TVTR::Timer5Timer() { GetCPUUsage(); }
+
+void TVTR::UpdateMemoryReadout() { showMemory(ports_.systemInfo.memoryStatus(), TotalPhys, RamGauge); }
+
+void TVTR::GetCPUUsage() {
+  loadSampler_.sample(ports_.systemInfo, [this](int position) {
+    Gauge1.setProgress(position);
+    application().processMessages();
+  });
+}
+
+double TVTR::GetCPUSpeed() { return measureProcessorSpeed(ports_.systemInfo); }
 
 void TVTR::Timer12Timer() {
   for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer8, &Timer12})

@@ -3,6 +3,7 @@
 #include "bar/screen_layout.h"
 #include "bar/screen_mode.h"
 #include "platform/ports.h"
+#include "readouts/processor_load.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
@@ -90,10 +91,16 @@ class TVTR : public toolkit::Form {
   // Lays the bar out for the current screen mode; nothing on an unsupported one.
   void ApplyScreenLayout();
 
+  void UpdateMemoryReadout();
+  void GetCPUUsage();
+  double GetCPUSpeed();
+
   void FormCreate();
   void FormDestroy();
   void Timer1Timer();
   void Timer2Timer();
+  void Timer4Timer();
+  void Timer5Timer();
   void Timer12Timer();
 
  private:
@@ -102,6 +109,7 @@ class TVTR : public toolkit::Form {
   const platform::Ports& ports_;
   BarCompanions& companions_;
   ScreenLayout layout_;
+  ProcessorLoadSampler loadSampler_;
 };
 
 }  // namespace veltrana

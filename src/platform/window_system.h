@@ -19,6 +19,9 @@ class WindowSystem {
 
   // The pointer position in screen coordinates.
   virtual toolkit::Point cursorPos() const = 0;
+
+  // The display's vertical refresh rate in hertz, as the display reports it.
+  virtual int verticalRefreshRate() const = 0;
 };
 
 }  // namespace platform

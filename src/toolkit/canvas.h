@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string_view>
 
 #include "toolkit/color.h"
@@ -12,6 +13,10 @@ namespace toolkit {
 enum class ButtonFace { up, down };
 
 enum class Bevel { raised, lowered };
+
+// How a picture combines with what lies beneath: a plain copy, or
+// exclusive-or of every pixel.
+enum class RasterOp { copy, invert };
 
 // A drawing surface. Coordinates are relative to the current origin; drawing
 // is clipped to the current clip rectangle.
@@ -36,6 +41,13 @@ class Canvas {
   virtual void drawButtonFace(const Rect& r, ButtonFace face) = 0;
   // A one-pixel bevel just inside `r`.
   virtual void drawBevel(const Rect& r, Bevel bevel) = 0;
+
+  // An off-screen picture of the size, every pixel black, compatible with
+  // this canvas. Its origin is its top-left corner.
+  virtual std::unique_ptr<Canvas> createOffscreen(Size size) = 0;
+  // Combines a whole off-screen picture made by createOffscreen onto this
+  // canvas with its top-left corner at `at`.
+  virtual void combine(Point at, Canvas& offscreen, RasterOp op) = 0;
 };
 
 // Scope guard for Canvas::enter.

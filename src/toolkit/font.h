@@ -16,10 +16,14 @@ struct Font {
   bool bold = false;
   Charset charset = Charset::defaultSet;
   Color color = colors::black;
+  // Smoothed glyph edges blend into what lies beneath; text that is combined
+  // by exclusive-or needs crisp ones.
+  bool smoothEdges = true;
 
   // Everything but the colour selects the same native font.
   bool sameFace(const Font& o) const {
-    return face == o.face && height == o.height && bold == o.bold && charset == o.charset;
+    return face == o.face && height == o.height && bold == o.bold && charset == o.charset &&
+           smoothEdges == o.smoothEdges;
   }
   friend bool operator==(const Font&, const Font&) = default;
 };

@@ -5,8 +5,22 @@
 #include "toolkit/color.h"
 #include "toolkit/control.h"
 #include "toolkit/font.h"
+#include "toolkit/geometry.h"
+
+namespace toolkit {
+class Canvas;
+}
 
 namespace veltrana {
+
+// The right edge of a horizontal bar's fill, measured from the gauge's left
+// edge: percentage x 0.01 x w in extended precision, truncated, at most w,
+// where w is one more than the inner width.
+int gaugeFillExtent(int percentage, int w);
+
+// Where the percentage text's cell starts: centred in the inner rectangle by
+// truncating division, in the gauge's own coordinates.
+toolkit::Point gaugeTextOrigin(const toolkit::Rect& inner, toolkit::Size text);
 
 enum class TGaugeKind { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
 enum class TBorderStyle { bsNone, bsSingle };
@@ -41,6 +55,10 @@ class TGauge : public toolkit::Control {
   void paint(toolkit::Canvas& canvas) const override;
 
  private:
+  toolkit::Rect innerRect() const;
+  void drawHorizontalBar(toolkit::Canvas& overlay, const toolkit::Rect& inner) const;
+  void drawText(toolkit::Canvas& picture, const toolkit::Rect& inner) const;
+
   std::int32_t minValue_ = 0;
   std::int32_t maxValue_ = 100;
   std::int32_t progress_ = 0;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/resources.h"
@@ -16,16 +18,64 @@ class FakeWindowSystem : public platform::WindowSystem {
 
   std::vector<toolkit::Monitor> monitors() const override { return monitorList; }
   toolkit::Point cursorPos() const override { return cursor; }
+  int verticalRefreshRate() const override { return refreshRate; }
 
   std::vector<toolkit::Monitor> monitorList;
   toolkit::Point cursor;
+  int refreshRate = 60;
 };
 
+// A machine whose counters a test sets: the records the load sampler reads,
+// memory, the cycle counter and priorities. Sleeping takes no time.
 class FakeSystemInfo : public platform::SystemInfo {
  public:
   platform::Date today() const override { return date; }
+  platform::MemoryStatus memoryStatus() const override { return memory; }
+  bool findSystemInformationQuery() override {
+    ++lookups;
+    return queryExists;
+  }
+  std::int32_t querySystemInformation(std::uint32_t infoClass, std::span<std::uint8_t> buffer) override;
+  std::uint64_t timeStampCounter() override;
+  platform::Priorities priorities() const override { return current; }
+  void setProcessPriorityClass(std::uint32_t priorityClass) override {
+    current.processClass = priorityClass;
+    priorityLog.push_back("process " + std::to_string(priorityClass));
+  }
+  void setThreadPriority(int priority) override {
+    current.thread = priority;
+    priorityLog.push_back("thread " + std::to_string(priority));
+  }
+  void sleep(std::uint32_t ms) override {
+    sleeps.push_back(ms);
+    sleptMs += ms;
+  }
+  std::string decimalSeparator() const override { return separator; }
+
+  // Advances the idle and system clocks (in 100 ns units) as if `elapsedMs`
+  // passed with `idleMs` of idle time summed over all processors.
+  void pass(std::uint64_t elapsedMs, std::uint64_t idleMs) {
+    systemTime += elapsedMs * 10000;
+    idleTime += idleMs * 10000;
+  }
 
   platform::Date date{2007, 3, 9};
+  platform::MemoryStatus memory{std::uint64_t{24} << 30, std::uint64_t{12} << 30};
+  bool queryExists = true;
+  int lookups = 0;
+  int queries = 0;
+  std::optional<std::uint32_t> failingClass;
+  std::uint8_t processors = 2;
+  std::uint64_t systemTime = 133'000'000'000'000'000;
+  std::uint64_t idleTime = 5'000'000'000;
+  // Cycles the counter advances across each half-second sleep.
+  std::uint64_t cyclesPerHalfSecond = 1'500'000'000;
+  std::uint64_t counter = 0;
+  platform::Priorities current{0x20, 0};
+  std::vector<std::string> priorityLog;
+  std::vector<std::uint32_t> sleeps;
+  std::uint64_t sleptMs = 0;
+  std::string separator = ".";
 };
 
 // The program's resources, read from the assets folder.

@@ -5,31 +5,9 @@
 #include "platform/win32/unique_handle.h"
 #include "toolkit/win32/canvas.h"
 #include "toolkit/win32/font_cache.h"
+#include "memory_surface.h"
 
 namespace {
-
-// A 32-bit memory bitmap to draw on and read back.
-struct MemorySurface {
-  MemorySurface(int width, int height) : w(width), h(height) {
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    pixels = static_cast<std::uint32_t*>(bits);
-    dc.reset(::CreateCompatibleDC(nullptr));
-    old = ::SelectObject(dc.get(), bitmap.get());
-  }
-  ~MemorySurface() { ::SelectObject(dc.get(), old); }
-  std::uint32_t at(int x, int y) {
-    ::GdiFlush();
-    return pixels[y * w + x] & 0xFFFFFF;
-  }
-  int w, h;
-  win32::UniqueBitmap bitmap;
-  win32::UniqueDc dc;
-  HGDIOBJ old = nullptr;
-  std::uint32_t* pixels = nullptr;
-};
 
 const toolkit::Font barFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::black};
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/unique_handle.h"
+
 namespace win32 {
 
 namespace {
@@ -34,6 +36,11 @@ toolkit::Point Win32WindowSystem::cursorPos() const {
   POINT p{};
   ::GetCursorPos(&p);
   return {p.x, p.y};
+}
+
+int Win32WindowSystem::verticalRefreshRate() const {
+  WindowDc screen(nullptr);
+  return screen.get() ? ::GetDeviceCaps(screen.get(), VREFRESH) : 0;
 }
 
 }  // namespace win32

@@ -1,5 +1,7 @@
 #include "toolkit/win32/canvas.h"
 
+#include <algorithm>
+
 #include "platform/win32/unique_handle.h"
 #include "toolkit/win32/font_cache.h"
 
@@ -26,7 +28,9 @@ COLORREF toCOLORREF(toolkit::Color c) { return static_cast<COLORREF>(c & 0xFFFFF
 
 Win32Canvas::Win32Canvas(HDC dc, FontCache& fonts) : dc_(dc), fonts_(fonts) {}
 
-Win32Canvas::~Win32Canvas() {
+Win32Canvas::~Win32Canvas() { restoreAll(); }
+
+void Win32Canvas::restoreAll() {
   while (!saved_.empty()) restore();
 }
 
@@ -91,6 +95,40 @@ void Win32Canvas::drawButtonFace(const toolkit::Rect& r, toolkit::ButtonFace fac
   RECT rect = toRECT(r);
   ::DrawFrameControl(dc_, &rect, DFC_BUTTON,
                      DFCS_BUTTONPUSH | (face == toolkit::ButtonFace::down ? DFCS_PUSHED : 0));
+}
+
+namespace {
+
+// A memory bitmap with its device context; both go with the canvas.
+class OffscreenCanvas : public Win32Canvas {
+ public:
+  OffscreenCanvas(UniqueDc dc, UniqueBitmap bitmap, toolkit::Size size, FontCache& fonts)
+      : Win32Canvas(dc.get(), fonts), memoryDc_(std::move(dc)), bitmap_(std::move(bitmap)),
+        selected_(memoryDc_.get(), bitmap_.get()) {
+    offscreenSize_ = size;
+    ::PatBlt(memoryDc_.get(), 0, 0, size.width, size.height, BLACKNESS);
+  }
+  ~OffscreenCanvas() override { restoreAll(); }
+
+ private:
+  UniqueDc memoryDc_;
+  UniqueBitmap bitmap_;
+  SelectedObject selected_;
+};
+
+}  // namespace
+
+std::unique_ptr<toolkit::Canvas> Win32Canvas::createOffscreen(toolkit::Size size) {
+  UniqueDc dc(::CreateCompatibleDC(dc_));
+  UniqueBitmap bitmap(::CreateCompatibleBitmap(dc_, std::max(size.width, 1), std::max(size.height, 1)));
+  if (!dc || !bitmap) return nullptr;
+  return std::make_unique<OffscreenCanvas>(std::move(dc), std::move(bitmap), size, fonts_);
+}
+
+void Win32Canvas::combine(toolkit::Point at, toolkit::Canvas& offscreen, toolkit::RasterOp op) {
+  auto& source = static_cast<Win32Canvas&>(offscreen);
+  ::BitBlt(dc_, at.x, at.y, source.offscreenSize_.width, source.offscreenSize_.height, source.dc_, 0, 0,
+           op == toolkit::RasterOp::invert ? SRCINVERT : SRCCOPY);
 }
 
 void Win32Canvas::drawBevel(const toolkit::Rect& r, toolkit::Bevel bevel) {

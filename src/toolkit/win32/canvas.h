@@ -25,8 +25,15 @@ class Win32Canvas : public toolkit::Canvas {
   void drawGlyph(toolkit::Point at, const toolkit::Pixmap& glyph) override;
   void drawButtonFace(const toolkit::Rect& r, toolkit::ButtonFace face) override;
   void drawBevel(const toolkit::Rect& r, toolkit::Bevel bevel) override;
+  std::unique_ptr<toolkit::Canvas> createOffscreen(toolkit::Size size) override;
+  void combine(toolkit::Point at, toolkit::Canvas& offscreen, toolkit::RasterOp op) override;
 
   HDC dc() const { return dc_; }
+
+ protected:
+  void restoreAll();
+
+  toolkit::Size offscreenSize_{};
 
  private:
   HDC dc_;

@@ -14,7 +14,7 @@ HFONT FontCache::get(const toolkit::Font& font) {
   lf.lfCharSet = font.charset == toolkit::Charset::cyrillic ? RUSSIAN_CHARSET : DEFAULT_CHARSET;
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfQuality = font.smoothEdges ? DEFAULT_QUALITY : NONANTIALIASED_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
   const std::size_t length = std::min(font.face.size(), sizeof lf.lfFaceName - 1);
   std::memcpy(lf.lfFaceName, font.face.data(), length);

@@ -1,0 +1,37 @@
+#include "readouts/processor_frequency.h"
+
+#include <cstdio>
+
+#include "platform/system_info.h"
+
+namespace veltrana {
+
+double measureProcessorSpeed(platform::SystemInfo& system) {
+  const platform::Priorities saved = system.priorities();
+  system.setProcessPriorityClass(platform::realtimePriorityClass);
+  system.setThreadPriority(platform::timeCriticalPriority);
+  system.sleep(10);
+  const std::uint64_t t0 = system.timeStampCounter();
+  system.sleep(500);
+  const std::uint64_t t1 = system.timeStampCounter();
+  system.setThreadPriority(saved.thread);
+  system.setProcessPriorityClass(saved.processClass);
+  return cyclesToGHz(t1 - t0);
+}
+
+double cyclesToGHz(std::uint64_t cycles) { return static_cast<double>(cycles) / 500000000.0; }
+
+std::string generalFormat(double value, const std::string& decimalSeparator) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.15G", value);
+  std::string result;
+  for (const char* p = text; *p; ++p) {
+    if (*p == '.')
+      result += decimalSeparator;
+    else
+      result += *p;
+  }
+  return result;
+}
+
+}  // namespace veltrana

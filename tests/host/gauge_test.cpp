@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "support/scenario.h"
+#include "widgets/gauge.h"
+
+namespace {
+
+using veltrana::gaugeFillExtent;
+using veltrana::gaugeTextOrigin;
+
+TEST(GaugeArithmetic, FillExtentIsTheTruncatedShareOfTheWidthMeasure) {
+  for (int w : {72, 184}) {
+    for (int p = 0; p <= 100; ++p) EXPECT_EQ(gaugeFillExtent(p, w), w * p / 100) << "w " << w << ", " << p << " %";
+  }
+  // Spot values of the 73 and 185 pixel gauges.
+  EXPECT_EQ(gaugeFillExtent(2, 72), 1);
+  EXPECT_EQ(gaugeFillExtent(3, 72), 2);
+  EXPECT_EQ(gaugeFillExtent(1, 184), 1);
+  EXPECT_EQ(gaugeFillExtent(99, 184), 182);
+  EXPECT_EQ(gaugeFillExtent(150, 72), 72) << "never beyond the width measure";
+}
+
+TEST(GaugeArithmetic, TextIsCentredByTruncatingDivision) {
+  const toolkit::Rect inner{1, 1, 72, 16};
+  EXPECT_EQ(gaugeTextOrigin(inner, {26, 15}), (toolkit::Point{23, 0}));
+  EXPECT_EQ(gaugeTextOrigin(inner, {75, 19}), (toolkit::Point{-1, -1})) << "-3 div 2 is -1";
+  EXPECT_EQ(gaugeTextOrigin({1, 1, 184, 16}, {33, 15}), (toolkit::Point{75, 0}));
+}
+
+struct GaugeFixture : ::testing::Test {
+  GaugeFixture() { scenario.start(); }
+  veltrana::TGauge& gauge() { return scenario.bar().Gauge1; }
+  std::size_t paints() { return scenario.backend.windowOf(scenario.bar())->paintedNow.size(); }
+  fakes::Scenario scenario;
+};
+
+TEST_F(GaugeFixture, StartsWithTheDefaultsOfAPercentageGauge) {
+  auto& g = gauge();
+  EXPECT_EQ(g.MinValue(), 0);
+  EXPECT_EQ(g.MaxValue(), 100);
+  EXPECT_EQ(g.Progress(), 0);
+  EXPECT_EQ(g.Kind(), veltrana::TGaugeKind::gkHorizontalBar);
+  EXPECT_TRUE(g.ShowText());
+  EXPECT_EQ(g.BorderStyle(), veltrana::TBorderStyle::bsSingle);
+  EXPECT_EQ(g.BackColor(), toolkit::colors::white);
+  EXPECT_EQ(g.ForeColor(), toolkit::colors::silver) << "the bar's gauges are silver";
+  EXPECT_EQ(scenario.bar().RamGauge.ForeColor(), toolkit::colors::silver);
+  EXPECT_EQ(g.height(), 17);
+}
+
+TEST_F(GaugeFixture, ClampsToItsRange) {
+  gauge().setProgress(-1);
+  EXPECT_EQ(gauge().Progress(), 0);
+  EXPECT_EQ(gauge().Percentage(), 0);
+  gauge().setProgress(150);
+  EXPECT_EQ(gauge().Progress(), 100);
+  EXPECT_EQ(gauge().Percentage(), 100);
+}
+
+TEST_F(GaugeFixture, PaintsOnlyWhenWhatItShowsChanges) {
+  const std::size_t before = paints();
+  gauge().setProgress(57);
+  EXPECT_EQ(paints(), before + 1) << "painted at once, inside the call";
+  gauge().setProgress(57);
+  EXPECT_EQ(paints(), before + 1) << "the same value paints nothing";
+  gauge().setProgress(-5);
+  gauge().setProgress(-1);
+  EXPECT_EQ(paints(), before + 2) << "-5 and -1 both show 0 %";
+  gauge().setForeColor(gauge().ForeColor());
+  EXPECT_EQ(paints(), before + 2) << "the same colour paints nothing";
+  gauge().setForeColor(toolkit::colors::red);
+  EXPECT_EQ(paints(), before + 3);
+  EXPECT_EQ(scenario.backend.windowOf(scenario.bar())->paintedNow.back(), gauge().bounds())
+      << "only the gauge's own rectangle";
+}
+
+TEST_F(GaugeFixture, AHiddenBarDefersThePaint) {
+  scenario.bar().hide();
+  const std::size_t before = paints();
+  gauge().setProgress(33);
+  EXPECT_EQ(paints(), before);
+  EXPECT_EQ(gauge().Progress(), 33);
+}
+
+}  // namespace
