@@ -6,7 +6,10 @@
 
 #include "app/program.h"
 #include "platform/ports.h"
+#include "platform/win32/files.h"
+#include "platform/win32/registry.h"
 #include "platform/win32/resources.h"
+#include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_system.h"
@@ -36,7 +39,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   win32::Win32WindowSystem windowSystem;
   win32::Win32SystemInfo systemInfo;
   win32::Win32Resources resources;
-  const platform::Ports ports{windowSystem, systemInfo, resources};
+  win32::Win32Files files;
+  win32::Win32Shell shell;
+  win32::Win32Registry registry;
+  const platform::Ports ports{windowSystem, systemInfo, resources, files, shell, registry};
 
   win32::Win32Backend backend(instance);
   veltrana::Program program(backend, ports);

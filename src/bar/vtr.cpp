@@ -7,6 +7,7 @@
 #include "readouts/processor_frequency.h"
 #include "readouts/work_clock.h"
 #include "platform/resources.h"
+#include "platform/shell.h"
 #include "platform/window_system.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
@@ -101,7 +102,8 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
       Timer12(application.backend(), second),
       ports_(ports),
       companions_(companions),
-      layout_(*this) {
+      layout_(*this),
+      settings_(*this, ports) {
   Image1.setPicture(defaultBackground(ports_.resources));
   SpeedButton1.setGlyph(glyph(ports_.resources, platform::Resource::glyphCdOut));
   SpeedButton2.setGlyph(glyph(ports_.resources, platform::Resource::glyphCdIn));
@@ -123,6 +125,7 @@ void TVTR::connectHandlers() {
   Timer2.onTimer = [this] { Timer2Timer(); };
   Timer4.onTimer = [this] { Timer4Timer(); };
   Timer5.onTimer = [this] { Timer5Timer(); };
+  Timer8.onTimer = [this] { Timer8Timer(); };
   Timer12.onTimer = [this] { Timer12Timer(); };
 }
 
@@ -145,9 +148,29 @@ void TVTR::FormCreate() {
   Timer3.setEnabled(false);
   setLeft(0);
   setTop(2);
+  settings_.startup();
 }
 
-void TVTR::FormDestroy() {}
+void TVTR::FormDestroy() { DeleteTrayIcon(); }
+
+std::array<toolkit::Label*, 17> TVTR::captionLabels() {
+  return {&Label1,  &Label2,  &Label3,  &Label4,  &Label5,  &Label6,  &Label7,  &Label8, &Label9,
+          &Label10, &Label12, &Label13, &Label14, &Label15, &Label16, &Label17, &Label18};
+}
+
+std::array<toolkit::Label*, 4> TVTR::valueLabels() { return {&Label19, &Label11, &Hz, &TotalPhys}; }
+
+std::array<toolkit::Image*, 4> TVTR::hotZones() { return {&Image2, &Image3, &Image4, &Image5}; }
+
+namespace {
+constexpr unsigned trayIconId = 1;
+}
+
+void TVTR::CreateTrayIcon() { ports_.shell.addTrayIcon(nativeHandle(), trayIconId, application().title()); }
+
+void TVTR::DeleteTrayIcon() { ports_.shell.deleteTrayIcon(nativeHandle(), trayIconId); }
+
+void TVTR::Timer8Timer() { settings_.reload(); }
 
 void TVTR::Timer1Timer() { advanceWorkClock({Label10, Label8, Label7}); }
 

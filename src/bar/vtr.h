@@ -4,6 +4,7 @@
 #include "bar/screen_mode.h"
 #include "platform/ports.h"
 #include "readouts/processor_load.h"
+#include "settings/settings_passes.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
@@ -11,6 +12,8 @@
 #include "toolkit/speed_button.h"
 #include "toolkit/timer.h"
 #include "widgets/gauge.h"
+
+#include <array>
 
 namespace toolkit {
 class Application;
@@ -91,6 +94,16 @@ class TVTR : public toolkit::Form {
   // Lays the bar out for the current screen mode; nothing on an unsupported one.
   void ApplyScreenLayout();
 
+  // The labels that take the caption colour and the value colour, and the hot zones.
+  std::array<toolkit::Label*, 17> captionLabels();
+  std::array<toolkit::Label*, 4> valueLabels();
+  std::array<toolkit::Image*, 4> hotZones();
+
+  BarCompanions& companions() { return companions_; }
+  const SettingsPasses& settings() const { return settings_; }
+
+  void CreateTrayIcon();
+  void DeleteTrayIcon();
   void UpdateMemoryReadout();
   void GetCPUUsage();
   double GetCPUSpeed();
@@ -101,6 +114,7 @@ class TVTR : public toolkit::Form {
   void Timer2Timer();
   void Timer4Timer();
   void Timer5Timer();
+  void Timer8Timer();
   void Timer12Timer();
 
  private:
@@ -110,6 +124,7 @@ class TVTR : public toolkit::Form {
   BarCompanions& companions_;
   ScreenLayout layout_;
   ProcessorLoadSampler loadSampler_;
+  SettingsPasses settings_;
 };
 
 }  // namespace veltrana

@@ -2,7 +2,10 @@
 
 namespace platform {
 
+class Files;
+class Registry;
 class Resources;
+class Shell;
 class SystemInfo;
 class WindowSystem;
 
@@ -12,6 +15,9 @@ struct Ports {
   WindowSystem& windowSystem;
   SystemInfo& systemInfo;
   Resources& resources;
+  Files& files;
+  Shell& shell;
+  Registry& registry;
 };
 
 }  // namespace platform

@@ -17,6 +17,8 @@ void Application::setTitle(const std::string& title) {
 
 void Application::processMessages() { backend_.processMessages(); }
 
+void Application::showError(const std::string& text) { backend_.showError(title_, text); }
+
 void Application::terminate(int exitCode) {
   const std::vector<Form*> forms = forms_;
   for (auto it = forms.rbegin(); it != forms.rend(); ++it) (*it)->destroyWindow();

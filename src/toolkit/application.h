@@ -29,6 +29,9 @@ class Application {
   // Lets pending window messages run once.
   void processMessages();
 
+  // An error message box titled with the application title.
+  void showError(const std::string& text);
+
   // Ends the program at once but in order: every form's destroy handler runs
   // and its window goes, then the process ends with the exit code.
   void terminate(int exitCode);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,6 +37,8 @@ class NativeWindow {
   virtual void paintNow(const Rect& clientRect) = 0;
   // Shows the window and runs a modal loop until the form hides it.
   virtual void runModal() = 0;
+  // The window as the operating system knows it.
+  virtual std::uintptr_t handle() const = 0;
 };
 
 // The window system as the toolkit needs it.
@@ -49,6 +52,9 @@ class Backend : public TimerHost {
   virtual void processMessages() = 0;
   // Ends the process at once with the exit code; the forms have been torn down.
   virtual void endProcess(int exitCode) = 0;
+  // An error message box owned by the application window, with an OK button;
+  // returns when it is closed. Timers keep ticking meanwhile.
+  virtual void showError(const std::string& title, const std::string& text) = 0;
 };
 
 }  // namespace toolkit

@@ -7,12 +7,19 @@ namespace toolkit {
 // A colour in the window system's 0x00BBGGRR form, as the settings file stores it.
 using Color = std::uint32_t;
 
+// One of the desktop's own colours, by its index, resolved when drawn.
+inline constexpr Color systemColor(int index) { return 0x80000000u | static_cast<Color>(index); }
+inline constexpr bool isSystemColor(Color c) { return (c & 0xFF000000u) == 0x80000000u; }
+
 namespace colors {
 inline constexpr Color black = 0x000000;
 inline constexpr Color white = 0xFFFFFF;
 inline constexpr Color silver = 0xC0C0C0;
 inline constexpr Color green = 0x008000;
 inline constexpr Color red = 0x0000FF;
+inline constexpr Color windowText = systemColor(8);
+inline constexpr Color buttonFace = systemColor(15);
+inline constexpr Color buttonHighlight = systemColor(20);
 }  // namespace colors
 
 inline constexpr std::uint8_t redOf(Color c) { return c & 0xFF; }

@@ -104,6 +104,8 @@ void Form::showModal() {
 
 bool Form::active() const { return window_ && window_->isActive(); }
 
+std::uintptr_t Form::nativeHandle() const { return window_ ? window_->handle() : 0; }
+
 void Form::addControl(Control& control) { controls_.push_back(&control); }
 
 void Form::removeControl(Control& control) {

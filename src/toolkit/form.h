@@ -51,6 +51,8 @@ class Form {
   void hide();
   void showModal();
   bool active() const;
+  // The native window, for the operating system's services.
+  std::uintptr_t nativeHandle() const;
 
   const std::vector<Control*>& controls() const { return controls_; }
   Control* findControl(std::string_view name) const;

@@ -29,13 +29,22 @@ void Label::setFontColor(Color color) {
   invalidate();
 }
 
+void Label::setColor(Color color) {
+  if (color_ == color) return;
+  color_ = color;
+  invalidate();
+}
+
 void Label::fitToText() {
   const Size size = form().application().backend().textExtent(font_, caption_);
   setBounds(Rect::fromBounds(left(), top(), size.width, size.height));
 }
 
 void Label::paint(Canvas& canvas) const {
-  if (!transparent_) canvas.fillRect(Rect::fromBounds(0, 0, width(), height()), form().color());
+  if (color_)
+    canvas.fillRect(Rect::fromBounds(0, 0, width(), height()), *color_);
+  else if (!transparent_)
+    canvas.fillRect(Rect::fromBounds(0, 0, width(), height()), form().color());
   canvas.drawText({0, 0}, caption_, font_);
 }
 

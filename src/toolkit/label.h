@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "toolkit/control.h"
@@ -19,6 +20,8 @@ class Label : public Control {
 
   const Font& font() const { return font_; }
   void setFontColor(Color color);
+  // A colour of its own makes the label fill its rectangle with it.
+  void setColor(Color color);
 
   void paint(Canvas& canvas) const override;
 
@@ -28,6 +31,7 @@ class Label : public Control {
   std::string caption_;
   Font font_;
   bool transparent_;
+  std::optional<Color> color_;
 };
 
 }  // namespace toolkit

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,7 +29,13 @@ class FakeWindow : public toolkit::NativeWindow {
   void runModal() override {
     ++modalRuns;
     visible = true;
+    if (duringModal) duringModal();
   }
+  std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(this); }
+
+  // What happens while the window is shown modally; by default the modal
+  // display ends at once, as if the notice lost the activation.
+  std::function<void()> duringModal;
 
   toolkit::Form& form;
   toolkit::WindowOptions options;
@@ -62,6 +69,10 @@ class FakeBackend : public toolkit::Backend {
   void setApplicationTitle(const std::string& title) override { applicationTitle = title; }
   void processMessages() override { ++messagePumps; }
   void endProcess(int code) override { exitCode = code; }
+  void showError(const std::string& title, const std::string& text) override {
+    errorBoxes.push_back({title, text});
+    if (duringErrorBox) duringErrorBox();
+  }
 
   // The native window of a form, or null once it is destroyed.
   FakeWindow* windowOf(const toolkit::Form& form) const;
@@ -70,6 +81,13 @@ class FakeBackend : public toolkit::Backend {
   std::string applicationTitle;
   int messagePumps = 0;
   std::optional<int> exitCode;
+  struct ErrorBox {
+    std::string title;
+    std::string text;
+  };
+  std::vector<ErrorBox> errorBoxes;
+  // What happens while an error box is open (it closes when this returns).
+  std::function<void()> duringErrorBox;
 
  private:
   struct Countdown {

@@ -1,5 +1,6 @@
 #include "support/fake_ports.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -65,14 +66,91 @@ std::string fileOf(platform::Resource resource) {
 
 }  // namespace
 
+std::vector<std::uint8_t> readAsset(const std::string& name) {
+  std::ifstream in(std::string(VELTRANA_ASSETS_DIR) + "/" + name, std::ios::binary);
+  return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 std::span<const std::uint8_t> FakeResources::bytes(platform::Resource resource) const {
   auto it = loaded_.find(resource);
-  if (it == loaded_.end()) {
-    std::ifstream in(std::string(VELTRANA_ASSETS_DIR) + "/" + fileOf(resource), std::ios::binary);
-    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    it = loaded_.emplace(resource, std::move(data)).first;
-  }
+  if (it == loaded_.end()) it = loaded_.emplace(resource, readAsset(fileOf(resource))).first;
   return it->second;
+}
+
+}  // namespace fakes
+
+namespace fakes {
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+// Reads in small pieces, so that lines cross the reader's buffer boundaries.
+class FakeReadableFile : public platform::ReadableFile {
+ public:
+  FakeReadableFile(std::vector<std::uint8_t> bytes, int& openHandles) : bytes_(std::move(bytes)), open_(openHandles) {
+    ++open_;
+  }
+  ~FakeReadableFile() override { --open_; }
+  std::size_t read(std::span<std::uint8_t> buffer) override {
+    const std::size_t n = std::min({buffer.size(), bytes_.size() - position_, std::size_t{7}});
+    std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), n, buffer.begin());
+    position_ += n;
+    return n;
+  }
+
+ private:
+  std::vector<std::uint8_t> bytes_;
+  std::size_t position_ = 0;
+  int& open_;
+};
+
+}  // namespace
+
+int FakeFiles::openError(const std::string& path) const {
+  if (!folders.count(folderOf(path))) return platform::error::pathNotFound;
+  if (!files.count(path)) return platform::error::fileNotFound;
+  if (heldForWriting.count(path)) return platform::error::sharingViolation;
+  return platform::error::none;
+}
+
+platform::OpenedFile FakeFiles::openForReading(const std::string& path) {
+  ++opens;
+  if (const int error = openError(path)) return {error, nullptr};
+  return {platform::error::none, std::make_unique<FakeReadableFile>(files.at(path), openHandles)};
+}
+
+int FakeFiles::createWith(const std::string& path, std::span<const std::uint8_t> bytes) {
+  if (!folders.count(folderOf(path))) return platform::error::pathNotFound;
+  if (readOnly.count(path)) return platform::error::accessDenied;
+  if (heldForWriting.count(path)) return platform::error::sharingViolation;
+  ++creations;
+  files[path].assign(bytes.begin(), bytes.end());
+  return platform::error::none;
+}
+
+platform::FileContents FakeFiles::readAll(const std::string& path) {
+  ++fullReads;
+  if (const int error = openError(path)) return {error, {}};
+  return {platform::error::none, files.at(path)};
+}
+
+std::string FakeFiles::errorText(int code) const {
+  switch (code) {
+    case platform::error::fileNotFound: return "The system cannot find the file specified.\r\n";
+    case platform::error::pathNotFound: return "The system cannot find the path specified.\r\n";
+    default: return "Error " + std::to_string(code) + ".";
+  }
+}
+
+void FakeFiles::write(const std::string& path, std::string_view text) { files[path].assign(text.begin(), text.end()); }
+
+std::string FakeFiles::text(const std::string& path) const {
+  const auto& bytes = files.at(path);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 }  // namespace fakes

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <map>
+#include <set>
+#include <string_view>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
+#include "platform/registry.h"
 #include "platform/resources.h"
+#include "platform/shell.h"
 #include "platform/system_info.h"
 #include "platform/window_system.h"
 
@@ -78,6 +83,9 @@ class FakeSystemInfo : public platform::SystemInfo {
   std::string separator = ".";
 };
 
+// A file of the assets folder.
+std::vector<std::uint8_t> readAsset(const std::string& name);
+
 // The program's resources, read from the assets folder.
 class FakeResources : public platform::Resources {
  public:
@@ -85,6 +93,69 @@ class FakeResources : public platform::Resources {
 
  private:
   mutable std::map<platform::Resource, std::vector<std::uint8_t>> loaded_;
+};
+
+// Files in memory, in folders that exist or not, with the system's error codes.
+class FakeFiles : public platform::Files {
+ public:
+  platform::OpenedFile openForReading(const std::string& path) override;
+  int createWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
+  platform::FileContents readAll(const std::string& path) override;
+  std::string errorText(int code) const override;
+
+  void write(const std::string& path, std::string_view text);
+  std::string text(const std::string& path) const;
+  bool exists(const std::string& path) const { return files.count(path) != 0; }
+
+  std::set<std::string> folders;
+  std::map<std::string, std::vector<std::uint8_t>> files;
+  std::set<std::string> readOnly;       // creating them is denied
+  std::set<std::string> heldForWriting;  // another program has them open
+  int openHandles = 0;
+  int opens = 0;
+  int creations = 0;
+  int fullReads = 0;
+
+ private:
+  int openError(const std::string& path) const;
+};
+
+class FakeShell : public platform::Shell {
+ public:
+  std::optional<std::string> personalFolder(platform::WindowHandle) const override { return personal; }
+  std::string programPath() const override { return program; }
+  void addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) override {
+    ++trayAdds;
+    trayIcons.insert({{window, id}, tip});
+  }
+  void deleteTrayIcon(platform::WindowHandle window, unsigned id) override { trayIcons.erase({window, id}); }
+
+  std::optional<std::string> personal = std::string("C:\\users\\root\\Documents\\");
+  std::string program = "C:\\Program Files\\Veltrana\\Veltrana.exe";
+  std::map<std::pair<platform::WindowHandle, unsigned>, std::string> trayIcons;
+  int trayAdds = 0;
+};
+
+class FakeRegistry : public platform::Registry {
+ public:
+  std::optional<std::string> runValue(const std::string& name) const override {
+    ++reads;
+    const auto it = run.find(name);
+    return it == run.end() ? std::nullopt : std::optional<std::string>(it->second);
+  }
+  bool setRunValue(const std::string& name, const std::string& command) override {
+    ++writes;
+    run[name] = command;
+    return true;
+  }
+  bool deleteRunValue(const std::string& name) override {
+    ++writes;
+    return run.erase(name) != 0;
+  }
+
+  std::map<std::string, std::string> run;
+  mutable int reads = 0;
+  int writes = 0;
 };
 
 }  // namespace fakes

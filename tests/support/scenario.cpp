@@ -2,8 +2,32 @@
 
 namespace fakes {
 
-Scenario::Scenario(int screenWidth, int screenHeight) : ports{windowSystem, systemInfo, resources} {
+Scenario::Scenario(int screenWidth, int screenHeight)
+    : ports{windowSystem, systemInfo, resources, files, shell, registry} {
   windowSystem.setScreen(screenWidth, screenHeight);
+  // The settings folder as an installer leaves it: the skins, no settings file.
+  files.folders.insert(settingsFolder);
+  for (const char* skin : {"silver.bmp", "olive.bmp", "blue.bmp"}) {
+    const auto bytes = readAsset(std::string("skins/") + skin);
+    files.files[std::string(settingsFolder) + "\\" + skin] = bytes;
+  }
+}
+
+void Scenario::setLine(int n, const std::string& text) {
+  std::vector<std::string> lines;
+  std::string all = files.text(settingsPath());
+  std::size_t start = 0;
+  while (start < all.size()) {
+    const auto end = all.find("\r\n", start);
+    lines.push_back(all.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) break;
+    start = end + 2;
+  }
+  if (static_cast<int>(lines.size()) < n) lines.resize(static_cast<std::size_t>(n));
+  lines[static_cast<std::size_t>(n - 1)] = text;
+  std::string joined;
+  for (const auto& l : lines) joined += l + "\r\n";
+  writeSettings(joined);
 }
 
 Scenario::~Scenario() = default;

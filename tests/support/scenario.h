@@ -25,10 +25,20 @@ struct Scenario {
   std::string workClock();
   std::string date();
 
+  // The settings folder and file as the bar finds them through the fake shell.
+  static constexpr const char* settingsFolder = "C:\\users\\root\\Documents\\VTR";
+  static std::string settingsPath() { return std::string(settingsFolder) + "\\Options.set"; }
+  void writeSettings(std::string_view text) { files.write(settingsPath(), text); }
+  // The same settings file with line n (from 1) replaced.
+  void setLine(int n, const std::string& text);
+
   FakeBackend backend;
   FakeWindowSystem windowSystem;
   FakeSystemInfo systemInfo;
   FakeResources resources;
+  FakeFiles files;
+  FakeShell shell;
+  FakeRegistry registry;
   platform::Ports ports;
   std::unique_ptr<veltrana::Program> program;
 };

@@ -2,6 +2,7 @@
 
 #include <uxtheme.h>
 
+#include "platform/win32/text.h"
 #include "toolkit/timer.h"
 #include "toolkit/win32/native_window.h"
 
@@ -105,6 +106,11 @@ void Win32Backend::processMessages() {
 }
 
 void Win32Backend::endProcess(int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }
+
+void Win32Backend::showError(const std::string& title, const std::string& text) {
+  DisabledWindows others(nullptr);
+  ::MessageBoxW(applicationWindow_.get(), widen(text).c_str(), widen(title).c_str(), MB_OK | MB_ICONERROR);
+}
 
 int Win32Backend::run() {
   ::ShowWindow(applicationWindow_.get(), SW_SHOWNOACTIVATE);

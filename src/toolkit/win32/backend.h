@@ -31,6 +31,7 @@ class Win32Backend : public toolkit::Backend {
   void setApplicationTitle(const std::string& title) override;
   void processMessages() override;
   void endProcess(int exitCode) override;
+  void showError(const std::string& title, const std::string& text) override;
 
   // Shows the application window and runs the message loop until the main
   // window closes; returns the exit code.

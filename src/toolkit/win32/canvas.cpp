@@ -24,7 +24,10 @@ BITMAPINFO describe(const toolkit::Pixmap& picture) {
 
 RECT toRECT(const toolkit::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
-COLORREF toCOLORREF(toolkit::Color c) { return static_cast<COLORREF>(c & 0xFFFFFF); }
+COLORREF toCOLORREF(toolkit::Color c) {
+  if (toolkit::isSystemColor(c)) return ::GetSysColor(static_cast<int>(c & 0xFF));
+  return static_cast<COLORREF>(c & 0xFFFFFF);
+}
 
 Win32Canvas::Win32Canvas(HDC dc, FontCache& fonts) : dc_(dc), fonts_(fonts) {}
 

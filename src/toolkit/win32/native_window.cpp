@@ -181,12 +181,19 @@ void Win32Window::paintNow(const toolkit::Rect& r) {
   form_.paintControls(canvas, r);
 }
 
+DisabledWindows::DisabledWindows(HWND except) {
+  ::EnumThreadWindows(::GetCurrentThreadId(), collectEnabledWindows, reinterpret_cast<LPARAM>(&disabled_));
+  std::erase(disabled_, except);
+  for (HWND w : disabled_) ::EnableWindow(w, FALSE);
+}
+
+DisabledWindows::~DisabledWindows() {
+  for (HWND w : disabled_)
+    if (::IsWindow(w)) ::EnableWindow(w, TRUE);
+}
+
 void Win32Window::runModal() {
-  // Like a modal dialog: the program's other windows take no input meanwhile.
-  std::vector<HWND> disabled;
-  ::EnumThreadWindows(::GetCurrentThreadId(), collectEnabledWindows, reinterpret_cast<LPARAM>(&disabled));
-  std::erase(disabled, window_.get());
-  for (HWND w : disabled) ::EnableWindow(w, FALSE);
+  DisabledWindows others(window_.get());
   show();
   MSG msg;
   while (form_.visible()) {
@@ -201,7 +208,6 @@ void Win32Window::runModal() {
       ::DispatchMessageA(&msg);
     }
   }
-  for (HWND w : disabled) ::EnableWindow(w, TRUE);
   hide();
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/win32/unique_handle.h"
 #include "toolkit/backend.h"
@@ -11,6 +12,19 @@
 namespace win32 {
 
 class Win32Backend;
+
+// The program's windows other than `except` take no input until the scope ends,
+// as under a modal dialog.
+class DisabledWindows {
+ public:
+  explicit DisabledWindows(HWND except);
+  ~DisabledWindows();
+  DisabledWindows(const DisabledWindows&) = delete;
+  DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+ private:
+  std::vector<HWND> disabled_;
+};
 
 // A form's borderless top-level window, owned by the application window.
 class Win32Window : public toolkit::NativeWindow {
@@ -25,8 +39,7 @@ class Win32Window : public toolkit::NativeWindow {
   void invalidate(const toolkit::Rect& clientRect) override;
   void paintNow(const toolkit::Rect& clientRect) override;
   void runModal() override;
-
-  HWND handle() const { return window_.get(); }
+  std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(window_.get()); }
 
  private:
   static LRESULT CALLBACK router(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

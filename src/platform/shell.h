@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// A native window as the shell needs it; opaque to the portable program.
+using WindowHandle = std::uintptr_t;
+
+// The shell: special folders, the program's own file, the notification area.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // The current user's personal documents folder; nothing when the shell has none.
+  virtual std::optional<std::string> personalFolder(WindowHandle owner) const = 0;
+  // The running program's full file name.
+  virtual std::string programPath() const = 0;
+  // Adds the program's icon with a tip to the notification area (ignored when it exists).
+  virtual void addTrayIcon(WindowHandle window, unsigned id, const std::string& tip) = 0;
+  virtual void deleteTrayIcon(WindowHandle window, unsigned id) = 0;
+};
+
+}  // namespace platform

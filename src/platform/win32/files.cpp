@@ -1,0 +1,88 @@
+#include "platform/win32/files.h"
+
+#include <windows.h>
+
+#include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
+
+namespace win32 {
+
+namespace {
+
+class Win32ReadableFile : public platform::ReadableFile {
+ public:
+  explicit Win32ReadableFile(UniqueFile file) : file_(std::move(file)) {}
+  std::size_t read(std::span<std::uint8_t> buffer) override {
+    DWORD got = 0;
+    if (!::ReadFile(file_.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) return 0;
+    return got;
+  }
+
+ private:
+  UniqueFile file_;
+};
+
+// Paths of any length: the wide-character calls take the path as it is.
+UniqueFile openShared(const std::string& path) {
+  return UniqueFile(::CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+}  // namespace
+
+platform::OpenedFile Win32Files::openForReading(const std::string& path) {
+  UniqueFile file = openShared(path);
+  if (!file) return {static_cast<int>(::GetLastError()), nullptr};
+  return {platform::error::none, std::make_unique<Win32ReadableFile>(std::move(file))};
+}
+
+int Win32Files::createWith(const std::string& path, std::span<const std::uint8_t> bytes) {
+  UniqueFile file(::CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+  if (!file) return static_cast<int>(::GetLastError());
+  DWORD written = 0;
+  if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+    return static_cast<int>(::GetLastError());
+  return written == bytes.size() ? platform::error::none : ERROR_WRITE_FAULT;
+}
+
+platform::FileContents Win32Files::readAll(const std::string& path) {
+  platform::FileContents contents;
+  UniqueFile file = openShared(path);
+  if (!file) {
+    contents.error = static_cast<int>(::GetLastError());
+    return contents;
+  }
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.get(), &size)) {
+    contents.error = static_cast<int>(::GetLastError());
+    return contents;
+  }
+  // A skin larger than any real bar picture is read only as far as needed to reject it.
+  constexpr LONGLONG largest = 256LL << 20;
+  contents.bytes.resize(static_cast<std::size_t>(size.QuadPart < largest ? size.QuadPart : largest));
+  std::size_t done = 0;
+  while (done < contents.bytes.size()) {
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), contents.bytes.data() + done, static_cast<DWORD>(contents.bytes.size() - done), &got,
+                    nullptr) ||
+        got == 0)
+      break;
+    done += got;
+  }
+  contents.bytes.resize(done);
+  return contents;
+}
+
+std::string Win32Files::errorText(int code) const {
+  wchar_t* text = nullptr;
+  const DWORD length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+      static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  if (length == 0 || !text) return "System error " + std::to_string(code);
+  std::string result = narrow(std::wstring(text, length));
+  ::LocalFree(text);
+  return result;
+}
+
+}  // namespace win32

@@ -1,0 +1,58 @@
+#include "platform/win32/registry.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
+
+namespace win32 {
+
+namespace {
+
+constexpr wchar_t runKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+UniqueKey openRunKey(REGSAM access) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, runKey, 0, access, &key) != ERROR_SUCCESS) return UniqueKey();
+  return UniqueKey(key);
+}
+
+}  // namespace
+
+std::optional<std::string> Win32Registry::runValue(const std::string& name) const {
+  UniqueKey key = openRunKey(KEY_QUERY_VALUE);
+  if (!key) return std::nullopt;
+  const std::wstring valueName = widen(name);
+  DWORD type = 0;
+  DWORD size = 0;
+  if (::RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ))
+    return std::nullopt;
+  std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
+  if (::RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  return narrow(data.data());
+}
+
+bool Win32Registry::setRunValue(const std::string& name, const std::string& command) {
+  // A new user's profile may not have the key yet.
+  HKEY created = nullptr;
+  if (::RegCreateKeyExW(HKEY_CURRENT_USER, runKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr) !=
+      ERROR_SUCCESS)
+    return false;
+  UniqueKey key(created);
+  const std::wstring data = widen(command);
+  return ::RegSetValueExW(key.get(), widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                          static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+bool Win32Registry::deleteRunValue(const std::string& name) {
+  UniqueKey key = openRunKey(KEY_SET_VALUE);
+  if (!key) return false;
+  return ::RegDeleteValueW(key.get(), widen(name).c_str()) == ERROR_SUCCESS;
+}
+
+}  // namespace win32

@@ -1,0 +1,77 @@
+#include "platform/win32/shell.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/resource_ids.h"
+#include "platform/win32/text.h"
+
+namespace win32 {
+
+namespace {
+
+// The first form of the record (88 bytes), which every shell understands.
+constexpr DWORD notifyIconRecordSize = NOTIFYICONDATAA_V1_SIZE;
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
+
+// Any message number the bar does not act on: it takes no notifications from the icon.
+constexpr UINT trayCallbackMessage = WM_APP + 0x5A;
+
+struct ItemIdList {
+  ~ItemIdList() { ::CoTaskMemFree(list); }
+  LPITEMIDLIST list = nullptr;
+};
+
+}  // namespace
+
+std::optional<std::string> Win32Shell::personalFolder(platform::WindowHandle owner) const {
+  ItemIdList id;
+  if (FAILED(::SHGetSpecialFolderLocation(reinterpret_cast<HWND>(owner), CSIDL_PERSONAL, &id.list)) || !id.list)
+    return std::nullopt;
+  // Paths longer than MAX_PATH need the call that takes the buffer's size.
+  std::vector<wchar_t> path(MAX_PATH);
+  for (;;) {
+    if (::SHGetPathFromIDListEx(id.list, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) break;
+    if (path.size() >= 32768) return std::nullopt;
+    path.resize(path.size() * 4);
+  }
+  return narrow(path.data());
+}
+
+std::string Win32Shell::programPath() const {
+  std::vector<wchar_t> path(MAX_PATH);
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) return narrow(std::wstring(path.data(), length));
+    path.resize(path.size() * 2);
+  }
+}
+
+void Win32Shell::addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = notifyIconRecordSize;
+  data.hWnd = reinterpret_cast<HWND>(window);
+  data.uID = id;
+  data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  data.uCallbackMessage = trayCallbackMessage;
+  data.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(VELTRANA_ICON));
+  // The first form's tip holds 63 characters and the terminating zero.
+  std::strncpy(data.szTip, tip.c_str(), 63);
+  ::Shell_NotifyIconA(NIM_ADD, &data);
+}
+
+void Win32Shell::deleteTrayIcon(platform::WindowHandle window, unsigned id) {
+  NOTIFYICONDATAA data{};
+  data.cbSize = notifyIconRecordSize;
+  data.hWnd = reinterpret_cast<HWND>(window);
+  data.uID = id;
+  ::Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+}  // namespace win32

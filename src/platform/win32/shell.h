@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace win32 {
+
+class Win32Shell : public platform::Shell {
+ public:
+  std::optional<std::string> personalFolder(platform::WindowHandle owner) const override;
+  std::string programPath() const override;
+  void addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) override;
+  void deleteTrayIcon(platform::WindowHandle window, unsigned id) override;
+};
+
+}  // namespace win32

@@ -1,0 +1,159 @@
+#include "settings/settings_passes.h"
+
+#include <array>
+
+#include "bar/vtr.h"
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "settings/autostart.h"
+#include "settings/settings_file.h"
+#include "toolkit/application.h"
+#include "toolkit/bitmap_file.h"
+#include "windows/form3.h"
+
+namespace veltrana {
+
+namespace {
+
+constexpr std::uint32_t msPerSecond = 1000;
+
+struct Skin {
+  const char* scheme;
+  const char* fileName;
+};
+constexpr std::array<Skin, 3> skins{{{"Silver", "silver.bmp"}, {"Olive", "olive.bmp"}, {"Blue", "blue.bmp"}}};
+
+std::int32_t integerLine(const std::string& line) {
+  const auto value = parseInteger(line);
+  if (!value) throw SettingsError(invalidIntegerMessage(line));
+  return *value;
+}
+
+// Seconds as a timer interval: the product wraps in 32 bits and the timer
+// takes it as an unsigned count of milliseconds.
+std::uint32_t secondsToInterval(std::int32_t seconds) { return static_cast<std::uint32_t>(seconds) * msPerSecond; }
+
+}  // namespace
+
+SettingsPasses::SettingsPasses(TVTR& bar, const platform::Ports& ports)
+    : bar_(bar), ports_(ports), reports_(bar.application()) {}
+
+std::string SettingsPasses::settingsFolder() const {
+  return settingsFolderFrom(ports_.shell.personalFolder(bar_.nativeHandle()).value_or(""));
+}
+
+void SettingsPasses::startup() {
+  const std::string personal = ports_.shell.personalFolder(bar_.nativeHandle()).value_or("");
+  const std::string path = settingsFolderFrom(personal) + settingsFileName;
+  platform::OpenedFile opened = ports_.files.openForReading(path);
+  if (opened.error != platform::error::none) {
+    // The values are not applied now: the first reload pass reads the new file.
+    if (ports_.files.createWith(path, startupDefaults()) != platform::error::none) showFileErrorNotice(personal);
+    return;
+  }
+  try {
+    LineReader lines(std::move(opened.file));
+    applyIntervals(lines);
+    applyBackground(lines.next(), Pass::startup);
+    applyColours(lines);
+    applyAutostartAndMoveMode(lines);
+    lines = LineReader(nullptr);  // closes the file
+    bar_.CreateTrayIcon();
+    if (!moveMode_) fitHotZones();
+    reports_.passSucceeded();
+  } catch (const SettingsError& e) {
+    reports_.passFailed(e.what());
+  }
+}
+
+void SettingsPasses::reload() {
+  bar_.ApplyScreenLayout();
+  try {
+    const std::string path = settingsFolder() + settingsFileName;
+    platform::OpenedFile opened = ports_.files.openForReading(path);
+    if (opened.error != platform::error::none) {
+      const int created = ports_.files.createWith(path, reloadDefaults());
+      if (created != platform::error::none) throw SettingsError(ioErrorMessage(created));
+      reports_.passSucceeded();
+      return;
+    }
+    LineReader lines(std::move(opened.file));
+    applyIntervals(lines);
+    applyBackground(lines.next(), Pass::reload);
+    applyColours(lines);
+    applyAutostartAndMoveMode(lines);
+    bar_.CreateTrayIcon();
+    if (moveMode_)
+      bar_.ApplyScreenLayout();
+    else
+      fitHotZones();
+    reports_.passSucceeded();
+  } catch (const SettingsError& e) {
+    reports_.passFailed(e.what());
+  }
+}
+
+void SettingsPasses::applyIntervals(LineReader& lines) {
+  const std::uint32_t update = secondsToInterval(integerLine(lines.next()));
+  for (toolkit::Timer* t : {&bar_.Timer2, &bar_.Timer4, &bar_.Timer5}) t->setInterval(update);
+  bar_.Timer3.setInterval(secondsToInterval(integerLine(lines.next())));
+}
+
+// A skin name loads its bitmap; in a reload pass only when another skin is
+// shown now. Anything else is a plain colour, which leaves the scheme name
+// alone, so switching back to the skin last loaded changes nothing.
+void SettingsPasses::applyBackground(const std::string& line, Pass pass) {
+  for (const Skin& skin : skins) {
+    if (line != skin.scheme) continue;
+    if (pass == Pass::startup || colourScheme_ != skin.scheme) showSkin(skin.scheme, skin.fileName);
+    return;
+  }
+  const auto colour = static_cast<toolkit::Color>(integerLine(line));
+  bar_.Image1.setVisible(false);
+  bar_.Shape1.setVisible(true);
+  bar_.Shape1.setFillColor(colour);
+}
+
+void SettingsPasses::showSkin(const std::string& scheme, const std::string& fileName) {
+  const std::string path = settingsFolder() + fileName;
+  const platform::FileContents contents = ports_.files.readAll(path);
+  if (contents.error != platform::error::none)
+    throw SettingsError(cannotOpenFileMessage(path, ports_.files.errorText(contents.error)));
+  toolkit::BitmapFile bitmap = toolkit::decodeBitmapFile(contents.bytes);
+  if (bitmap.error == toolkit::BitmapFile::Error::streamRead) throw SettingsError(streamReadErrorMessage);
+  if (bitmap.error == toolkit::BitmapFile::Error::notValid) throw SettingsError(invalidBitmapMessage);
+  bar_.Image1.setPicture(std::make_shared<const toolkit::Pixmap>(std::move(bitmap.picture)));
+  bar_.Shape1.setVisible(false);
+  bar_.Image1.setVisible(true);
+  colourScheme_ = scheme;
+}
+
+void SettingsPasses::applyColours(LineReader& lines) {
+  const auto captions = static_cast<toolkit::Color>(integerLine(lines.next()));
+  for (toolkit::Label* l : bar_.captionLabels()) l->setFontColor(captions);
+  const auto values = static_cast<toolkit::Color>(integerLine(lines.next()));
+  for (toolkit::Label* l : bar_.valueLabels()) l->setFontColor(values);
+}
+
+void SettingsPasses::applyAutostartAndMoveMode(LineReader& lines) {
+  ChangeReg(ports_.registry, ports_.shell, autostartValueName, lines.next() != "True");
+  moveMode_ = lines.next() == "Move";
+}
+
+void SettingsPasses::fitHotZones() {
+  for (toolkit::Image* zone : bar_.hotZones()) zone->setWidth(0);
+}
+
+void SettingsPasses::showFileErrorNotice(const std::string& personalFolder) {
+  for (toolkit::Timer* t : {&bar_.Timer1, &bar_.Timer2, &bar_.Timer3, &bar_.Timer4, &bar_.Timer5, &bar_.Timer6,
+                            &bar_.Timer8})
+    t->setEnabled(false);
+  TForm3& notice = bar_.companions().fileErrorNotice();
+  notice.appendToMessage(driveOf(personalFolder));
+  notice.showModal();
+  // Closed other than by its button: the defaults were never written, and the
+  // write into the unopened file fails.
+  reports_.passFailed(ioErrorMessage(105));
+}
+
+}  // namespace veltrana

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/error_reports.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+using veltrana::parseInteger;
+
+class BytesFile : public platform::ReadableFile {
+ public:
+  explicit BytesFile(std::string text) : text_(std::move(text)) {}
+  std::size_t read(std::span<std::uint8_t> buffer) override {
+    const std::size_t n = std::min(buffer.size(), text_.size() - position_);
+    std::copy_n(text_.begin() + static_cast<std::ptrdiff_t>(position_), n, buffer.begin());
+    position_ += n;
+    return n;
+  }
+
+ private:
+  std::string text_;
+  std::size_t position_ = 0;
+};
+
+std::vector<std::string> lines(const std::string& text, int count) {
+  veltrana::LineReader reader(std::make_unique<BytesFile>(text));
+  std::vector<std::string> result;
+  for (int i = 0; i < count; ++i) result.push_back(reader.next());
+  return result;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(SettingsLines, EndAtLfOrCrLfAndDropALoneCr) {
+  EXPECT_EQ(lines("1\r\n5\r\nSilver\r\n", 3), (Lines{"1", "5", "Silver"}));
+  EXPECT_EQ(lines("1\n5\nSilver\n", 3), (Lines{"1", "5", "Silver"})) << "LF only";
+  EXPECT_EQ(lines("Si\rlver\r\nMove", 2), (Lines{"Silver", "Move"})) << "a lone CR is dropped, the last line unended";
+  EXPECT_EQ(lines("a\r\r\nb", 2), (Lines{"a", "b"}));
+  EXPECT_EQ(lines("\r\n\n", 3), (Lines{"", "", ""}));
+}
+
+TEST(SettingsLines, ReadAsEmptyPastTheEndAndHaveNoLengthLimit) {
+  EXPECT_EQ(lines("1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\n", 8),
+            (Lines{"1", "5", "Silver", "0", "32768", "True", "", ""}))
+      << "a six-line file has an empty seventh line";
+  EXPECT_EQ(lines("", 2), (Lines{"", ""}));
+  const std::string longLine(100000, 'x');
+  EXPECT_EQ(lines(longLine + "\r\nMove\r\n", 2), (Lines{longLine, "Move"}));
+}
+
+TEST(SettingsIntegers, FollowTheFileRules) {
+  EXPECT_EQ(parseInteger("2"), 2);
+  EXPECT_EQ(parseInteger(" 2"), 2) << "leading spaces are skipped";
+  EXPECT_EQ(parseInteger("   -7"), -7);
+  EXPECT_EQ(parseInteger("+32768"), 32768);
+  EXPECT_EQ(parseInteger("$10"), 16);
+  EXPECT_EQ(parseInteger("x1F"), 31);
+  EXPECT_EQ(parseInteger("X1f"), 31);
+  EXPECT_EQ(parseInteger("0x10"), 16);
+  EXPECT_EQ(parseInteger("0XfF"), 255);
+  EXPECT_EQ(parseInteger("-$10"), -16);
+  EXPECT_EQ(parseInteger("0"), 0);
+  EXPECT_EQ(parseInteger("012"), 12);
+  EXPECT_EQ(parseInteger("2147483647"), 2147483647);
+  EXPECT_EQ(parseInteger("-2147483648"), INT32_MIN);
+  EXPECT_EQ(parseInteger("$7FFFFFFF"), INT32_MAX);
+  for (const char* bad : {"2 ", "\t2", "silver", "Silver", "", " ", "+", "-", "$", "0x", "1.5", "2147483648",
+                          "-2147483649", "$80000000", "99999999999999999999", "--1", "+-1", "1e3", "0x-1", "$$1"})
+    EXPECT_FALSE(parseInteger(bad)) << '"' << bad << '"';
+}
+
+TEST(SettingsDefaults, AreWrittenByteForByte) {
+  const auto startup = veltrana::startupDefaults();
+  EXPECT_EQ(std::string(startup.begin(), startup.end()), "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  EXPECT_EQ(startup.size(), 36u);
+  const auto reload = veltrana::reloadDefaults();
+  EXPECT_EQ(std::string(reload.begin(), reload.end()), "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\n");
+  EXPECT_EQ(reload.size(), 30u);
+}
+
+TEST(SettingsFolder, IsThePersonalFolderAndVtr) {
+  EXPECT_EQ(veltrana::settingsFolderFrom("C:\\Users\\ann\\Documents"), "C:\\Users\\ann\\Documents\\VTR\\");
+  EXPECT_EQ(veltrana::settingsFolderFrom("C:\\Users\\ann\\Documents\\"), "C:\\Users\\ann\\Documents\\VTR\\");
+  EXPECT_EQ(veltrana::settingsFolderFrom("D:\\"), "D:\\VTR\\");
+  EXPECT_EQ(veltrana::driveOf("D:\\Docs"), "D:\\");
+  EXPECT_EQ(veltrana::driveOf("\\\\server\\share\\docs"), "\\:\\") << "a network path starts with a backslash";
+}
+
+TEST(ErrorMessages, HaveTheirTextsAndTheFullStopRule) {
+  using veltrana::reportText;
+  EXPECT_EQ(reportText(veltrana::invalidIntegerMessage("silver")), "'silver' is not a valid integer value.");
+  EXPECT_EQ(reportText(veltrana::invalidIntegerMessage("")), "'' is not a valid integer value.");
+  EXPECT_EQ(reportText(veltrana::ioErrorMessage(3)), "Invalid filename.");
+  EXPECT_EQ(reportText(veltrana::ioErrorMessage(5)), "File access denied.");
+  EXPECT_EQ(reportText(veltrana::ioErrorMessage(2)), "File not found.");
+  EXPECT_EQ(reportText(veltrana::ioErrorMessage(32)), "I/O error 32.");
+  EXPECT_EQ(reportText(veltrana::streamReadErrorMessage), "Stream read error.");
+  EXPECT_EQ(reportText(veltrana::invalidBitmapMessage), "Bitmap image is not valid.");
+  EXPECT_EQ(reportText(veltrana::cannotOpenFileMessage("C:\\VTR\\blue.bmp",
+                                                       "The system cannot find the file specified. \r\n")),
+            "Cannot open file \"C:\\VTR\\blue.bmp\". The system cannot find the file specified.");
+  EXPECT_EQ(reportText("ends with a stop."), "ends with a stop.");
+  EXPECT_EQ(reportText("ends with a space "), "ends with a space ");
+  EXPECT_EQ(reportText("ends with a quote'"), "ends with a quote'");
+  EXPECT_EQ(reportText("ends with a slash/"), "ends with a slash/.") << "'/' sorts above '.'";
+}
+
+}  // namespace

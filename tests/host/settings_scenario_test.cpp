@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include "support/scenario.h"
+#include "windows/form3.h"
+
+namespace {
+
+using fakes::Scenario;
+
+constexpr char defaults7[] = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
+constexpr char quotedProgram[] = "\"C:\\Program Files\\Veltrana\\Veltrana.exe\"";
+
+std::vector<int> zoneWidths(Scenario& s) {
+  std::vector<int> widths;
+  for (auto* zone : s.bar().hotZones()) widths.push_back(zone->width());
+  return widths;
+}
+
+TEST(SettingsStartup, FirstStartCreatesTheFileAndTheFirstReloadAppliesIt) {
+  Scenario s;
+  s.start();
+  EXPECT_EQ(s.files.text(Scenario::settingsPath()), defaults7) << "seven lines, 36 bytes";
+  EXPECT_EQ(s.bar().settings().colourScheme(), "") << "not applied in the start-up pass";
+  EXPECT_TRUE(s.registry.run.empty());
+  EXPECT_TRUE(s.shell.trayIcons.empty());
+
+  s.advanceSeconds(1);
+  auto& bar = s.bar();
+  EXPECT_EQ(bar.settings().colourScheme(), "Silver");
+  EXPECT_TRUE(bar.Image1.visible());
+  EXPECT_FALSE(bar.Shape1.visible());
+  EXPECT_EQ(bar.Image1.picture()->width, 1280) << "the silver skin";
+  for (auto* l : bar.captionLabels()) EXPECT_EQ(l->font().color, toolkit::colors::black) << l->name();
+  for (auto* l : bar.valueLabels()) EXPECT_EQ(l->font().color, toolkit::colors::green) << l->name();
+  EXPECT_EQ(s.registry.run.at("VTR"), quotedProgram);
+  EXPECT_TRUE(bar.settings().moveMode());
+  EXPECT_EQ(zoneWidths(s), (std::vector<int>{80, 40, 380, 400}));
+  EXPECT_EQ(s.shell.trayIcons.size(), 1u);
+  EXPECT_EQ(s.shell.trayIcons.begin()->second, "Veltrana");
+  EXPECT_TRUE(s.backend.errorBoxes.empty());
+}
+
+TEST(SettingsStartup, AnExistingFileIsAppliedAtOnce) {
+  Scenario s;
+  s.writeSettings("3\r\n7\r\n255\r\n16711680\r\n0\r\nFalse\r\nStay\r\n");
+  s.registry.run["VTR"] = "old";
+  s.start();
+  auto& bar = s.bar();
+  EXPECT_EQ(bar.Timer2.interval(), 3000u);
+  EXPECT_EQ(bar.Timer4.interval(), 3000u);
+  EXPECT_EQ(bar.Timer5.interval(), 3000u);
+  EXPECT_EQ(bar.Timer3.interval(), 7000u);
+  EXPECT_FALSE(bar.Timer3.enabled());
+  EXPECT_TRUE(bar.Shape1.visible());
+  EXPECT_EQ(bar.Shape1.fillColor(), 255u);
+  EXPECT_EQ(bar.bounds().height(), 26) << "a plain colour makes the bar 26 high";
+  EXPECT_EQ(bar.Label4.font().color, 16711680u);
+  EXPECT_EQ(bar.Hz.font().color, 0u);
+  EXPECT_FALSE(s.registry.run.count("VTR"));
+  EXPECT_EQ(zoneWidths(s), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_EQ(s.shell.trayIcons.size(), 1u);
+  EXPECT_EQ(s.files.openHandles, 0);
+}
+
+TEST(SettingsStartup, AMissingFolderShowsTheFileErrorNoticeAndWritesNothing) {
+  Scenario s;
+  s.files.folders.clear();
+  s.shell.personal = "D:\\Docs";
+  s.start();
+  auto& bar = s.bar();
+  auto& notice = s.program->fileErrorNotice();
+  EXPECT_EQ(s.backend.windowOf(notice)->modalRuns, 1);
+  EXPECT_EQ(notice.Label2.caption(), "Can`t open file on disk D:\\");
+  EXPECT_TRUE(s.files.files.empty() || !s.files.exists("D:\\Docs\\VTR\\Options.set"));
+  for (toolkit::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3, &bar.Timer4, &bar.Timer5, &bar.Timer6, &bar.Timer8})
+    EXPECT_FALSE(t->enabled());
+  ASSERT_EQ(s.backend.errorBoxes.size(), 1u) << "closed without its button: the unopened file's write fails";
+  EXPECT_EQ(s.backend.errorBoxes[0].text, "I/O error 105.");
+  EXPECT_EQ(s.backend.errorBoxes[0].title, "Veltrana");
+  s.advanceSeconds(5);
+  EXPECT_EQ(s.workClock(), "00:00:00");
+  EXPECT_TRUE(bar.visible()) << "the bar stays up";
+}
+
+TEST(SettingsReload, UpdateIntervalMovesTheReadoutsButNotTheClock) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.setLine(1, "2");
+  s.advanceSeconds(1);  // the pass reads the new interval and restarts the countdowns
+  const int queries = s.systemInfo.queries;
+  s.advanceSeconds(4);
+  EXPECT_EQ(s.workClock(), "00:00:05");
+  EXPECT_EQ(s.systemInfo.queries - queries, 2 * 3) << "two samples of three queries in four seconds";
+
+  s.setLine(1, "0");
+  s.advanceSeconds(1);
+  const std::string frozenDate = s.date();
+  const int frozen = s.systemInfo.queries;
+  s.systemInfo.date = {2030, 1, 2};
+  s.advanceSeconds(10);
+  EXPECT_EQ(s.systemInfo.queries, frozen) << "an interval of 0 stops the readouts";
+  EXPECT_EQ(s.date(), frozenDate);
+  EXPECT_EQ(s.workClock(), "00:00:16");
+}
+
+TEST(SettingsReload, BackgroundFollowsLineThreeWithTheSchemeRule) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  auto& bar = s.bar();
+  const auto silver = bar.Image1.picture();
+  s.setLine(3, "255");
+  s.advanceSeconds(1);
+  EXPECT_TRUE(bar.Shape1.visible());
+  EXPECT_FALSE(bar.Image1.visible());
+  s.setLine(3, "Silver");
+  s.advanceSeconds(1);
+  EXPECT_TRUE(bar.Shape1.visible()) << "the skin last loaded is not loaded again: the background stays red";
+
+  s.setLine(3, "Olive");
+  s.advanceSeconds(1);
+  EXPECT_TRUE(bar.Image1.visible());
+  EXPECT_EQ(bar.settings().colourScheme(), "Olive");
+  EXPECT_NE(bar.Image1.picture(), silver);
+  s.setLine(3, "Silver");
+  s.advanceSeconds(1);
+  EXPECT_EQ(bar.settings().colourScheme(), "Silver");
+  EXPECT_EQ(*bar.Image1.picture()->pixels.data(), *silver->pixels.data());
+
+  const int reads = s.files.fullReads;
+  s.advanceSeconds(5);
+  EXPECT_EQ(s.files.fullReads, reads) << "a skin is loaded only when the scheme changes";
+}
+
+TEST(SettingsReload, AutostartFollowsLineSixAndIsWrittenOnlyWhenItDiffers) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.advanceSeconds(10);
+  EXPECT_EQ(s.registry.run.at("VTR"), quotedProgram);
+  EXPECT_EQ(s.registry.writes, 1);
+  s.setLine(6, "False");
+  s.advanceSeconds(1);
+  EXPECT_FALSE(s.registry.run.count("VTR"));
+  s.advanceSeconds(5);
+  EXPECT_EQ(s.registry.writes, 2);
+  s.setLine(6, "true");
+  s.advanceSeconds(1);
+  EXPECT_FALSE(s.registry.run.count("VTR")) << "only \"True\" switches it on";
+}
+
+TEST(SettingsReload, MoveModeGivesTheHotZonesTheirWidthsOrNone) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.advanceSeconds(1);
+  EXPECT_EQ(zoneWidths(s), (std::vector<int>{80, 40, 380, 400}));
+  s.setLine(7, "Stay");
+  s.advanceSeconds(1);
+  EXPECT_FALSE(s.bar().settings().moveMode());
+  EXPECT_EQ(zoneWidths(s), (std::vector<int>{0, 0, 0, 0}));
+  const auto before = s.bar().counters();
+  s.advanceSeconds(3);
+  EXPECT_EQ(s.bar().counters().resizes, before.resizes) << "the zones come and go within a pass without a resize";
+  s.setLine(7, "Move");
+  s.advanceSeconds(1);
+  EXPECT_EQ(zoneWidths(s), (std::vector<int>{80, 40, 380, 400}));
+}
+
+TEST(SettingsReload, NarrowScreenBarIs1024WideWithoutMoveMode) {
+  Scenario s(1024, 768);
+  s.writeSettings("1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nStay\r\n");
+  s.start();
+  EXPECT_EQ(s.bar().bounds().width(), 1024);
+  s.setLine(7, "Move");
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.bar().bounds().width(), 1041);
+}
+
+TEST(SettingsReload, ADeletedFileIsRecreatedWithSixLinesAndMoveModeGoes) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.advanceSeconds(1);
+  s.files.files.erase(Scenario::settingsPath());
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.files.text(Scenario::settingsPath()), "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\n");
+  EXPECT_TRUE(s.bar().settings().moveMode()) << "the pass that recreates the file ends there";
+  s.advanceSeconds(1);
+  EXPECT_FALSE(s.bar().settings().moveMode());
+  EXPECT_EQ(zoneWidths(s), (std::vector<int>{0, 0, 0, 0}));
+  EXPECT_TRUE(s.backend.errorBoxes.empty());
+}
+
+TEST(SettingsReload, AFaultyLineIsReportedOnceWhileTheBarKeepsRunning) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.setLine(1, "one");
+  s.advanceSeconds(60);
+  ASSERT_EQ(s.backend.errorBoxes.size(), 1u);
+  EXPECT_EQ(s.backend.errorBoxes[0].title, "Veltrana");
+  EXPECT_EQ(s.backend.errorBoxes[0].text, "'one' is not a valid integer value.");
+  EXPECT_EQ(s.workClock(), "00:01:00");
+  EXPECT_EQ(s.files.openHandles, 0) << "closed after every pass, faulty or not";
+
+  s.setLine(1, "1");
+  s.advanceSeconds(1);
+  s.setLine(1, "one");
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.backend.errorBoxes.size(), 2u) << "mended and broken again is a new report";
+}
+
+TEST(SettingsReload, NoSecondBoxOpensWhilePassesRunUnderTheFirst) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.setLine(2, "");
+  int passesUnderTheBox = 0;
+  s.backend.duringErrorBox = [&] {
+    s.backend.duringErrorBox = nullptr;
+    for (int i = 0; i < 5; ++i) {
+      s.bar().Timer8Timer();
+      ++passesUnderTheBox;
+    }
+  };
+  s.advanceSeconds(1);
+  EXPECT_EQ(passesUnderTheBox, 5);
+  ASSERT_EQ(s.backend.errorBoxes.size(), 1u);
+  EXPECT_EQ(s.backend.errorBoxes[0].text, "'' is not a valid integer value.") << "an empty numeric line";
+}
+
+TEST(SettingsReload, EarlierStepsStayAppliedWhenALaterLineIsFaulty) {
+  Scenario s;
+  s.writeSettings("1\r\n5\r\nSilver\r\n0\r\n32768\r\nFalse\r\nMove\r\n");
+  s.start();
+  const int trayAdds = s.shell.trayAdds;
+  s.writeSettings("3\r\n9\r\nSilver\r\n0\r\nlime\r\nTrue\r\nStay\r\n");
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.bar().Timer2.interval(), 3000u);
+  EXPECT_EQ(s.bar().Timer3.interval(), 9000u);
+  EXPECT_EQ(s.registry.run.count("VTR"), 0u) << "steps after the faulty line are not carried out";
+  EXPECT_TRUE(s.bar().settings().moveMode());
+  EXPECT_EQ(s.backend.errorBoxes.back().text, "'lime' is not a valid integer value.");
+  EXPECT_EQ(s.shell.trayAdds, trayAdds) << "a pass that stops early adds no icon";
+}
+
+TEST(SettingsReload, SkinErrorsKeepThePreviousBackground) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.advanceSeconds(1);
+  const std::string folder = std::string(Scenario::settingsFolder) + "\\";
+  const auto silver = s.bar().Image1.picture();
+
+  s.files.files.erase(folder + "olive.bmp");
+  s.setLine(3, "Olive");
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.backend.errorBoxes.back().text,
+            "Cannot open file \"C:\\users\\root\\Documents\\VTR\\olive.bmp\". The system cannot find the file "
+            "specified.");
+  EXPECT_EQ(s.bar().Image1.picture(), silver);
+  EXPECT_EQ(s.bar().settings().colourScheme(), "Silver");
+
+  s.files.write(folder + "olive.bmp", "BM1234");
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.backend.errorBoxes.back().text, "Stream read error.");
+  s.files.write(folder + "olive.bmp", "GIF89a, not a bitmap at all");
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.backend.errorBoxes.back().text, "Bitmap image is not valid.");
+  EXPECT_EQ(s.bar().Image1.picture(), silver);
+
+  s.files.write(folder + "olive.bmp", "");
+  const std::size_t boxes = s.backend.errorBoxes.size();
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.backend.errorBoxes.size(), boxes) << "an empty file is no error";
+  EXPECT_TRUE(s.bar().Image1.picture()->empty()) << "it shows an empty picture";
+  EXPECT_EQ(s.bar().settings().colourScheme(), "Olive");
+}
+
+TEST(SettingsReload, AFileThatCanBeNeitherOpenedNorCreatedIsReported) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.files.heldForWriting.insert(Scenario::settingsPath());
+  s.advanceSeconds(3);
+  ASSERT_EQ(s.backend.errorBoxes.size(), 1u);
+  EXPECT_EQ(s.backend.errorBoxes[0].text, "I/O error 32.");
+  s.files.heldForWriting.clear();
+  s.files.files.clear();
+  s.files.folders.clear();
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.backend.errorBoxes.back().text, "Invalid filename.") << "the folder is gone";
+  EXPECT_EQ(s.workClock(), "00:00:04");
+}
+
+}  // namespace
