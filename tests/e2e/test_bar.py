@@ -4,22 +4,18 @@ import time
 import unittest
 
 from harness import Session, poll, regions_differ, require_veltrana
+from program import BAR, RunningBar
 from reading import shows
 
-BAR = "Tesvo "
 # Where the work clock and the date stand in the 1280-wide layout (x, y, w, h).
 CLOCK_1280 = (1200, 0, 80, 25)
 DATE_1280 = (38, 0, 75, 25)
 
 
 class BarGeometry(unittest.TestCase):
-    def setUp(self):
-        self.exe = require_veltrana()
-
     def bar_geometry(self, width, height):
         with Session(width, height) as s:
-            s.start(self.exe)
-            bar = s.wait_window(BAR, timeout=15)
+            bar = RunningBar(s).bar
             return poll(lambda: s.geometry(bar)[:2] == (0, 0) and s.geometry(bar), 5,
                         what=f"bar at the top-left of {width}x{height}")
 
@@ -29,15 +25,17 @@ class BarGeometry(unittest.TestCase):
                 self.assertEqual(self.bar_geometry(width, height), (0, 0, 1280, 25))
 
     def test_1024x768_bar_reaches_past_the_edge_while_the_hot_zones_have_their_widths(self):
-        self.assertEqual(self.bar_geometry(1024, 768), (0, 0, 1041, 25))
+        with Session(1024, 768) as s:
+            bar = RunningBar(s)
+            poll(lambda: s.geometry(bar.bar) == (0, 0, 1041, 25), 5, what="1041 wide in move mode")
+            bar.change(7, "Stay")
+            poll(lambda: s.geometry(bar.bar) == (0, 0, 1024, 25), 3, what="1024 wide once the hot zones are 0")
 
 
 class UnsupportedScreen(unittest.TestCase):
     def test_1366x768_keeps_the_creation_width_and_the_clock_stands_still(self):
-        exe = require_veltrana()
         with Session(1366, 768) as s:
-            s.start(exe)
-            bar = s.wait_window(BAR, timeout=15)
+            bar = RunningBar(s).bar
             self.assertEqual(s.geometry(bar), (0, 0, 1280, 25))
             first = s.screenshot()
             time.sleep(2.5)  # the clock would have ticked twice
@@ -50,8 +48,8 @@ class SingleInstance(unittest.TestCase):
     def test_second_start_ends_at_once_and_a_start_after_the_first_ended_succeeds(self):
         exe = require_veltrana()
         with Session(1280, 1024) as s:
-            first = s.start(exe)
-            bar = s.wait_window(BAR, timeout=15)
+            running = RunningBar(s)
+            first, bar = running.proc, running.bar
             second = s.start(exe)
             self.assertEqual(s.wait_exit(second, timeout=10), 0)
             self.assertIsNone(first.poll(), "the first instance keeps running")
@@ -65,10 +63,8 @@ class SingleInstance(unittest.TestCase):
 
 class Readouts(unittest.TestCase):
     def test_work_clock_advances_every_second_and_the_date_shows_today(self):
-        exe = require_veltrana()
         with Session(1280, 1024) as s:
-            s.start(exe)
-            s.wait_window(BAR, timeout=15)
+            RunningBar(s)
             today = datetime.date.today().strftime("%d.%m.%Y")
             poll(lambda: shows(s.screenshot().path, DATE_1280, today, s.tmp), 10, interval=0.5,
                  what=f"the date reads {today}")

@@ -1,0 +1,82 @@
+"""The settings file while the real Veltrana.exe runs: what a change shows within two seconds."""
+import os
+import unittest
+
+from harness import Session, poll, regions_differ
+from program import BAR, RunningBar, skin_pixel
+from reading import read_text
+
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+CLOCK_1280 = (1200, 0, 80, 25)
+# A stretch of bare background in the 1280-wide layout: between "Lg" and the hours.
+BACKGROUND = (1190, 12)
+
+
+def close_to(a, b, tolerance=6):
+    return all(abs(x - y) <= tolerance for x, y in zip(a, b))
+
+
+class Background(unittest.TestCase):
+    def test_colour_number_and_skins_take_effect_within_two_seconds(self):
+        with Session(1280, 1024) as s:
+            bar = RunningBar(s)
+            silver = skin_pixel("silver.bmp", *BACKGROUND)
+            poll(lambda: close_to(s.pixel(*BACKGROUND), silver), 3, interval=0.2, what="the silver skin")
+
+            bar.change(3, "255")
+            poll(lambda: s.geometry(bar.bar) == (0, 0, 1280, 26), 2, interval=0.1, what="a 26-pixel bar")
+            poll(lambda: s.pixel(*BACKGROUND) == (255, 0, 0), 2, interval=0.1, what="a red background")
+            self.assertEqual(s.pixel(5, 25), (255, 0, 0), "the plain colour covers the 26th row too")
+
+            bar.change(3, "Olive")
+            olive = skin_pixel("olive.bmp", *BACKGROUND)
+            poll(lambda: close_to(s.pixel(*BACKGROUND), olive), 2, interval=0.1, what="the olive skin")
+            poll(lambda: s.geometry(bar.bar) == (0, 0, 1280, 25), 2, interval=0.1, what="25 high again")
+
+
+class Autostart(unittest.TestCase):
+    def test_line_six_adds_and_removes_the_run_value(self):
+        with Session(1280, 1024) as s:
+            bar = RunningBar(s)
+            value = poll(lambda: (s.reg_query(RUN_KEY) or {}).get("VTR"), 3, interval=0.2, what="the VTR value")
+            self.assertEqual(value[0], "REG_SZ")
+            self.assertTrue(value[1].startswith('"') and value[1].lower().endswith('veltrana.exe"'), value)
+            bar.change(6, "False")
+            poll(lambda: "VTR" not in (s.reg_query(RUN_KEY) or {}), 2, interval=0.2, what="the VTR value gone")
+            bar.change(6, "True")
+            poll(lambda: "VTR" in (s.reg_query(RUN_KEY) or {}), 2, interval=0.2, what="the VTR value back")
+
+
+class FaultyFile(unittest.TestCase):
+    def test_a_non_integer_interval_shows_one_box_while_the_bar_keeps_updating(self):
+        with Session(1280, 1024) as s:
+            bar = RunningBar(s)
+            s.wait_window(BAR)
+            bar.change(1, "x")
+            box = poll(lambda: [w for w in s.find_windows("Veltrana", visible=True)], 3, interval=0.1,
+                       what="an error box titled Veltrana")
+            before = s.screenshot()
+            poll(lambda: regions_differ(before, s.screenshot(), CLOCK_1280), 3, interval=0.2,
+                 what="the work clock goes on under the box")
+            self.assertEqual(len(s.find_windows("Veltrana", visible=True)), 1, "one box, however many passes ran")
+            x, y, w, h = s.geometry(box[0])
+            shot = s.screenshot()
+            readings = read_text(shot.path, (x, y + 20, w, h - 20), "", s.tmp, psm=6)
+            self.assertTrue(any("'x' is not a valid integer value." in r for r in readings), readings)
+
+
+class MissingFolder(unittest.TestCase):
+    def test_the_file_error_notice_appears_and_nothing_is_created(self):
+        with Session(1280, 1024) as s:
+            RunningBar(s, install_folder=False)
+            notice = s.wait_window("Form3", timeout=10)
+            self.assertEqual(s.geometry(notice), (515, 439, 249, 146), "centred on the screen")
+            self.assertEqual(os.listdir(s.documents_dir), [], "the bar creates no folder and no file")
+            shot = s.screenshot()
+            # OCR does not read the trailing backslash reliably; the host tests check the whole text.
+            readings = read_text(shot.path, (515 + 20, 439 + 55, 229, 35), "Can`topefilsdkC:\\ ", s.tmp)
+            self.assertTrue(any("open file on disk C:" in r for r in readings), readings)
+
+
+if __name__ == "__main__":
+    unittest.main()
