@@ -9,6 +9,7 @@
 #include "platform/win32/files.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/resources.h"
+#include "platform/win32/session.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
 #include "platform/win32/unique_handle.h"
@@ -42,7 +43,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   win32::Win32Files files;
   win32::Win32Shell shell;
   win32::Win32Registry registry;
-  const platform::Ports ports{windowSystem, systemInfo, resources, files, shell, registry};
+  win32::Win32Session session;
+  win32::Win32Multimedia multimedia;
+  const platform::Ports ports{windowSystem, systemInfo, resources, files, shell, registry, session, multimedia};
 
   win32::Win32Backend backend(instance);
   veltrana::Program program(backend, ports);

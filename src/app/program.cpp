@@ -12,7 +12,7 @@ Program::Program(toolkit::Backend& backend, const platform::Ports& ports)
   bar_ = std::make_unique<TVTR>(application_, ports, static_cast<BarCompanions&>(*this));
   form2_ = std::make_unique<TForm2>(application_);
   fileErrorNotice();
-  form4_ = std::make_unique<TForm4>(application_);
+  form4_ = std::make_unique<TForm4>(application_, ports.shell, ports.resources);
   bar_->show();
 }
 

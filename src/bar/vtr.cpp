@@ -7,12 +7,16 @@
 #include "readouts/processor_frequency.h"
 #include "readouts/work_clock.h"
 #include "platform/resources.h"
+#include "platform/multimedia.h"
+#include "platform/session.h"
 #include "platform/shell.h"
 #include "platform/window_system.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
 #include "toolkit/jpeg_image.h"
+#include "actions/bar_buttons.h"
 #include "windows/form2.h"
+#include "windows/form4.h"
 
 namespace veltrana {
 
@@ -121,6 +125,21 @@ TVTR::~TVTR() { destroyWindow(); }
 
 void TVTR::connectHandlers() {
   onDestroy = [this] { FormDestroy(); };
+  Image1.onClick = [this] { Image1Click(); };
+  for (toolkit::Label* label : captionLabels())
+    if (label != &Label1) label->onClick = [this] { LabelClick(); };
+  for (toolkit::Label* label : valueLabels()) label->onClick = [this] { LabelClick(); };
+  Image2.onMouseMove = [this](toolkit::Point) { Image2MouseMove(); };
+  for (toolkit::Image* zone : {&Image3, &Image4, &Image5}) zone->onMouseMove = [this](toolkit::Point) { Image3MouseMove(); };
+  SpeedButton1.onClick = [this] { SpeedButton1Click(); };
+  SpeedButton2.onClick = [this] { SpeedButton2Click(); };
+  SpeedButton3.onClick = [this] { SpeedButton3Click(); };
+  SpeedButton4.onClick = [this] { SpeedButton4Click(); };
+  SpeedButton5.onClick = [this] { SpeedButton5Click(); };
+  SpeedButton6.onClick = [this] { SpeedButton6Click(); };
+  SpeedButton11.onClick = [this] { SpeedButton11Click(); };
+  Timer3.onTimer = [this] { Timer3Timer(); };
+  Timer6.onTimer = [this] { Timer6Timer(); };
   Timer1.onTimer = [this] { Timer1Timer(); };
   Timer2.onTimer = [this] { Timer2Timer(); };
   Timer4.onTimer = [this] { Timer4Timer(); };
@@ -171,6 +190,52 @@ void TVTR::CreateTrayIcon() { ports_.shell.addTrayIcon(nativeHandle(), trayIconI
 void TVTR::DeleteTrayIcon() { ports_.shell.deleteTrayIcon(nativeHandle(), trayIconId); }
 
 void TVTR::Timer8Timer() { settings_.reload(); }
+
+void TVTR::Hide() {
+  setTop(-25);
+  Timer3.setEnabled(true);
+}
+
+void TVTR::Timer3Timer() {
+  setTop(2);
+  Timer3.setEnabled(false);
+}
+
+void TVTR::Image1Click() { Hide(); }
+
+void TVTR::LabelClick() { Hide(); }
+
+void TVTR::Image2MouseMove() {
+  if (settings_.moveMode()) Hide();
+}
+
+void TVTR::Image3MouseMove() {
+  if (settings_.moveMode()) Hide();
+}
+
+bool TVTR::MyExitWindows(unsigned mode) { return veltrana::MyExitWindows(ports_.session, mode); }
+
+void TVTR::SpeedButton1Click() { sendTrayCommand(ports_.multimedia, cdDoorOpenCommand, nativeHandle()); }
+
+void TVTR::SpeedButton2Click() { sendTrayCommand(ports_.multimedia, cdDoorClosedCommand, nativeHandle()); }
+
+void TVTR::SpeedButton3Click() { MyExitWindows(exitReboot); }
+
+void TVTR::SpeedButton4Click() { MyExitWindows(exitPowerOff); }
+
+void TVTR::SpeedButton5Click() { MyExitWindows(exitLogOff); }
+
+void TVTR::SpeedButton11Click() { ports_.session.activateNextKeyboardLayout(); }
+
+void TVTR::SpeedButton6Click() {
+  TForm4& panel = companions_.menuPanel();
+  panel.show();
+  panel.setFocus(panel.BitBtn1);
+}
+
+// Only this program's own application window: another program's window with
+// the same title is left alone.
+void TVTR::Timer6Timer() { application().backend().hideApplicationWindow(); }
 
 void TVTR::Timer1Timer() { advanceWorkClock({Label10, Label8, Label7}); }
 

@@ -102,18 +102,38 @@ class TVTR : public toolkit::Form {
   BarCompanions& companions() { return companions_; }
   const SettingsPasses& settings() const { return settings_; }
 
+  // Pushes the bar above the screen's top edge until the return timer brings it back.
+  void Hide();
+
   void CreateTrayIcon();
   void DeleteTrayIcon();
   void UpdateMemoryReadout();
   void GetCPUUsage();
   double GetCPUSpeed();
 
+  bool MyExitWindows(unsigned mode);
+
   void FormCreate();
   void FormDestroy();
+  void Image1Click();
+  // The click handler of the texts that hide the bar: every label but the day of the month.
+  void LabelClick();
+  void Image2MouseMove();
+  // Shared by the hot zones Image3, Image4 and Image5.
+  void Image3MouseMove();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton5Click();
+  void SpeedButton6Click();
+  void SpeedButton11Click();
   void Timer1Timer();
   void Timer2Timer();
+  void Timer3Timer();
   void Timer4Timer();
   void Timer5Timer();
+  void Timer6Timer();
   void Timer8Timer();
   void Timer12Timer();
 

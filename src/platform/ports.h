@@ -3,8 +3,10 @@
 namespace platform {
 
 class Files;
+class Multimedia;
 class Registry;
 class Resources;
+class Session;
 class Shell;
 class SystemInfo;
 class WindowSystem;
@@ -18,6 +20,8 @@ struct Ports {
   Files& files;
   Shell& shell;
   Registry& registry;
+  Session& session;
+  Multimedia& multimedia;
 };
 
 }  // namespace platform

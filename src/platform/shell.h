@@ -20,6 +20,8 @@ class Shell {
   // Adds the program's icon with a tip to the notification area (ignored when it exists).
   virtual void addTrayIcon(WindowHandle window, unsigned id, const std::string& tip) = 0;
   virtual void deleteTrayIcon(WindowHandle window, unsigned id) = 0;
+  // Opens a file with its associated program (the verb "open", shown normally); the outcome is not reported.
+  virtual void openFile(WindowHandle parent, const std::string& path) = 0;
 };
 
 }  // namespace platform

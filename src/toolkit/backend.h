@@ -55,6 +55,8 @@ class Backend : public TimerHost {
   // An error message box owned by the application window, with an OK button;
   // returns when it is closed. Timers keep ticking meanwhile.
   virtual void showError(const std::string& title, const std::string& text) = 0;
+  // Hides the application window, and with it the program's taskbar button.
+  virtual void hideApplicationWindow() = 0;
 };
 
 }  // namespace toolkit

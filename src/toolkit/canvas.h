@@ -39,6 +39,8 @@ class Canvas {
   // are left out, as button glyphs are drawn.
   virtual void drawGlyph(Point at, const Pixmap& glyph) = 0;
   virtual void drawButtonFace(const Rect& r, ButtonFace face) = 0;
+  // The dotted rectangle that marks the keyboard focus.
+  virtual void drawFocusRect(const Rect& r) = 0;
   // A one-pixel bevel just inside `r`.
   virtual void drawBevel(const Rect& r, Bevel bevel) = 0;
 

@@ -41,6 +41,8 @@ void Control::mouseMove(Point local) {
   if (onMouseMove) onMouseMove(local);
 }
 
+bool Control::focused() const { return form_.focusedControl() == this; }
+
 void Control::click() {
   if (onClick) onClick();
 }

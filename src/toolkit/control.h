@@ -10,6 +10,9 @@ namespace toolkit {
 class Canvas;
 class Form;
 
+// The keys the forms act on.
+enum class Key { tab, backTab, enter, space, other };
+
 // A windowless component: it has no native window of its own and paints
 // itself onto its form's surface inside its rectangle (form coordinates).
 class Control {
@@ -48,6 +51,10 @@ class Control {
   virtual void mouseMove(Point local);
   virtual void mouseLeave() {}
   virtual void click();
+
+  // Whether the control takes the keyboard focus (in creation order, by Tab).
+  virtual bool focusable() const { return false; }
+  bool focused() const;
 
   std::function<void()> onClick;
   std::function<void(Point)> onMouseMove;

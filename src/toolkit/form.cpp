@@ -108,10 +108,33 @@ std::uintptr_t Form::nativeHandle() const { return window_ ? window_->handle() :
 
 void Form::addControl(Control& control) { controls_.push_back(&control); }
 
+void Form::setFocus(Control& control) {
+  if (!control.focusable() || focused_ == &control) return;
+  if (focused_) invalidate(focused_->bounds());
+  focused_ = &control;
+  invalidate(control.bounds());
+}
+
+void Form::keyDown(Key key) {
+  if (key == Key::tab || key == Key::backTab) {
+    std::vector<Control*> order;
+    for (Control* c : controls_)
+      if (c->focusable() && c->visible()) order.push_back(c);
+    if (order.empty()) return;
+    auto at = std::find(order.begin(), order.end(), focused_);
+    std::size_t index = at == order.end() ? 0 : static_cast<std::size_t>(at - order.begin());
+    if (at != order.end()) index = (index + (key == Key::tab ? 1 : order.size() - 1)) % order.size();
+    setFocus(*order[index]);
+  } else if ((key == Key::enter || key == Key::space) && focused_ && focused_->visible()) {
+    focused_->click();
+  }
+}
+
 void Form::removeControl(Control& control) {
   std::erase(controls_, &control);
   if (captured_ == &control) captured_ = nullptr;
   if (hovered_ == &control) hovered_ = nullptr;
+  if (focused_ == &control) focused_ = nullptr;
 }
 
 Control* Form::findControl(std::string_view name) const {

@@ -15,6 +15,7 @@ namespace toolkit {
 class Application;
 class Canvas;
 class Control;
+enum class Key;
 
 struct FormOptions {
   std::string className;
@@ -67,6 +68,10 @@ class Form {
   // Runs the destroy handler once and destroys the native window.
   void destroyWindow();
 
+  // The control with the keyboard focus, if any; only focusable controls take it.
+  Control* focusedControl() const { return focused_; }
+  void setFocus(Control& control);
+
   std::function<void()> onActivate;
   std::function<void()> onDeactivate;
   std::function<void()> onDestroy;
@@ -94,6 +99,7 @@ class Form {
   void mouseUp(Point p);
   void mouseMove(Point p);
   void mouseLeave();
+  void keyDown(Key key);
   void activationChanged(bool active);
 
  private:
@@ -114,6 +120,7 @@ class Form {
   std::vector<Control*> controls_;
   Control* captured_ = nullptr;
   Control* hovered_ = nullptr;
+  Control* focused_ = nullptr;
   Counters counters_;
   std::unique_ptr<NativeWindow> window_;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "toolkit/bit_button.h"
 #include "toolkit/form.h"
+#include "toolkit/label.h"
 
 namespace veltrana {
 
@@ -8,6 +10,13 @@ namespace veltrana {
 class TForm2 : public toolkit::Form {
  public:
   explicit TForm2(toolkit::Application& application);
+
+  toolkit::Label Label2;
+  toolkit::Label Label1;
+  toolkit::Label Label3;
+  toolkit::BitButton Button1;
+
+  void Button1Click();
 };
 
 }  // namespace veltrana

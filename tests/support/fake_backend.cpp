@@ -37,10 +37,13 @@ toolkit::Size measureText(const toolkit::Font& font, std::string_view text) {
 class TrackedWindow : public FakeWindow {
  public:
   TrackedWindow(FakeBackend& backend, toolkit::Form& owner, const toolkit::WindowOptions& windowOptions)
-      : FakeWindow(owner, windowOptions), backend_(backend) {
+      : FakeWindow(backend, owner, windowOptions), backend_(backend) {
     backend_.windows_.push_back(this);
   }
-  ~TrackedWindow() override { std::erase(backend_.windows_, this); }
+  ~TrackedWindow() override {
+    if (backend_.active_ == this) backend_.active_ = nullptr;
+    std::erase(backend_.windows_, this);
+  }
 
  private:
   FakeBackend& backend_;
@@ -49,6 +52,36 @@ class TrackedWindow : public FakeWindow {
 std::unique_ptr<toolkit::NativeWindow> FakeBackend::createWindow(toolkit::Form& form,
                                                                  const toolkit::WindowOptions& options) {
   return std::make_unique<TrackedWindow>(*this, form, options);
+}
+
+void FakeWindow::show() {
+  visible = true;
+  backend_.activate(this);
+}
+
+void FakeWindow::runModal() {
+  ++modalRuns;
+  show();
+  if (backend_.duringModal) backend_.duringModal();
+}
+
+void FakeWindow::hide() {
+  visible = false;
+  if (backend_.activeWindow() == this) backend_.activate(nullptr);
+}
+
+void FakeBackend::activate(FakeWindow* window) {
+  if (window == active_) return;
+  FakeWindow* previous = active_;
+  active_ = window;
+  if (previous) {
+    previous->active = false;
+    previous->form.activationChanged(false);
+  }
+  if (window) {
+    window->active = true;
+    window->form.activationChanged(true);
+  }
 }
 
 FakeWindow* FakeBackend::windowOf(const toolkit::Form& form) const {

@@ -14,28 +14,22 @@
 
 namespace fakes {
 
+class FakeBackend;
+
 // The native window of a form, as far as a test can observe it.
 class FakeWindow : public toolkit::NativeWindow {
  public:
-  FakeWindow(toolkit::Form& owner, toolkit::WindowOptions windowOptions)
-      : form(owner), options(std::move(windowOptions)) {}
+  FakeWindow(FakeBackend& backend, toolkit::Form& owner, toolkit::WindowOptions windowOptions)
+      : form(owner), options(std::move(windowOptions)), backend_(backend) {}
 
   void setBounds(const toolkit::Rect& r) override { bounds = r; }
-  void show() override { visible = true; active = true; }
-  void hide() override { visible = false; active = false; }
+  void show() override;
+  void hide() override;
   bool isActive() const override { return active; }
   void invalidate(const toolkit::Rect& r) override { invalidated.push_back(r); }
   void paintNow(const toolkit::Rect& r) override { paintedNow.push_back(r); }
-  void runModal() override {
-    ++modalRuns;
-    visible = true;
-    if (duringModal) duringModal();
-  }
+  void runModal() override;
   std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(this); }
-
-  // What happens while the window is shown modally; by default the modal
-  // display ends at once, as if the notice lost the activation.
-  std::function<void()> duringModal;
 
   toolkit::Form& form;
   toolkit::WindowOptions options;
@@ -45,6 +39,9 @@ class FakeWindow : public toolkit::NativeWindow {
   int modalRuns = 0;
   std::vector<toolkit::Rect> invalidated;
   std::vector<toolkit::Rect> paintedNow;
+
+ private:
+  FakeBackend& backend_;
 };
 
 // Text measurement for tests: fixed advance widths per character, chosen so the
@@ -69,6 +66,10 @@ class FakeBackend : public toolkit::Backend {
   void setApplicationTitle(const std::string& title) override { applicationTitle = title; }
   void processMessages() override { ++messagePumps; }
   void endProcess(int code) override { exitCode = code; }
+  void hideApplicationWindow() override {
+    ++applicationWindowHides;
+    applicationWindowVisible = false;
+  }
   void showError(const std::string& title, const std::string& text) override {
     errorBoxes.push_back({title, text});
     if (duringErrorBox) duringErrorBox();
@@ -76,6 +77,13 @@ class FakeBackend : public toolkit::Backend {
 
   // The native window of a form, or null once it is destroyed.
   FakeWindow* windowOf(const toolkit::Form& form) const;
+
+  // One window is active at a time, as the window system has it; null: another program's.
+  void activate(FakeWindow* window);
+  FakeWindow* activeWindow() const { return active_; }
+
+  bool applicationWindowVisible = true;
+  int applicationWindowHides = 0;
 
   bool visualStyles = false;
   std::string applicationTitle;
@@ -86,6 +94,9 @@ class FakeBackend : public toolkit::Backend {
     std::string text;
   };
   std::vector<ErrorBox> errorBoxes;
+  // What happens while a window is shown modally; by default the modal
+  // display ends at once.
+  std::function<void()> duringModal;
   // What happens while an error box is open (it closes when this returns).
   std::function<void()> duringErrorBox;
 
@@ -99,6 +110,7 @@ class FakeBackend : public toolkit::Backend {
   std::uint64_t now_ = 0;
   std::uint64_t scheduled_ = 0;
   std::vector<FakeWindow*> windows_;
+  FakeWindow* active_ = nullptr;
   friend class TrackedWindow;
 };
 

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/multimedia.h"
+#include "platform/session.h"
 #include "platform/registry.h"
 #include "platform/resources.h"
 #include "platform/shell.h"
@@ -129,11 +131,38 @@ class FakeShell : public platform::Shell {
     trayIcons.insert({{window, id}, tip});
   }
   void deleteTrayIcon(platform::WindowHandle window, unsigned id) override { trayIcons.erase({window, id}); }
+  void openFile(platform::WindowHandle parent, const std::string& path) override { opened.push_back({parent, path}); }
 
   std::optional<std::string> personal = std::string("C:\\users\\root\\Documents\\");
   std::string program = "C:\\Program Files\\Veltrana\\Veltrana.exe";
   std::map<std::pair<platform::WindowHandle, unsigned>, std::string> trayIcons;
   int trayAdds = 0;
+  std::vector<std::pair<platform::WindowHandle, std::string>> opened;
+};
+
+// Records every request; nothing ends, nothing moves.
+class FakeSession : public platform::Session {
+ public:
+  bool ntPlatform() const override { return nt; }
+  void enableShutdownPrivilege() override { requests.push_back("privilege"); }
+  bool exitWindows(unsigned mode) override {
+    requests.push_back("exit " + std::to_string(mode));
+    return accepts;
+  }
+  void activateNextKeyboardLayout() override { requests.push_back("next layout"); }
+
+  bool nt = true;
+  bool accepts = false;
+  std::vector<std::string> requests;
+};
+
+class FakeMultimedia : public platform::Multimedia {
+ public:
+  int sendCommand(const std::string& command, platform::WindowHandle callbackWindow) override {
+    commands.push_back({command, callbackWindow});
+    return 266;  // no such device, as on a machine without a drive
+  }
+  std::vector<std::pair<std::string, platform::WindowHandle>> commands;
 };
 
 class FakeRegistry : public platform::Registry {

@@ -3,7 +3,7 @@
 namespace fakes {
 
 Scenario::Scenario(int screenWidth, int screenHeight)
-    : ports{windowSystem, systemInfo, resources, files, shell, registry} {
+    : ports{windowSystem, systemInfo, resources, files, shell, registry, session, multimedia} {
   windowSystem.setScreen(screenWidth, screenHeight);
   // The settings folder as an installer leaves it: the skins, no settings file.
   files.folders.insert(settingsFolder);

@@ -39,6 +39,8 @@ struct Scenario {
   FakeFiles files;
   FakeShell shell;
   FakeRegistry registry;
+  FakeSession session;
+  FakeMultimedia multimedia;
   platform::Ports ports;
   std::unique_ptr<veltrana::Program> program;
 };

@@ -74,4 +74,9 @@ void Win32Shell::deleteTrayIcon(platform::WindowHandle window, unsigned id) {
   ::Shell_NotifyIconA(NIM_DELETE, &data);
 }
 
+// The wide-character call, so that a folder outside the ANSI code page works.
+void Win32Shell::openFile(platform::WindowHandle parent, const std::string& path) {
+  ::ShellExecuteW(reinterpret_cast<HWND>(parent), L"open", widen(path).c_str(), nullptr, nullptr, SW_SHOW);
+}
+
 }  // namespace win32

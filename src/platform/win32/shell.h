@@ -10,6 +10,7 @@ class Win32Shell : public platform::Shell {
   std::string programPath() const override;
   void addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) override;
   void deleteTrayIcon(platform::WindowHandle window, unsigned id) override;
+  void openFile(platform::WindowHandle parent, const std::string& path) override;
 };
 
 }  // namespace win32

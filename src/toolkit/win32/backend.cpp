@@ -107,6 +107,8 @@ void Win32Backend::processMessages() {
 
 void Win32Backend::endProcess(int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }
 
+void Win32Backend::hideApplicationWindow() { ::ShowWindow(applicationWindow_.get(), SW_HIDE); }
+
 void Win32Backend::showError(const std::string& title, const std::string& text) {
   DisabledWindows others(nullptr);
   ::MessageBoxW(applicationWindow_.get(), widen(text).c_str(), widen(title).c_str(), MB_OK | MB_ICONERROR);

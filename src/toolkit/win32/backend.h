@@ -32,6 +32,7 @@ class Win32Backend : public toolkit::Backend {
   void processMessages() override;
   void endProcess(int exitCode) override;
   void showError(const std::string& title, const std::string& text) override;
+  void hideApplicationWindow() override;
 
   // Shows the application window and runs the message loop until the main
   // window closes; returns the exit code.

@@ -134,6 +134,13 @@ void Win32Canvas::combine(toolkit::Point at, toolkit::Canvas& offscreen, toolkit
            op == toolkit::RasterOp::invert ? SRCINVERT : SRCCOPY);
 }
 
+void Win32Canvas::drawFocusRect(const toolkit::Rect& r) {
+  const RECT rect = toRECT(r);
+  ::SetTextColor(dc_, RGB(0, 0, 0));
+  ::SetBkColor(dc_, RGB(255, 255, 255));
+  ::DrawFocusRect(dc_, &rect);
+}
+
 void Win32Canvas::drawBevel(const toolkit::Rect& r, toolkit::Bevel bevel) {
   RECT rect = toRECT(r);
   ::DrawEdge(dc_, &rect, bevel == toolkit::Bevel::raised ? BDR_RAISEDOUTER : BDR_SUNKENOUTER, BF_RECT);

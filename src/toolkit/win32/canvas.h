@@ -24,6 +24,7 @@ class Win32Canvas : public toolkit::Canvas {
   void drawPixmap(const toolkit::Rect& dest, const toolkit::Pixmap& picture) override;
   void drawGlyph(toolkit::Point at, const toolkit::Pixmap& glyph) override;
   void drawButtonFace(const toolkit::Rect& r, toolkit::ButtonFace face) override;
+  void drawFocusRect(const toolkit::Rect& r) override;
   void drawBevel(const toolkit::Rect& r, toolkit::Bevel bevel) override;
   std::unique_ptr<toolkit::Canvas> createOffscreen(toolkit::Size size) override;
   void combine(toolkit::Point at, toolkit::Canvas& offscreen, toolkit::RasterOp op) override;

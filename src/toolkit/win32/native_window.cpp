@@ -15,6 +15,15 @@ namespace {
 
 constexpr UINT_PTR tooltipId = 1;
 
+toolkit::Key keyOf(WPARAM virtualKey) {
+  switch (virtualKey) {
+    case VK_TAB: return (::GetKeyState(VK_SHIFT) & 0x8000) ? toolkit::Key::backTab : toolkit::Key::tab;
+    case VK_RETURN: return toolkit::Key::enter;
+    case VK_SPACE: return toolkit::Key::space;
+    default: return toolkit::Key::other;
+  }
+}
+
 toolkit::Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 TTTOOLINFOA toolInfo(HWND owner) {
@@ -83,6 +92,9 @@ LRESULT Win32Window::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_MOUSELEAVE:
       tracking_ = false;
       form_.mouseLeave();
+      return 0;
+    case WM_KEYDOWN:
+      form_.keyDown(keyOf(wParam));
       return 0;
     case WM_ACTIVATE:
       form_.activationChanged(LOWORD(wParam) != WA_INACTIVE);
@@ -203,10 +215,8 @@ void Win32Window::runModal() {
       break;
     }
     if (result < 0) break;
-    if (!::IsDialogMessageA(window_.get(), &msg)) {
-      ::TranslateMessage(&msg);
-      ::DispatchMessageA(&msg);
-    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
   }
   hide();
 }
