@@ -50,12 +50,6 @@ std::shared_ptr<const toolkit::Pixmap> defaultBackground(const platform::Resourc
   return std::make_shared<const toolkit::Pixmap>(std::move(*picture));
 }
 
-std::shared_ptr<const toolkit::Pixmap> glyph(const platform::Resources& resources, platform::Resource which) {
-  auto file = toolkit::decodeBitmapFile(resources.bytes(which));
-  if (file.error != toolkit::BitmapFile::Error::none || file.picture.empty()) return nullptr;
-  return std::make_shared<const toolkit::Pixmap>(std::move(file.picture));
-}
-
 }  // namespace
 
 TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarCompanions& companions)
@@ -109,9 +103,9 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
       layout_(*this),
       settings_(*this, ports) {
   Image1.setPicture(defaultBackground(ports_.resources));
-  SpeedButton1.setGlyph(glyph(ports_.resources, platform::Resource::glyphCdOut));
-  SpeedButton2.setGlyph(glyph(ports_.resources, platform::Resource::glyphCdIn));
-  SpeedButton6.setGlyph(glyph(ports_.resources, platform::Resource::glyphMagic),
+  SpeedButton1.setGlyph(toolkit::pictureFromBitmapFile(ports_.resources.bytes(platform::Resource::glyphCdOut)));
+  SpeedButton2.setGlyph(toolkit::pictureFromBitmapFile(ports_.resources.bytes(platform::Resource::glyphCdIn)));
+  SpeedButton6.setGlyph(toolkit::pictureFromBitmapFile(ports_.resources.bytes(platform::Resource::glyphMagic)),
                         toolkit::SpeedButton::GlyphPlacement::right);
   for (TGauge* gauge : {&RamGauge, &Gauge1}) gauge->setForeColor(toolkit::colors::silver);
   RamGauge.setFont(captionFont);
@@ -159,7 +153,7 @@ void TVTR::FormCreate() {
   Timer12.setEnabled(false);
   const ScreenMode mode = currentScreenMode();
   if (mode == ScreenMode::unsupported) {
-    for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer8}) t->setEnabled(false);
+    StopScheduleTimers();
     Timer12.setEnabled(true);
   } else {
     layout_.apply(mode);
@@ -262,9 +256,13 @@ void TVTR::GetCPUUsage() {
 
 double TVTR::GetCPUSpeed() { return measureProcessorSpeed(ports_.systemInfo); }
 
+void TVTR::StopScheduleTimers() {
+  for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer8}) t->setEnabled(false);
+}
+
 void TVTR::Timer12Timer() {
-  for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer8, &Timer12})
-    t->setEnabled(false);
+  StopScheduleTimers();
+  Timer12.setEnabled(false);
   companions_.unsupportedScreenNotice().showModal();
 }
 

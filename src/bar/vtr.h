@@ -89,6 +89,9 @@ class TVTR : public toolkit::Form {
   toolkit::Timer Timer8;   // settings reload
   toolkit::Timer Timer12;  // unsupported screen
 
+  // Stops the timers of the schedule: all but Timer12.
+  void StopScheduleTimers();
+
   // The mode of the monitor that holds the bar, looked up afresh.
   ScreenMode currentScreenMode() const;
   // Lays the bar out for the current screen mode; nothing on an unsupported one.

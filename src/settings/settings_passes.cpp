@@ -145,9 +145,7 @@ void SettingsPasses::fitHotZones() {
 }
 
 void SettingsPasses::showFileErrorNotice(const std::string& personalFolder) {
-  for (toolkit::Timer* t : {&bar_.Timer1, &bar_.Timer2, &bar_.Timer3, &bar_.Timer4, &bar_.Timer5, &bar_.Timer6,
-                            &bar_.Timer8})
-    t->setEnabled(false);
+  bar_.StopScheduleTimers();
   TForm3& notice = bar_.companions().fileErrorNotice();
   notice.appendToMessage(driveOf(personalFolder));
   notice.showModal();

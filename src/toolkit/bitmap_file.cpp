@@ -173,4 +173,10 @@ BitmapFile decodeBitmapFile(std::span<const std::uint8_t> data) {
   return result;
 }
 
+std::shared_ptr<const Pixmap> pictureFromBitmapFile(std::span<const std::uint8_t> data) {
+  BitmapFile file = decodeBitmapFile(data);
+  if (file.error != BitmapFile::Error::none || file.picture.empty()) return nullptr;
+  return std::make_shared<const Pixmap>(std::move(file.picture));
+}
+
 }  // namespace toolkit

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "toolkit/pixmap.h"
@@ -16,5 +17,9 @@ struct BitmapFile {
 };
 
 BitmapFile decodeBitmapFile(std::span<const std::uint8_t> data);
+
+// A picture of the program's own, such as a button glyph; null when the data
+// is not a valid bitmap file.
+std::shared_ptr<const Pixmap> pictureFromBitmapFile(std::span<const std::uint8_t> data);
 
 }  // namespace toolkit

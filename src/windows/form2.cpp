@@ -2,13 +2,12 @@
 
 #include "toolkit/application.h"
 #include "windows/centred.h"
+#include "windows/fonts.h"
 
 namespace veltrana {
 
 namespace {
 
-const toolkit::Font windowFont{"MS Sans Serif", 11, false, toolkit::Charset::defaultSet, toolkit::colors::windowText};
-const toolkit::Font titleFont{"Times New Roman", 27, true, toolkit::Charset::cyrillic, toolkit::colors::green};
 const toolkit::Font noticeFont{"Times New Roman", 19, false, toolkit::Charset::cyrillic, toolkit::colors::windowText};
 
 toolkit::FormOptions options(const toolkit::Application& application) {
@@ -25,7 +24,7 @@ toolkit::FormOptions options(const toolkit::Application& application) {
 // The texts, misspellings included, are the notice's own.
 TForm2::TForm2(toolkit::Application& application)
     : Form(application, options(application)),
-      Label2(*this, "Label2", {104, 8}, "Veltrana", titleFont),
+      Label2(*this, "Label2", {104, 8}, "Veltrana", noticeTitleFont),
       Label1(*this, "Label1", {88, 40}, "Screen size not support", noticeFont),
       Label3(*this, "Label3", {16, 72}, "Sreen size supprot: 1024*768, 1280*1024, 1280*960, 1280*800", windowFont),
       Button1(*this, "Button1", toolkit::Rect::fromBounds(136, 104, 75, 25), "OK", windowFont) {

@@ -2,13 +2,12 @@
 
 #include "toolkit/application.h"
 #include "windows/centred.h"
+#include "windows/fonts.h"
 
 namespace veltrana {
 
 namespace {
 
-const toolkit::Font windowFont{"MS Sans Serif", 11, false, toolkit::Charset::defaultSet, toolkit::colors::windowText};
-const toolkit::Font titleFont{"Times New Roman", 27, true, toolkit::Charset::cyrillic, toolkit::colors::green};
 const toolkit::Font messageFont{"Times New Roman", 16, true, toolkit::Charset::cyrillic, toolkit::colors::windowText};
 
 toolkit::FormOptions options(const toolkit::Application& application) {
@@ -25,7 +24,7 @@ toolkit::FormOptions options(const toolkit::Application& application) {
 
 TForm3::TForm3(toolkit::Application& application)
     : Form(application, options(application)),
-      Label1(*this, "Label1", {51, 9}, "Veltrana", titleFont),
+      Label1(*this, "Label1", {51, 9}, "Veltrana", noticeTitleFont),
       // The grave accent in "Can`t" is the message's own.
       Label2(*this, "Label2", {32, 64}, "Can`t open file on disk ", messageFont),
       SpeedButton1(*this, "SpeedButton1", toolkit::Rect::fromBounds(88, 112, 65, 22), "Ok", windowFont) {

@@ -8,6 +8,7 @@
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
 #include "windows/executable_folder.h"
+#include "windows/fonts.h"
 
 namespace veltrana {
 
@@ -16,7 +17,6 @@ namespace {
 // The pointer may wander this far from the screen's top-left corner.
 constexpr int pointerLimit = 230;
 
-const toolkit::Font windowFont{"MS Sans Serif", 11, false, toolkit::Charset::defaultSet, toolkit::colors::windowText};
 const toolkit::Font headingFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::green};
 
 toolkit::FormOptions options() {
@@ -27,12 +27,6 @@ toolkit::FormOptions options() {
   o.color = toolkit::colors::buttonHighlight;
   o.topmost = true;
   return o;
-}
-
-std::shared_ptr<const toolkit::Pixmap> glyph(const platform::Resources& resources, platform::Resource which) {
-  auto file = toolkit::decodeBitmapFile(resources.bytes(which));
-  if (file.error != toolkit::BitmapFile::Error::none || file.picture.empty()) return nullptr;
-  return std::make_shared<const toolkit::Pixmap>(std::move(file.picture));
 }
 
 toolkit::Rect button(int top) { return toolkit::Rect::fromBounds(4, top, 169, 25); }
@@ -49,10 +43,10 @@ TForm4::TForm4(toolkit::Application& application, platform::Shell& shell, const 
       BitBtn5(*this, "BitBtn5", button(148), "Exit", windowFont),
       Timer1(application.backend(), 10),
       shell_(shell) {
-  BitBtn1.setGlyph(glyph(resources, platform::Resource::glyphOptions));
-  BitBtn3.setGlyph(glyph(resources, platform::Resource::glyphAbout));
-  BitBtn4.setGlyph(glyph(resources, platform::Resource::glyphHelp));
-  BitBtn5.setGlyph(glyph(resources, platform::Resource::glyphExit));
+  BitBtn1.setGlyph(toolkit::pictureFromBitmapFile(resources.bytes(platform::Resource::glyphOptions)));
+  BitBtn3.setGlyph(toolkit::pictureFromBitmapFile(resources.bytes(platform::Resource::glyphAbout)));
+  BitBtn4.setGlyph(toolkit::pictureFromBitmapFile(resources.bytes(platform::Resource::glyphHelp)));
+  BitBtn5.setGlyph(toolkit::pictureFromBitmapFile(resources.bytes(platform::Resource::glyphExit)));
   BitBtn1.onClick = [this] { BitBtn1Click(); };
   BitBtn3.onClick = [this] { BitBtn3Click(); };
   BitBtn4.onClick = [this] { BitBtn4Click(); };
