@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/files.h"
+#include "platform/win32/registry.h"
+#include "platform/win32/shell.h"
+#include "platform/win32/text.h"
+#include "platform/win32/unique_handle.h"
+
+namespace {
+
+// A scratch folder of the test, named with characters outside any ANSI code
+// page, removed at the end.
+struct ScratchFolder {
+  ScratchFolder() {
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    wide = std::wstring(temp) + L"veltrana-\u0414\u043e\u043a-\u65e5\u672c-" + std::to_wstring(::GetCurrentProcessId());
+    ::CreateDirectoryW(wide.c_str(), nullptr);
+    path = win32::narrow(wide);
+  }
+  ~ScratchFolder() {
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((wide + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do ::DeleteFileW((wide + L"\\" + found.cFileName).c_str());
+      while (::FindNextFileW(search, &found));
+      ::FindClose(search);
+    }
+    ::RemoveDirectoryW(wide.c_str());
+  }
+  std::string file(const char* name) const { return path + "\\" + name; }
+  std::wstring wide;
+  std::string path;
+};
+
+std::span<const std::uint8_t> bytes(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+std::string readAll(platform::ReadableFile& file) {
+  std::string text;
+  std::uint8_t buffer[5];
+  while (const std::size_t got = file.read(buffer)) text.append(reinterpret_cast<char*>(buffer), got);
+  return text;
+}
+
+TEST(Files, CreateReadAndReportTheSystemsCodes) {
+  ScratchFolder folder;
+  win32::Win32Files files;
+  const std::string path = folder.file("Options.set");
+  EXPECT_EQ(files.openForReading(path).error, 2) << "a missing file";
+  EXPECT_EQ(files.openForReading(folder.path + "\\missing\\Options.set").error, 3) << "a missing folder";
+  EXPECT_EQ(files.createWith(folder.path + "\\missing\\Options.set", bytes("x")), 3);
+
+  ASSERT_EQ(files.createWith(path, bytes("1\r\n5\r\nSilver\r\n")), 0) << "in a folder outside the ANSI code page";
+  ASSERT_EQ(files.createWith(path, bytes("2\r\n")), 0);
+  auto opened = files.openForReading(path);
+  ASSERT_EQ(opened.error, 0);
+  EXPECT_EQ(readAll(*opened.file), "2\r\n") << "creating truncates";
+  const auto contents = files.readAll(path);
+  EXPECT_EQ(contents.error, 0);
+  EXPECT_EQ(std::string(contents.bytes.begin(), contents.bytes.end()), "2\r\n");
+  EXPECT_EQ(files.readAll(folder.file("none.bmp")).error, 2);
+  EXPECT_NE(files.errorText(2).find("ile"), std::string::npos) << files.errorText(2);
+}
+
+TEST(Files, AnOpenSettingsFileLetsOthersReadButNotWrite) {
+  ScratchFolder folder;
+  win32::Win32Files files;
+  const std::string path = folder.file("Options.set");
+  ASSERT_EQ(files.createWith(path, bytes("1\r\n")), 0);
+  {
+    auto opened = files.openForReading(path);
+    ASSERT_EQ(opened.error, 0);
+    win32::UniqueFile reader(::CreateFileW(win32::widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                           nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_TRUE(reader) << "another reader is let in";
+    win32::UniqueFile writer(::CreateFileW(win32::widen(path).c_str(), GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_FALSE(writer) << "a writer is kept out while the bar reads";
+  }
+  win32::UniqueFile writer(::CreateFileW(win32::widen(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                                         nullptr));
+  ASSERT_TRUE(writer) << "closed again: the companion program may write";
+  EXPECT_EQ(files.openForReading(path).error, 32) << "while another program writes it";
+}
+
+TEST(Registry, RunValueIsWrittenReadAndDeleted) {
+  win32::Win32Registry registry;
+  const std::string name = "VeltranaTest" + std::to_string(::GetCurrentProcessId());
+  EXPECT_FALSE(registry.runValue(name));
+  EXPECT_TRUE(registry.setRunValue(name, "\"C:\\Program Files\\V\\Veltrana.exe\""));
+  EXPECT_EQ(registry.runValue(name), "\"C:\\Program Files\\V\\Veltrana.exe\"");
+  EXPECT_TRUE(registry.deleteRunValue(name));
+  EXPECT_FALSE(registry.runValue(name));
+  EXPECT_FALSE(registry.deleteRunValue(name));
+}
+
+TEST(Shell, FindsThePersonalFolderAndTheProgramsOwnFile) {
+  win32::Win32Shell shell;
+  const auto personal = shell.personalFolder(0);
+  ASSERT_TRUE(personal);
+  EXPECT_EQ(personal->substr(1, 2), ":\\") << *personal;
+  const std::string program = shell.programPath();
+  EXPECT_EQ(program.substr(program.size() - 4), ".exe") << program;
+  EXPECT_NE(program.find('\\'), std::string::npos);
+}
+
+}  // namespace
