@@ -67,6 +67,19 @@ void SettingsPasses::startup() {
 }
 
 void SettingsPasses::reload() {
+  std::string failure;
+  {
+    // The hot zones come and go within a pass: the bar is resized for the net result only.
+    toolkit::GeometryBatch batch(bar_);
+    failure = reloadSteps();
+  }
+  if (failure.empty())
+    reports_.passSucceeded();
+  else
+    reports_.passFailed(failure);
+}
+
+std::string SettingsPasses::reloadSteps() {
   bar_.ApplyScreenLayout();
   try {
     const std::string path = settingsFolder() + settingsFileName;
@@ -74,8 +87,7 @@ void SettingsPasses::reload() {
     if (opened.error != platform::error::none) {
       const int created = ports_.files.createWith(path, reloadDefaults());
       if (created != platform::error::none) throw SettingsError(ioErrorMessage(created));
-      reports_.passSucceeded();
-      return;
+      return {};
     }
     LineReader lines(std::move(opened.file));
     applyIntervals(lines);
@@ -87,9 +99,9 @@ void SettingsPasses::reload() {
       bar_.ApplyScreenLayout();
     else
       fitHotZones();
-    reports_.passSucceeded();
+    return {};
   } catch (const SettingsError& e) {
-    reports_.passFailed(e.what());
+    return e.what();
   }
 }
 

@@ -36,6 +36,8 @@ class SettingsPasses {
  private:
   enum class Pass { startup, reload };
 
+  // The reload pass's steps; the error that ended it, or nothing.
+  std::string reloadSteps();
   std::string settingsFolder() const;
   void applyIntervals(LineReader& lines);
   void applyBackground(const std::string& line, Pass pass);

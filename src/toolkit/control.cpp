@@ -16,8 +16,10 @@ void Control::setBounds(const Rect& bounds) {
   const Rect old = bounds_;
   bounds_ = bounds;
   if (visible_) {
-    form_.invalidate(old);
-    form_.invalidate(bounds_);
+    if (drawsSomething()) {
+      form_.invalidate(old);
+      form_.invalidate(bounds_);
+    }
     form_.controlGeometryChanged();
   }
 }
@@ -29,7 +31,7 @@ void Control::setWidth(int width) { setBounds(Rect::fromBounds(left(), top(), wi
 void Control::setVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
-  form_.invalidate(bounds_);
+  if (drawsSomething()) form_.invalidate(bounds_);
   form_.controlGeometryChanged();
 }
 

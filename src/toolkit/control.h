@@ -43,6 +43,9 @@ class Control {
 
   // Draws the control with the origin at its top-left corner.
   virtual void paint(Canvas& canvas) const = 0;
+  // Whether paint draws anything at all; moving a control that draws nothing
+  // needs no repaint.
+  virtual bool drawsSomething() const { return true; }
 
   // Mouse input, in the control's own coordinates. A press and release inside
   // the control make a click.

@@ -80,8 +80,12 @@ Size Form::boundingSize() const {
   return size;
 }
 
+void Form::endGeometryBatch() {
+  if (--batchDepth_ == 0) controlGeometryChanged();
+}
+
 void Form::controlGeometryChanged() {
-  if (loading_ || !autoSize_) return;
+  if (loading_ || batchDepth_ > 0 || !autoSize_) return;
   const Size size = boundingSize();
   applyBounds(Rect::fromBounds(bounds_.left, bounds_.top, size.width, size.height));
 }

@@ -65,6 +65,11 @@ class Form {
   // control; auto-size starts from here.
   void finishLoading();
 
+  // Between begin and end of a batch, moves and resizes of controls do not
+  // resize the form; the end applies the net result once.
+  void beginGeometryBatch() { ++batchDepth_; }
+  void endGeometryBatch();
+
   // Runs the destroy handler once and destroys the native window.
   void destroyWindow();
 
@@ -115,6 +120,7 @@ class Form {
   bool screenSnap_;
   int snapDistance_;
   bool loading_ = true;
+  int batchDepth_ = 0;
   bool visible_ = false;
   bool destroyed_ = false;
   std::vector<Control*> controls_;
@@ -123,6 +129,18 @@ class Form {
   Control* focused_ = nullptr;
   Counters counters_;
   std::unique_ptr<NativeWindow> window_;
+};
+
+// Scope of a geometry batch.
+class GeometryBatch {
+ public:
+  explicit GeometryBatch(Form& form) : form_(form) { form_.beginGeometryBatch(); }
+  ~GeometryBatch() { form_.endGeometryBatch(); }
+  GeometryBatch(const GeometryBatch&) = delete;
+  GeometryBatch& operator=(const GeometryBatch&) = delete;
+
+ private:
+  Form& form_;
 };
 
 }  // namespace toolkit

@@ -1,6 +1,7 @@
 #include "toolkit/image.h"
 
 #include "toolkit/canvas.h"
+#include "toolkit/form.h"
 
 namespace toolkit {
 
@@ -8,8 +9,10 @@ Image::Image(Form& form, std::string name, const Rect& bounds) : Control(form, s
 
 void Image::setPicture(std::shared_ptr<const Pixmap> picture) {
   if (picture == picture_) return;
+  const bool drewSomething = drawsSomething();
   picture_ = std::move(picture);
-  invalidate();
+  // The old picture has to go even when there is no new one to draw.
+  if (drewSomething || drawsSomething()) form().invalidate(bounds());
 }
 
 void Image::paint(Canvas& canvas) const {

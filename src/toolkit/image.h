@@ -17,6 +17,7 @@ class Image : public Control {
   void setPicture(std::shared_ptr<const Pixmap> picture);
 
   void paint(Canvas& canvas) const override;
+  bool drawsSomething() const override { return picture_ && !picture_->empty(); }
 
  private:
   std::shared_ptr<const Pixmap> picture_;
