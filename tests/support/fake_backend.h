@@ -58,6 +58,13 @@ class FakeBackend : public toolkit::Backend {
   void advance(std::uint64_t ms);
   std::uint64_t now() const { return now_; }
   bool isScheduled(const toolkit::Timer& timer) const { return timers_.count(const_cast<toolkit::Timer*>(&timer)) != 0; }
+  std::size_t scheduledTimers() const { return timers_.size(); }
+  std::size_t liveWindows() const { return windows_.size(); }
+  std::vector<toolkit::Form*> forms() const {
+    std::vector<toolkit::Form*> list;
+    for (FakeWindow* w : windows_) list.push_back(&w->form);
+    return list;
+  }
 
   std::unique_ptr<toolkit::NativeWindow> createWindow(toolkit::Form& form,
                                                       const toolkit::WindowOptions& options) override;

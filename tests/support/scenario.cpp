@@ -13,6 +13,21 @@ Scenario::Scenario(int screenWidth, int screenHeight)
   }
 }
 
+void Scenario::forgetRecords() {
+  for (toolkit::Form* form : backend.forms()) {
+    if (FakeWindow* w = backend.windowOf(*form)) {
+      std::vector<toolkit::Rect>().swap(w->invalidated);
+      std::vector<toolkit::Rect>().swap(w->paintedNow);
+    }
+  }
+  std::vector<FakeBackend::ErrorBox>().swap(backend.errorBoxes);
+  std::vector<std::string>().swap(systemInfo.priorityLog);
+  std::vector<std::uint32_t>().swap(systemInfo.sleeps);
+  std::vector<std::string>().swap(session.requests);
+  decltype(multimedia.commands)().swap(multimedia.commands);
+  decltype(shell.opened)().swap(shell.opened);
+}
+
 void Scenario::setLine(int n, const std::string& text) {
   std::vector<std::string> lines;
   std::string all = files.text(settingsPath());

@@ -25,6 +25,10 @@ struct Scenario {
   std::string workClock();
   std::string date();
 
+  // Drops what the fakes recorded so far, so that their logs do not count
+  // as the program's memory.
+  void forgetRecords();
+
   // The settings folder and file as the bar finds them through the fake shell.
   static constexpr const char* settingsFolder = "C:\\users\\root\\Documents\\VTR";
   static std::string settingsPath() { return std::string(settingsFolder) + "\\Options.set"; }
