@@ -8,17 +8,24 @@ namespace win32 {
 
 // One owner for every kind of handle: move-only, closes on destruction.
 // A traits type names the handle type, its empty value and how it is closed.
+// Each kind counts the handles it holds open, so that tests and benchmarks
+// can tell that nothing is left behind.
 template <typename Traits>
 class Unique {
  public:
   using Handle = typename Traits::Handle;
 
   Unique() = default;
-  explicit Unique(Handle h) : handle_(h) {}
+  explicit Unique(Handle h) : handle_(h) {
+    if (h != Traits::empty()) ++live_;
+  }
   ~Unique() { reset(); }
-  Unique(Unique&& other) noexcept : handle_(other.release()) {}
+  Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, Traits::empty())) {}
   Unique& operator=(Unique&& other) noexcept {
-    if (this != &other) reset(other.release());
+    if (this != &other) {
+      reset();
+      handle_ = std::exchange(other.handle_, Traits::empty());
+    }
     return *this;
   }
   Unique(const Unique&) = delete;
@@ -26,13 +33,21 @@ class Unique {
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != Traits::empty(); }
-  Handle release() { return std::exchange(handle_, Traits::empty()); }
   void reset(Handle h = Traits::empty()) {
+    if (h != Traits::empty()) ++live_;
     const Handle old = std::exchange(handle_, h);
-    if (old != Traits::empty()) Traits::close(old);
+    if (old != Traits::empty()) {
+      Traits::close(old);
+      --live_;
+    }
   }
 
+  // Handles of this kind open now.
+  static long liveCount() { return live_; }
+
  private:
+  // The whole program runs on one thread.
+  static inline long live_ = 0;
   Handle handle_ = Traits::empty();
 };
 
