@@ -1,0 +1,115 @@
+"""What a user's clicks and pointer movements do to the real Veltrana.exe.
+
+The Re, Sh and N buttons would restart, shut down or log off this machine;
+no test here clicks them (the host tests drive them against a fake).
+
+The bar's thread sleeps about half a second of every second while it measures
+the processor's frequency, so a click or a timer can be answered that much
+late; the time limits here allow for it.
+
+What Wine 8 does here:
+  - A window moved to top -25 keeps its geometry (y = -25) and is unmapped,
+    being entirely off the screen: the top rows show the root window.
+"""
+import time
+import unittest
+from pathlib import Path
+
+from harness import Session, poll, repo_root
+from program import RunningBar
+
+HIDE_SECONDS = 2
+# Hide time 2 s and move mode off, the rest as the defaults.
+STAY = ("1", str(HIDE_SECONDS), "Silver", "0", "32768", "True", "Stay")
+MOVE = STAY[:6] + ("Move",)
+
+# Places in the 1280-wide layout.
+BACKGROUND = (1190, 12)   # bare background between "Lg" and the work clock
+DAY = (47, 12)            # Label1, the day of the month
+DATE_ZONE = (70, 10)      # over the date's pointer zone
+BAR_1280 = (0, 0, 1280, 25)
+
+def screens_dir() -> Path:
+    path = repo_root() / "build" / "screens"
+    path.mkdir(parents=True, exist_ok=True)
+    return path
+
+
+def keep_screenshot(s, name):
+    """A screenshot saved as build/screens/<name>.png."""
+    return s.screenshot(str(screens_dir() / f"{name}.png"))
+
+
+def holds(fn, seconds, interval=0.05, what=None):
+    """Checks that fn stays truthy for `seconds` (sampling every `interval`);
+    AssertionError at the first falsy value, naming `what`."""
+    started = time.monotonic()
+    deadline = started + seconds
+    while True:
+        value = fn()
+        if not value:
+            raise AssertionError(f"{what or fn.__name__}: false after {time.monotonic() - started:.2f} s "
+                                 f"(value: {value!r})")
+        if time.monotonic() >= deadline:
+            return
+        time.sleep(interval)
+
+
+class BarWatch:
+    """Where the bar window is, as X and a user see it."""
+
+    def __init__(self, session, bar):
+        self.s, self.bar = session, bar
+
+    def at_top(self):
+        return self.s.geometry(self.bar) == BAR_1280 and self.s.is_visible(self.bar)
+
+    def hidden(self):
+        return self.s.geometry(self.bar)[1] == -25 and not self.s.is_visible(self.bar)
+
+
+class HideAndReturn(unittest.TestCase):
+    def test_a_click_on_the_background_hides_the_bar_for_the_hide_time_but_one_on_the_day_does_not(self):
+        with Session(1280, 1024) as s:
+            watch = BarWatch(s, RunningBar(s, lines=STAY).bar)
+            poll(watch.at_top, 3, what="the bar at the top")
+
+            s.click(*DAY)
+            holds(watch.at_top, HIDE_SECONDS + 0.5, what="the bar stays after a click on the day")
+            keep_screenshot(s, "bar")
+
+            s.click(*BACKGROUND)
+            clicked = time.monotonic()
+            poll(watch.hidden, 1.5, what="hidden after a click on the background")
+            shot = s.screenshot()
+            root = shot.pixel(s.width - 1, s.height - 1)
+            self.assertEqual(shot.colors((0, 0, 1280, 25)), {root: 1280 * 25},
+                             "the top rows show nothing but the root window")
+            holds(watch.hidden, 1.5 - (time.monotonic() - clicked), what="still hidden 1.5 s after the click")
+            poll(watch.at_top, 3.5 - (time.monotonic() - clicked), what="back at the top within 3.5 s")
+            # Timed from after the click was sent, so a return at 2 s reads a little under it.
+            self.assertGreaterEqual(time.monotonic() - clicked, 1.9, "back only after the hide time")
+
+    def test_the_pointer_over_the_date_hides_the_bar_only_in_move_mode(self):
+        with Session(1280, 1024) as s:
+            bar = RunningBar(s, lines=STAY)
+            watch = BarWatch(s, bar.bar)
+            poll(watch.at_top, 3, what="the bar at the top")
+            for x in (60, DATE_ZONE[0], 80):
+                s.move_pointer(x, DATE_ZONE[1])
+            holds(watch.at_top, 1, what="the bar stays with line 7 'Stay'")
+
+            bar.write(*MOVE)
+            x, y = DATE_ZONE
+
+            def hover():
+                nonlocal x
+                x = DATE_ZONE[0] + 1 if x == DATE_ZONE[0] else DATE_ZONE[0]
+                s.move_pointer(x, y)
+                return watch.hidden()
+            # The file is read again every second; the pointer keeps moving until then.
+            poll(hover, 3, interval=0.1, what="hidden by the pointer once line 7 reads 'Move'")
+
+
+if __name__ == "__main__":
+    unittest.main()
