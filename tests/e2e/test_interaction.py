@@ -1,4 +1,5 @@
-"""What a user's clicks and pointer movements do to the real Veltrana.exe.
+"""What a user's clicks and pointer movements do to the real Veltrana.exe:
+hiding the bar, the menu panel and its Exit button, the tray icon.
 
 The Re, Sh and N buttons would restart, shut down or log off this machine;
 no test here clicks them (the host tests drive them against a fake).
@@ -10,13 +11,21 @@ late; the time limits here allow for it.
 What Wine 8 does here:
   - A window moved to top -25 keeps its geometry (y = -25) and is unmapped,
     being entirely off the screen: the top rows show the root window.
+  - With ShowSystray=N the tray icons still live in explorer, as windows of
+    class __winex11_tray_icon inside the unmapped "Wine System Tray"; the
+    tray_probe fixture counts them, reads their tooltips and asks the shell
+    with NIM_MODIFY whether it holds a given icon.
+  - Wine drops an icon once its window is gone, however the program ends
+    (even killed), so the icon's removal by the program itself is checked by
+    the host tests only.
 """
+import os
 import time
 import unittest
 from pathlib import Path
 
-from harness import Session, poll, repo_root
-from program import RunningBar
+from harness import Session, build_fixture, poll, repo_root, windows_path
+from program import BAR, RunningBar
 
 HIDE_SECONDS = 2
 # Hide time 2 s and move mode off, the rest as the defaults.
@@ -27,7 +36,13 @@ MOVE = STAY[:6] + ("Move",)
 BACKGROUND = (1190, 12)   # bare background between "Lg" and the work clock
 DAY = (47, 12)            # Label1, the day of the month
 DATE_ZONE = (70, 10)      # over the date's pointer zone
+MAGIC = (20, 12)          # the star button
 BAR_1280 = (0, 0, 1280, 25)
+
+PANEL = "+"
+PANEL_RECT = (5, 27, 177, 185)
+EXIT_BUTTON = (5 + 4 + 169 // 2, 27 + 148 + 25 // 2)
+
 
 def screens_dir() -> Path:
     path = repo_root() / "build" / "screens"
@@ -53,6 +68,10 @@ def holds(fn, seconds, interval=0.05, what=None):
         if time.monotonic() >= deadline:
             return
         time.sleep(interval)
+
+
+def panel_shown(s):
+    return s.find_windows(PANEL, visible=True)
 
 
 class BarWatch:
@@ -109,6 +128,66 @@ class HideAndReturn(unittest.TestCase):
                 return watch.hidden()
             # The file is read again every second; the pointer keeps moving until then.
             poll(hover, 3, interval=0.1, what="hidden by the pointer once line 7 reads 'Move'")
+
+
+class MenuPanel(unittest.TestCase):
+    def test_the_magic_button_shows_the_panel_until_the_pointer_leaves_the_corner(self):
+        with Session(1280, 1024) as s:
+            RunningBar(s, lines=STAY)
+            self.assertEqual(panel_shown(s), [], "no panel before the click")
+            s.click(*MAGIC)
+            panel = poll(lambda: panel_shown(s), 2, what="the panel shown")
+            self.assertEqual(len(panel), 1)
+            self.assertEqual(s.geometry(panel[0]), PANEL_RECT)
+            # A bit of bare panel between "Options" and "About", once painted.
+            poll(lambda: s.pixel(100, 90) == (255, 255, 255), 2, what="the panel painted")
+            keep_screenshot(s, "menu-panel")
+
+            s.move_pointer(225, 225)  # off the panel, still within the corner
+            holds(lambda: panel_shown(s), 0.5, what="the panel stays while the pointer is within 230 of the corner")
+            s.move_pointer(300, 100)
+            poll(lambda: not panel_shown(s), 1, what="the panel hidden within a second of the pointer leaving")
+
+
+class TrayProbe:
+    """The tray_probe fixture run in a session."""
+
+    def __init__(self, session):
+        self.s = session
+        self.exe = build_fixture("tray_probe")
+        self.runs = 0
+
+    def look(self, owner=None, hwnd=None, icon_id=1) -> dict:
+        self.runs += 1
+        out = os.path.join(self.s.tmp, f"tray-{self.runs}.txt")
+        target = ["--owner", owner] if owner is not None else ["--hwnd", hwnd]
+        proc = self.s.start(self.exe, ["--out", windows_path(out), *target, "--id", str(icon_id)])
+        code = self.s.wait_exit(proc, 20)
+        if code != 0:
+            raise AssertionError(f"tray_probe {target} ended with {code}")
+        with open(out, encoding="utf-8") as f:
+            owner_field, modify, icons, tips = f.read().rstrip("\n").split(" ", 3)
+        tips = tips[len("tips="):]
+        return {"owner": owner_field[len("owner="):], "modify": modify == "modify=1",
+                "icons": int(icons[len("icons="):]), "tips": tips.split("|") if tips else []}
+
+
+class TrayIcon(unittest.TestCase):
+    def test_the_icon_is_there_while_the_bar_runs_and_goes_when_the_panel_exit_ends_it_with_code_0(self):
+        with Session(1280, 1024) as s:
+            probe = TrayProbe(s)
+            self.assertEqual(probe.look(hwnd="1")["icons"], 0, "no icon before the bar starts")
+            bar = RunningBar(s, lines=STAY)
+            running = probe.look(owner=BAR)
+            self.assertEqual((running["modify"], running["icons"], running["tips"]), (True, 1, ["Veltrana"]))
+            self.assertFalse(probe.look(hwnd=running["owner"], icon_id=2)["modify"], "the bar has no icon 2")
+
+            s.click(*MAGIC)
+            poll(lambda: panel_shown(s), 2, what="the panel shown")
+            s.click(*EXIT_BUTTON)
+            self.assertEqual(s.wait_exit(bar.proc, 10), 0)
+            ended = probe.look(hwnd=running["owner"])
+            self.assertEqual((ended["modify"], ended["icons"]), (False, 0), "the icon gone with the program")
 
 
 if __name__ == "__main__":
