@@ -1,5 +1,6 @@
 """What a user's clicks and pointer movements do to the real Veltrana.exe:
-hiding the bar, the menu panel and its Exit button, the tray icon.
+hiding the bar, the menu panel, the notices and their buttons, the tray icon
+and the application window.
 
 The Re, Sh and N buttons would restart, shut down or log off this machine;
 no test here clicks them (the host tests drive them against a fake).
@@ -20,12 +21,14 @@ What Wine 8 does here:
     the host tests only.
 """
 import os
+import re
 import time
 import unittest
 from pathlib import Path
 
 from harness import Session, build_fixture, poll, repo_root, windows_path
 from program import BAR, RunningBar
+from reading import read_text
 
 HIDE_SECONDS = 2
 # Hide time 2 s and move mode off, the rest as the defaults.
@@ -188,6 +191,66 @@ class TrayIcon(unittest.TestCase):
             self.assertEqual(s.wait_exit(bar.proc, 10), 0)
             ended = probe.look(hwnd=running["owner"])
             self.assertEqual((ended["modify"], ended["icons"]), (False, 0), "the icon gone with the program")
+
+
+class Notices(unittest.TestCase):
+    def test_on_an_unsupported_screen_the_notice_comes_after_about_a_second_and_ok_ends_with_code_0(self):
+        with Session(1366, 768) as s:
+            bar = RunningBar(s)
+            shown_at = time.monotonic()
+            notice = poll(lambda: s.find_windows("Form2", visible=True), 3, interval=0.02,
+                          what="the unsupported-screen notice")
+            after = time.monotonic() - shown_at
+            self.assertGreaterEqual(after, 0.7, "the notice waits for the first second's tick")
+            x, y = (1366 - 337) // 2, (768 - 137) // 2
+            self.assertEqual(s.geometry(notice[0]), (x, y, 337, 137), "centred on the screen")
+            keep_screenshot(s, "unsupported-screen-notice")
+            s.click(x + 136 + 75 // 2, y + 104 + 25 // 2)
+            self.assertEqual(s.wait_exit(bar.proc, 10), 0)
+
+    def test_without_the_settings_folder_the_file_error_notice_names_the_drive_and_ok_ends_with_code_0(self):
+        with Session(1280, 1024) as s:
+            bar = RunningBar(s, install_folder=False)
+            notice = s.wait_window("Form3", timeout=10)
+            x, y, w, h = s.geometry(notice)
+            # OCR reads neither the grave accent nor the trailing backslash reliably.
+            message = re.compile(r"^Can.?t ?open file on disk C:")
+            readings = []
+
+            def reads_the_message():
+                shot = keep_screenshot(s, "file-error-notice")
+                readings[:] = read_text(shot.path, (x + 20, y + 55, w - 20, 35), "Can`topefilsdkC:\\ ", s.tmp)
+                return any(message.match(r) for r in readings)
+            try:
+                poll(reads_the_message, 5, interval=0.2)
+            except AssertionError:
+                self.fail(f"the notice does not read 'Can`t open file on disk C:': {readings}")
+            s.click(x + 88 + 65 // 2, y + 112 + 22 // 2)
+            self.assertEqual(s.wait_exit(bar.proc, 10), 0)
+
+
+class ApplicationWindow(unittest.TestCase):
+    def test_no_window_of_the_bar_titled_veltrana_stays_visible_while_another_programs_does(self):
+        with Session(1280, 1024) as s:
+            other = s.start(build_fixture("titled_window"))
+            other_window = s.wait_window("Veltrana", timeout=15)
+            bar = RunningBar(s, lines=STAY)
+            visible_since = {}
+            started = time.monotonic()
+            while time.monotonic() - started < 3:
+                now = time.monotonic()
+                self.assertIsNone(other.poll(), "the other program keeps running")
+                self.assertTrue(s.is_visible(other_window), f"the other program's window hidden after "
+                                                             f"{now - started:.1f} s")
+                for window in s.find_windows("Veltrana"):
+                    if window == other_window or s.window_info(window)["pid"] != bar.proc.pid:
+                        continue
+                    if s.is_visible(window):
+                        since = visible_since.setdefault(window, now)
+                        self.assertLess(now - since, 1.1, f"window {window:#x} of the bar visible for a second")
+                    else:
+                        visible_since.pop(window, None)
+                time.sleep(0.1)
 
 
 if __name__ == "__main__":
