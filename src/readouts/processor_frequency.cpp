@@ -1,6 +1,6 @@
 #include "readouts/processor_frequency.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "platform/system_info.h"
 
@@ -23,13 +23,13 @@ double cyclesToGHz(std::uint64_t cycles) { return static_cast<double>(cycles) / 
 
 std::string generalFormat(double value, const std::string& decimalSeparator) {
   char text[64];
-  std::snprintf(text, sizeof text, "%.15G", value);
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15).ptr;
   std::string result;
-  for (const char* p = text; *p; ++p) {
+  for (const char* p = text; p != end; ++p) {
     if (*p == '.')
       result += decimalSeparator;
     else
-      result += *p;
+      result += *p == 'e' ? 'E' : *p;
   }
   return result;
 }

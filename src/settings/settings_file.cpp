@@ -40,13 +40,13 @@ std::span<const std::uint8_t> reloadDefaults() { return bytesOf(reloadText); }
 LineReader::LineReader(std::unique_ptr<platform::ReadableFile> file) : file_(std::move(file)) {}
 
 int LineReader::peek() {
-  if (position_ == buffer_.size()) {
+  if (position_ == filled_) {
     if (ended_ || !file_) return -1;
-    buffer_.resize(chunk);
-    const std::size_t got = file_->read(buffer_);
-    buffer_.resize(got);
+    // Not zeroed first: the file fills what is read.
+    if (!buffer_) buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(chunk);
+    filled_ = file_->read({buffer_.get(), chunk});
     position_ = 0;
-    if (got == 0) {
+    if (filled_ == 0) {
       ended_ = true;
       return -1;
     }

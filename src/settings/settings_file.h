@@ -37,7 +37,8 @@ class LineReader {
   int peek();
 
   std::unique_ptr<platform::ReadableFile> file_;
-  std::vector<std::uint8_t> buffer_;
+  std::unique_ptr<std::uint8_t[]> buffer_;
+  std::size_t filled_ = 0;
   std::size_t position_ = 0;
   bool ended_ = false;
 };

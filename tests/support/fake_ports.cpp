@@ -91,12 +91,13 @@ std::string folderOf(const std::string& path) {
 // Reads in small pieces, so that lines cross the reader's buffer boundaries.
 class FakeReadableFile : public platform::ReadableFile {
  public:
-  FakeReadableFile(std::vector<std::uint8_t> bytes, int& openHandles) : bytes_(std::move(bytes)), open_(openHandles) {
+  FakeReadableFile(std::vector<std::uint8_t> bytes, int& openHandles, std::size_t piece)
+      : bytes_(std::move(bytes)), open_(openHandles), piece_(piece) {
     ++open_;
   }
   ~FakeReadableFile() override { --open_; }
   std::size_t read(std::span<std::uint8_t> buffer) override {
-    const std::size_t n = std::min({buffer.size(), bytes_.size() - position_, std::size_t{7}});
+    const std::size_t n = std::min({buffer.size(), bytes_.size() - position_, piece_});
     std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), n, buffer.begin());
     position_ += n;
     return n;
@@ -106,6 +107,7 @@ class FakeReadableFile : public platform::ReadableFile {
   std::vector<std::uint8_t> bytes_;
   std::size_t position_ = 0;
   int& open_;
+  std::size_t piece_;
 };
 
 }  // namespace
@@ -120,7 +122,7 @@ int FakeFiles::openError(const std::string& path) const {
 platform::OpenedFile FakeFiles::openForReading(const std::string& path) {
   ++opens;
   if (const int error = openError(path)) return {error, nullptr};
-  return {platform::error::none, std::make_unique<FakeReadableFile>(files.at(path), openHandles)};
+  return {platform::error::none, std::make_unique<FakeReadableFile>(files.at(path), openHandles, readPiece)};
 }
 
 int FakeFiles::createWith(const std::string& path, std::span<const std::uint8_t> bytes) {

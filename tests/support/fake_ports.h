@@ -114,6 +114,8 @@ class FakeFiles : public platform::Files {
   std::set<std::string> readOnly;       // creating them is denied
   std::set<std::string> heldForWriting;  // another program has them open
   int openHandles = 0;
+  // Files are read in small pieces, so that lines cross the reader's buffers.
+  std::size_t readPiece = 7;
   int opens = 0;
   int creations = 0;
   int fullReads = 0;
