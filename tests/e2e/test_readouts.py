@@ -173,8 +173,10 @@ class ProcessorGauge(unittest.TestCase):
             # a gauge that changes once a second.
             found = poll(reading, self.IDLE_LIMIT if idle else SETTLE, interval=1.0)
         except AssertionError:
-            if idle:
-                self.skipTest(f"{what}: the machine stayed busy with other work; gauge readings {history()}")
+            found = None
+        if found is None and idle:
+            self.skipTest(f"{what}: the machine stayed busy with other work; gauge readings {history()}")
+        if found is None:
             self.fail(f"{what}: not within {SETTLE} s; gauge readings {history()}")
         if found == "stuck":
             self.fail(f"{what}: not after the host was quiet for {self.QUIET_SPELL} s; gauge readings {history()}")
