@@ -22,6 +22,8 @@ Module functions
     require_veltrana() -> str     veltrana_exe(), or unittest.SkipTest when missing
     build_fixture(name) -> str    compiles tests/e2e/fixtures/<name>.c into
                                   build/e2e-fixtures/<name>.exe when missing or stale
+    build_host_fixture(name) -> str   the same with the host's gcc, a native
+                                  program build/e2e-fixtures/<name> (no .exe)
     poll(fn, timeout, interval=0.05, what=None) -> first truthy fn() result;
                                   AssertionError naming `what` and the last value
     windows_path(path) -> str     a Unix path as Wine sees it (Z:\\...)
@@ -112,7 +114,8 @@ from typing import Callable, Iterable, NamedTuple, Optional, Sequence
 
 __all__ = [
     "Session", "Screenshot", "Window", "build_fixture", "default_prefix",
-    "poll", "regions_differ", "repo_root", "require_veltrana", "veltrana_exe", "windows_path",
+    "build_host_fixture", "poll", "regions_differ", "repo_root", "require_veltrana", "veltrana_exe",
+    "windows_path",
 ]
 
 
@@ -169,21 +172,29 @@ def require_veltrana() -> str:
 
 def build_fixture(name: str) -> str:
     """Path of tests/e2e/fixtures/<name>.c built as a static 32-bit GUI exe."""
+    return _build(name, f"{name}.exe",
+                  ["i686-w64-mingw32-gcc-posix", "-O2", "-Wall", "-Wextra", "-Werror",
+                   "-mwindows", "-static"], ["-lgdi32", "-lshell32"])
+
+
+def build_host_fixture(name: str) -> str:
+    """Path of tests/e2e/fixtures/<name>.c built as a program for this machine."""
+    return _build(name, name, ["gcc", "-O2", "-Wall", "-Wextra", "-Werror"], [])
+
+
+def _build(name: str, out_name: str, compile_cmd: list, libs: list) -> str:
     src = repo_root() / "tests" / "e2e" / "fixtures" / f"{name}.c"
     out_dir = Path(os.environ.get("VELTRANA_E2E_BUILD") or repo_root() / "build" / "e2e-fixtures")
     out_dir.mkdir(parents=True, exist_ok=True)
-    exe = out_dir / f"{name}.exe"
+    out = out_dir / out_name
     with open(out_dir / ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
-        if exe.exists() and exe.stat().st_mtime >= src.stat().st_mtime:
-            return str(exe)
-        tmp = out_dir / f".{name}.{os.getpid()}.exe"
-        subprocess.run(
-            ["i686-w64-mingw32-gcc-posix", "-O2", "-Wall", "-Wextra", "-Werror",
-             "-mwindows", "-static", "-o", str(tmp), str(src), "-lgdi32", "-lshell32"],
-            check=True)
-        os.replace(tmp, exe)
-    return str(exe)
+        if out.exists() and out.stat().st_mtime >= src.stat().st_mtime:
+            return str(out)
+        tmp = out_dir / f".{out_name}.{os.getpid()}"
+        subprocess.run([*compile_cmd, "-o", str(tmp), str(src), *libs], check=True)
+        os.replace(tmp, out)
+    return str(out)
 
 
 class Window(NamedTuple):
