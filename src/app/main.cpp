@@ -48,6 +48,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const platform::Ports ports{windowSystem, systemInfo, resources, files, shell, registry, session, multimedia};
 
   win32::Win32Backend backend(instance);
+  backend.onTaskbarCreated = [&shell] { shell.notificationAreaRecreated(); };
   veltrana::Program program(backend, ports);
   return backend.run();
 }

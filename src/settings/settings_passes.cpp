@@ -38,13 +38,14 @@ std::uint32_t secondsToInterval(std::int32_t seconds) { return static_cast<std::
 SettingsPasses::SettingsPasses(TVTR& bar, const platform::Ports& ports)
     : bar_(bar), ports_(ports), reports_(bar.application()) {}
 
-std::string SettingsPasses::settingsFolder() const {
-  return settingsFolderFrom(ports_.shell.personalFolder(bar_.nativeHandle()).value_or(""));
+std::string SettingsPasses::personalFolder() const {
+  return ports_.shell.personalFolder(bar_.nativeHandle()).value_or("");
 }
 
 void SettingsPasses::startup() {
-  const std::string personal = ports_.shell.personalFolder(bar_.nativeHandle()).value_or("");
-  const std::string path = settingsFolderFrom(personal) + settingsFileName;
+  const std::string personal = personalFolder();
+  folder_ = settingsFolderFrom(personal);
+  const std::string path = folder_ + settingsFileName;
   platform::OpenedFile opened = ports_.files.openForReading(path);
   if (opened.error != platform::error::none) {
     // The values are not applied now: the first reload pass reads the new file.
@@ -82,8 +83,16 @@ void SettingsPasses::reload() {
 std::string SettingsPasses::reloadSteps() {
   bar_.ApplyScreenLayout();
   try {
-    const std::string path = settingsFolder() + settingsFileName;
+    // Asking the shell for the documents folder takes about a millisecond:
+    // the folder found before serves until the settings file is missing there.
+    if (folder_.empty()) folder_ = settingsFolderFrom(personalFolder());
+    std::string path = folder_ + settingsFileName;
     platform::OpenedFile opened = ports_.files.openForReading(path);
+    if (opened.error != platform::error::none) {
+      folder_ = settingsFolderFrom(personalFolder());
+      path = folder_ + settingsFileName;
+      opened = ports_.files.openForReading(path);
+    }
     if (opened.error != platform::error::none) {
       const int created = ports_.files.createWith(path, reloadDefaults());
       if (created != platform::error::none) throw SettingsError(ioErrorMessage(created));
@@ -127,7 +136,7 @@ void SettingsPasses::applyBackground(const std::string& line, Pass pass) {
 }
 
 void SettingsPasses::showSkin(const std::string& scheme, const std::string& fileName) {
-  const std::string path = settingsFolder() + fileName;
+  const std::string path = folder_ + fileName;
   const platform::FileContents contents = ports_.files.readAll(path);
   if (contents.error != platform::error::none)
     throw SettingsError(cannotOpenFileMessage(path, ports_.files.errorText(contents.error)));

@@ -38,7 +38,7 @@ class SettingsPasses {
 
   // The reload pass's steps; the error that ended it, or nothing.
   std::string reloadSteps();
-  std::string settingsFolder() const;
+  std::string personalFolder() const;
   void applyIntervals(LineReader& lines);
   void applyBackground(const std::string& line, Pass pass);
   void applyColours(LineReader& lines);
@@ -53,6 +53,8 @@ class SettingsPasses {
   // The name of the skin last loaded; never set by a plain colour.
   std::string colourScheme_;
   bool moveMode_ = false;
+  // The settings folder of the pass under way, looked up once per pass.
+  std::string folder_;
 };
 
 }  // namespace veltrana

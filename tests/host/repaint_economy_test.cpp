@@ -25,6 +25,7 @@ TEST_P(SteadySecond, RepaintsOnlyTheSecondsOfTheWorkClock) {
   s.invalidated().clear();
   const int reads = s.files.fullReads;
   const int writes = s.registry.writes;
+  const int lookups = s.shell.personalLookups;
   s.advanceSeconds(1);
   const auto after = s.bar().counters();
   ASSERT_EQ(s.invalidated().size(), 1u) << "one invalidation a second";
@@ -34,6 +35,7 @@ TEST_P(SteadySecond, RepaintsOnlyTheSecondsOfTheWorkClock) {
   EXPECT_EQ(after.moves, before.moves);
   EXPECT_EQ(s.files.fullReads, reads) << "no skin reload";
   EXPECT_EQ(s.registry.writes, writes) << "no registry write";
+  EXPECT_EQ(s.shell.personalLookups, lookups) << "the documents folder found before serves";
 }
 
 INSTANTIATE_TEST_SUITE_P(MoveModeAndScreens, SteadySecond,

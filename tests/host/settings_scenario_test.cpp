@@ -231,6 +231,22 @@ TEST(SettingsReload, NoSecondBoxOpensWhilePassesRunUnderTheFirst) {
   EXPECT_EQ(s.backend.errorBoxes[0].text, "'' is not a valid integer value.") << "an empty numeric line";
 }
 
+TEST(SettingsReload, AMovedDocumentsFolderIsFoundOnceTheFileIsGoneFromTheOldOne) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.advanceSeconds(2);
+  s.files.folders.insert("D:\\Docs\\VTR");
+  s.files.write("D:\\Docs\\VTR\\Options.set", "4\r\n5\r\n255\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  s.shell.personal = "D:\\Docs";
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.bar().Timer2.interval(), 1000u) << "the old file still serves";
+  s.files.files.erase(Scenario::settingsPath());
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.bar().Timer2.interval(), 4000u) << "read from the new folder";
+  EXPECT_FALSE(s.files.exists(Scenario::settingsPath())) << "not recreated in the old one";
+}
+
 TEST(SettingsReload, EarlierStepsStayAppliedWhenALaterLineIsFaulty) {
   Scenario s;
   s.writeSettings("1\r\n5\r\nSilver\r\n0\r\n32768\r\nFalse\r\nMove\r\n");

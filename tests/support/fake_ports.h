@@ -126,7 +126,10 @@ class FakeFiles : public platform::Files {
 
 class FakeShell : public platform::Shell {
  public:
-  std::optional<std::string> personalFolder(platform::WindowHandle) const override { return personal; }
+  std::optional<std::string> personalFolder(platform::WindowHandle) const override {
+    ++personalLookups;
+    return personal;
+  }
   std::string programPath() const override { return program; }
   void addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) override {
     ++trayAdds;
@@ -139,6 +142,7 @@ class FakeShell : public platform::Shell {
   std::string program = "C:\\Program Files\\Veltrana\\Veltrana.exe";
   std::map<std::pair<platform::WindowHandle, unsigned>, std::string> trayIcons;
   int trayAdds = 0;
+  mutable int personalLookups = 0;
   std::vector<std::pair<platform::WindowHandle, std::string>> opened;
 };
 

@@ -54,6 +54,7 @@ std::string Win32Shell::programPath() const {
 }
 
 void Win32Shell::addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) {
+  if (shownIcons_.count({window, id})) return;
   NOTIFYICONDATAA data{};
   data.cbSize = notifyIconRecordSize;
   data.hWnd = reinterpret_cast<HWND>(window);
@@ -63,10 +64,11 @@ void Win32Shell::addTrayIcon(platform::WindowHandle window, unsigned id, const s
   data.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(VELTRANA_ICON));
   // The first form's tip holds 63 characters and the terminating zero.
   std::strncpy(data.szTip, tip.c_str(), 63);
-  ::Shell_NotifyIconA(NIM_ADD, &data);
+  if (::Shell_NotifyIconA(NIM_ADD, &data)) shownIcons_.insert({window, id});
 }
 
 void Win32Shell::deleteTrayIcon(platform::WindowHandle window, unsigned id) {
+  shownIcons_.erase({window, id});
   NOTIFYICONDATAA data{};
   data.cbSize = notifyIconRecordSize;
   data.hWnd = reinterpret_cast<HWND>(window);

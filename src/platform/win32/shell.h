@@ -1,5 +1,8 @@
 #pragma once
 
+#include <set>
+#include <utility>
+
 #include "platform/shell.h"
 
 namespace win32 {
@@ -11,6 +14,15 @@ class Win32Shell : public platform::Shell {
   void addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) override;
   void deleteTrayIcon(platform::WindowHandle window, unsigned id) override;
   void openFile(platform::WindowHandle parent, const std::string& path) override;
+
+  // The notification area was made anew (the shell restarted): every icon is gone.
+  void notificationAreaRecreated() { shownIcons_.clear(); }
+
+ private:
+  // Icons the shell has taken. Adding one again changes nothing but costs a
+  // round trip to the shell's process (over a millisecond under Wine) once a
+  // second, so it is asked again only after the notification area is recreated.
+  std::set<std::pair<platform::WindowHandle, unsigned>> shownIcons_;
 };
 
 }  // namespace win32

@@ -13,7 +13,9 @@ constexpr char applicationClass[] = "TApplication";
 }
 
 Win32Backend::Win32Backend(HINSTANCE instance)
-    : instance_(instance), measuringDc_(::CreateCompatibleDC(nullptr)) {
+    : instance_(instance),
+      taskbarCreated_(::RegisterWindowMessageA("TaskbarCreated")),
+      measuringDc_(::CreateCompatibleDC(nullptr)) {
   registerClass(applicationClass, applicationProc);
   // Zero size at the screen's centre; the caption style gives it its taskbar button.
   applicationWindow_.reset(::CreateWindowExA(0, applicationClass, "",

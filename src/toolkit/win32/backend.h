@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <unordered_set>
 
@@ -41,6 +42,10 @@ class Win32Backend : public toolkit::Backend {
   HINSTANCE instance() const { return instance_; }
   HWND applicationWindow() const { return applicationWindow_.get(); }
   FontCache& fonts() { return fonts_; }
+  // Called when the shell announces a new notification area ("TaskbarCreated").
+  std::function<void()> onTaskbarCreated;
+  UINT taskbarCreatedMessage() const { return taskbarCreated_; }
+
   // Registers a window class once, with the given window procedure.
   void registerClass(const std::string& name, WNDPROC procedure);
 
@@ -49,6 +54,7 @@ class Win32Backend : public toolkit::Backend {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   HINSTANCE instance_;
+  UINT taskbarCreated_;
   FontCache fonts_;
   UniqueDc measuringDc_;
   UniqueWindow applicationWindow_;

@@ -106,6 +106,7 @@ LRESULT Win32Window::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         form_.hide();
       return 0;
     default:
+      if (message == backend_.taskbarCreatedMessage() && backend_.onTaskbarCreated) backend_.onTaskbarCreated();
       return ::DefWindowProcA(window, message, wParam, lParam);
   }
 }

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "platform/win32/files.h"
+#include "platform/win32/registry.h"
+#include "platform/win32/resources.h"
+#include "platform/win32/session.h"
+#include "platform/win32/shell.h"
+#include "platform/win32/system_info.h"
+#include "platform/win32/text.h"
+#include "platform/win32/window_system.h"
+#include "toolkit/win32/backend.h"
+
+// The real program on the real window system, with a personal folder of its
+// own: a scratch folder holding VTR with the three skins and a settings file.
+// Autostart stays off, so the Run key is left alone. Everything goes at the end.
+class ScratchProgram {
+ public:
+  static std::string settings(const char* skin) {
+    return std::string("1\r\n5\r\n") + skin + "\r\n0\r\n32768\r\nFalse\r\nStay\r\n";
+  }
+
+  ScratchProgram()
+      : personal_(scratchFolder()),
+        folder_(personal_ + "\\VTR\\"),
+        shell_(personal_),
+        ports_{windowSystem_, systemInfo_, resources_, files_, shell_, registry_, session_, multimedia_} {
+    ::CreateDirectoryW(win32::widen(personal_).c_str(), nullptr);
+    ::CreateDirectoryW(win32::widen(folder_).c_str(), nullptr);
+    for (const char* skin : {"silver.bmp", "olive.bmp", "blue.bmp"}) {
+      const auto bytes = asset(std::string("skins/") + skin);
+      files_.createWith(folder_ + skin, bytes);
+    }
+    writeSettings(settings("Silver"));
+    backend_.emplace(::GetModuleHandleW(nullptr));
+    program_.emplace(*backend_, ports_);
+  }
+
+  ~ScratchProgram() {
+    program_.reset();
+    backend_.reset();
+    for (const char* name : {"silver.bmp", "olive.bmp", "blue.bmp", "Options.set"})
+      ::DeleteFileW(win32::widen(folder_ + name).c_str());
+    ::RemoveDirectoryW(win32::widen(folder_).c_str());
+    ::RemoveDirectoryW(win32::widen(personal_).c_str());
+  }
+
+  void writeSettings(const std::string& text) {
+    files_.createWith(folder_ + "Options.set",
+                      {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+  }
+
+  veltrana::Program& program() { return *program_; }
+  win32::Win32Backend& backend() { return *backend_; }
+
+ private:
+  // The real shell, but with the scratch folder as the personal folder.
+  class ScratchShell : public win32::Win32Shell {
+   public:
+    explicit ScratchShell(std::string folder) : folder_(std::move(folder)) {}
+    std::optional<std::string> personalFolder(platform::WindowHandle) const override { return folder_; }
+
+   private:
+    std::string folder_;
+  };
+
+  static std::string scratchFolder() {
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    return win32::narrow(temp) + "veltrana-scratch-" + std::to_string(::GetCurrentProcessId());
+  }
+
+  static std::vector<std::uint8_t> asset(const std::string& name) {
+    std::ifstream in(std::string(VELTRANA_ASSETS_DIR) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  std::string personal_;
+  std::string folder_;
+  win32::Win32WindowSystem windowSystem_;
+  win32::Win32SystemInfo systemInfo_;
+  win32::Win32Resources resources_;
+  win32::Win32Files files_;
+  ScratchShell shell_;
+  win32::Win32Registry registry_;
+  win32::Win32Session session_;
+  win32::Win32Multimedia multimedia_;
+  platform::Ports ports_;
+  std::optional<win32::Win32Backend> backend_;
+  std::optional<veltrana::Program> program_;
+};
