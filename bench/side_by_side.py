@@ -6,7 +6,6 @@ noise. The bar's frequency probe sleeps, which costs no processor time.
 
     bench/side_by_side.py BAR_EXE FLOOR_EXE PREFIX [runs] [seconds]
 """
-import os
 import shutil
 import statistics
 import subprocess
@@ -19,13 +18,18 @@ sys.path.insert(0, str(here.parent / "tests" / "e2e"))
 from harness import Session, poll  # noqa: E402
 from program import DEFAULTS, settings_text  # noqa: E402
 
-TICKS = os.sysconf("SC_CLK_TCK")
 
 
 def cpu_seconds(pid):
-    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
-    utime, stime, cutime, cstime = (int(fields[i]) for i in (11, 12, 13, 14))
-    return (utime + stime + cutime + cstime) / TICKS
+    """Processor time of every thread of the process so far, in seconds, from
+    the scheduler's nanosecond counts (/proc ticks are 10 ms coarse)."""
+    total = 0
+    for task in Path(f"/proc/{pid}/task").iterdir():
+        try:
+            total += int((task / "schedstat").read_text().split()[0])
+        except (FileNotFoundError, ProcessLookupError):
+            pass  # a thread that ended meanwhile
+    return total / 1e9
 
 
 def resident_mb(pid):
@@ -75,10 +79,9 @@ def main():
         rss = [r[name][1] for r in results]
         print(f"  {name:6s} processor {spread(cpu, 's')}; resident {spread(rss, 'MB')}")
     for other in ("floor", "conky"):
-        cpu = [r["bar"][0] / max(r[other][0], 1e-9) for r in results]
-        rss = [r["bar"][1] / max(r[other][1], 1e-9) for r in results]
+        cpu = [r["bar"][0] / max(r[other][0], 1e-6) for r in results]
+        rss = [r["bar"][1] / max(r[other][1], 1e-6) for r in results]
         print(f"  bar/{other:5s} processor {spread(cpu, 'x')}; resident {spread(rss, 'x')}")
-
 
 if __name__ == "__main__":
     main()
