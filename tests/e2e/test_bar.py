@@ -5,7 +5,7 @@ import unittest
 
 from harness import Session, poll, regions_differ, require_veltrana
 from program import BAR, RunningBar
-from reading import shows
+from reading import read_text, shows
 
 # Where the work clock and the date stand in the 1280-wide layout (x, y, w, h).
 CLOCK_1280 = (1200, 0, 80, 25)
@@ -85,6 +85,21 @@ class Readouts(unittest.TestCase):
                 shot = s.screenshot().path
                 return any(shows(shot, CLOCK_1280, f"00:00:{n:02d}", s.tmp) for n in range(3, 12))
             poll(clock_reads_seconds, 5, interval=0.5, what="the clock reads a few seconds")
+
+class Hints(unittest.TestCase):
+    def test_a_component_resting_under_the_pointer_shows_its_hint(self):
+        with Session(1280, 1024) as s:
+            RunningBar(s, lines=("1", "5", "Silver", "0", "32768", "True", "Stay"))
+            s.move_pointer(210, 12)  # the caption "Free" of the memory gauge
+            below = (160, 26, 200, 40)
+
+            def hint_reads():
+                shot = s.screenshot()
+                return any("Free RAM" in r for r in read_text(shot.path, below, "", s.tmp))
+            poll(hint_reads, 5, interval=0.3, what="the hint \"Free RAM\" under the pointer")
+            s.move_pointer(900, 400)  # off the bar
+            poll(lambda: len(s.screenshot().colors(below)) == 1, 3, interval=0.2, what="the hint gone")
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -14,6 +14,12 @@ namespace win32 {
 namespace {
 
 constexpr UINT_PTR tooltipId = 1;
+// Window timers of the form's own window for its hints; the toolkit's timers
+// live on the application window.
+constexpr UINT_PTR hintShowTimer = 1;
+constexpr UINT_PTR hintHideTimer = 2;
+constexpr UINT hintDelayMs = 500;
+constexpr UINT hintShownMs = 5000;
 
 toolkit::Key keyOf(WPARAM virtualKey) {
   switch (virtualKey) {
@@ -78,7 +84,12 @@ LRESULT Win32Window::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_PAINT:
       paint();
       return 0;
+    case WM_TIMER:
+      if (wParam == hintShowTimer) showHint();
+      if (wParam == hintHideTimer) hideHint();
+      return 0;
     case WM_LBUTTONDOWN:
+      hideHint();
       ::SetCapture(window);
       form_.mouseDown(pointOf(lParam));
       return 0;
@@ -91,6 +102,9 @@ LRESULT Win32Window::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
       return 0;
     case WM_MOUSELEAVE:
       tracking_ = false;
+      tipControl_ = nullptr;
+      tipText_.clear();
+      hideHint();
       form_.mouseLeave();
       return 0;
     case WM_KEYDOWN:
@@ -148,12 +162,14 @@ void Win32Window::createTooltip() {
                                    backend_.instance(), nullptr));
   if (!tooltip_) return;
   TTTOOLINFOA info = toolInfo(window_.get());
-  info.uFlags = TTF_SUBCLASS;
+  info.uFlags = TTF_TRACK | TTF_ABSOLUTE;
   info.lpszText = const_cast<char*>("");
   ::SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-// One tool whose rectangle and text follow the component under the pointer.
+// Hints are shown by hand rather than by the tooltip's own tracking of the
+// mouse: the bar's thread is busy for half of every second (the frequency
+// probe), and the tooltip control gives up on a tool whose messages come late.
 void Win32Window::updateTooltip(toolkit::Point p) {
   if (!tooltip_) return;
   const toolkit::Control* control = form_.controlAt(p);
@@ -161,11 +177,28 @@ void Win32Window::updateTooltip(toolkit::Point p) {
   if (control == tipControl_ && hint == tipText_) return;
   tipControl_ = control;
   tipText_ = hint;
+  hideHint();
+  if (!tipText_.empty()) ::SetTimer(window_.get(), hintShowTimer, hintDelayMs, nullptr);
+}
+
+void Win32Window::showHint() {
+  ::KillTimer(window_.get(), hintShowTimer);
+  POINT cursor{};
+  if (tipText_.empty() || !::GetCursorPos(&cursor) || ::WindowFromPoint(cursor) != window_.get()) return;
   TTTOOLINFOA info = toolInfo(window_.get());
-  info.rect = hint.empty() ? RECT{} : toRECT(control->bounds());
-  ::SendMessageA(tooltip_.get(), TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
   info.lpszText = const_cast<char*>(tipText_.c_str());
   ::SendMessageA(tooltip_.get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+  ::SendMessageA(tooltip_.get(), TTM_TRACKPOSITION, 0, MAKELPARAM(cursor.x, cursor.y + 20));
+  ::SendMessageA(tooltip_.get(), TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&info));
+  ::SetTimer(window_.get(), hintHideTimer, hintShownMs, nullptr);
+}
+
+void Win32Window::hideHint() {
+  ::KillTimer(window_.get(), hintShowTimer);
+  ::KillTimer(window_.get(), hintHideTimer);
+  if (!tooltip_) return;
+  TTTOOLINFOA info = toolInfo(window_.get());
+  ::SendMessageA(tooltip_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&info));
 }
 
 void Win32Window::setBounds(const toolkit::Rect& r) {

@@ -48,6 +48,8 @@ class Win32Window : public toolkit::NativeWindow {
   void mouseMoved(toolkit::Point p);
   void createTooltip();
   void updateTooltip(toolkit::Point p);
+  void showHint();
+  void hideHint();
 
   Win32Backend& backend_;
   toolkit::Form& form_;
