@@ -4,7 +4,7 @@
 #include "bar/screen_mode.h"
 #include "platform/ports.h"
 #include "readouts/processor_load.h"
-#include "settings/settings_passes.h"
+#include "bar/settings_passes.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/error_reports.h"
+
 namespace platform {
 class WindowSystem;
 }
@@ -17,6 +19,7 @@ class Form;
 class Application {
  public:
   Application(Backend& backend, platform::WindowSystem& windowSystem);
+  ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
@@ -29,8 +32,9 @@ class Application {
   // Lets pending window messages run once.
   void processMessages();
 
-  // An error message box titled with the application title.
-  void showError(const std::string& text);
+  // Failures shown in error message boxes titled with the application title,
+  // kept in bounds; an exception that escapes an event handler is one too.
+  ErrorReports& errorReports() { return errorReports_; }
 
   // Ends the program at once but in order: every form's destroy handler runs
   // and its window goes, then the process ends with the exit code.
@@ -44,6 +48,7 @@ class Application {
   platform::WindowSystem& windowSystem_;
   std::string title_;
   std::vector<Form*> forms_;
+  ErrorReports errorReports_;
 };
 
 }  // namespace toolkit

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -57,6 +59,25 @@ class Backend : public TimerHost {
   virtual void showError(const std::string& title, const std::string& text) = 0;
   // Hides the application window, and with it the program's taskbar button.
   virtual void hideApplicationWindow() = 0;
+
+  // Where an exception goes that escaped an event handler: the backend
+  // catches every one at the window system's door, since none may unwind
+  // through it, and the program goes on.
+  std::function<void(std::exception_ptr)> onHandlerError;
+
+  // Runs an event handler the window system called; an exception it lets
+  // out goes to onHandlerError, and no further.
+  template <typename Handler>
+  void guarded(Handler&& handler) noexcept {
+    try {
+      handler();
+    } catch (...) {
+      reportHandlerError(std::current_exception());
+    }
+  }
+
+ private:
+  void reportHandlerError(std::exception_ptr exception) noexcept;
 };
 
 }  // namespace toolkit

@@ -111,9 +111,9 @@ void FakeBackend::advance(std::uint64_t ms) {
     now_ = next->second.due;
     next->second.due += next->second.interval;
     next->second.order = scheduled_++;
-    timer->tick();
+    guarded([timer] { timer->tick(); });
   }
-  now_ = end;
+  now_ = std::max(now_, end);  // a nested advance (under a modal box) may have gone further
 }
 
 }  // namespace fakes

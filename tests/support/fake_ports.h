@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string_view>
@@ -104,6 +105,8 @@ class FakeFiles : public platform::Files {
   int createWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
   platform::FileContents readAll(const std::string& path) override;
   std::string errorText(int code) const override;
+  // The code page of a Western European system (Latin-1 for the bytes tests use).
+  std::string decodeFileText(std::string_view bytes) const override;
 
   void write(const std::string& path, std::string_view text);
   std::string text(const std::string& path) const;
@@ -116,6 +119,8 @@ class FakeFiles : public platform::Files {
   int openHandles = 0;
   // Files are read in small pieces, so that lines cross the reader's buffers.
   std::size_t readPiece = 7;
+  // Runs before every read of an open file (a test may throw from it).
+  std::function<void()> onRead;
   int opens = 0;
   int creations = 0;
   int fullReads = 0;

@@ -85,4 +85,6 @@ std::string Win32Files::errorText(int code) const {
   return result;
 }
 
+std::string Win32Files::decodeFileText(std::string_view bytes) const { return narrow(widenAnsi(bytes)); }
+
 }  // namespace win32

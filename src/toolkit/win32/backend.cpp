@@ -49,7 +49,9 @@ LRESULT CALLBACK Win32Backend::applicationProc(HWND window, UINT message, WPARAM
   if (message == WM_NCDESTROY) ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
   if (!self || message == WM_NCCREATE || message == WM_NCDESTROY)
     return ::DefWindowProcA(window, message, wParam, lParam);
-  return self->onMessage(message, wParam, lParam);
+  LRESULT result = 0;
+  self->guarded([&] { result = self->onMessage(message, wParam, lParam); });
+  return result;
 }
 
 LRESULT Win32Backend::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

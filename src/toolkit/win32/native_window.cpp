@@ -74,7 +74,9 @@ LRESULT CALLBACK Win32Window::router(HWND window, UINT message, WPARAM wParam, L
   if (message == WM_NCDESTROY) ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
   if (!self || self->destroying_ || message == WM_NCCREATE || message == WM_NCDESTROY)
     return ::DefWindowProcA(window, message, wParam, lParam);
-  return self->onMessage(window, message, wParam, lParam);
+  LRESULT result = 0;
+  self->backend_.guarded([&] { result = self->onMessage(window, message, wParam, lParam); });
+  return result;
 }
 
 LRESULT Win32Window::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
