@@ -19,6 +19,10 @@ namespace veltrana {
 namespace {
 
 constexpr std::uint32_t msPerSecond = 1000;
+// A companion program replaces the settings file in one step, but the
+// file can be refused for a moment meanwhile; a refusal is reported only
+// once it has lasted this many passes.
+constexpr int refusalsBeforeReport = 3;
 
 // The failure that ends a settings pass at the step where it occurs.
 class SettingsError : public std::runtime_error {
@@ -48,7 +52,7 @@ template <typename Steps>
 void SettingsPasses::run(Steps steps) {
   std::string failure;
   try {
-    steps();
+    if (!steps()) return;
   } catch (const SettingsError& e) {
     failure = e.what();
   } catch (...) {
@@ -63,18 +67,18 @@ void SettingsPasses::run(Steps steps) {
 }
 
 void SettingsPasses::startup() {
-  run([this] { startupSteps(); });
+  run([this] { return startupSteps(); });
 }
 
 void SettingsPasses::reload() {
   run([this] {
     // The hot zones come and go within a pass: the bar is resized for the net result only.
     toolkit::GeometryBatch batch(bar_);
-    reloadSteps();
+    return reloadSteps();
   });
 }
 
-void SettingsPasses::startupSteps() {
+bool SettingsPasses::startupSteps() {
   const std::string personal = personalFolder();
   folder_ = settingsFolderFrom(personal);
   const std::string path = folder_ + settingsFileName;
@@ -82,7 +86,7 @@ void SettingsPasses::startupSteps() {
   if (opened.error != platform::error::none) {
     // The values are not applied now: the first reload pass reads the new file.
     if (ports_.files.createWith(path, startupDefaults()) != platform::error::none) showFileErrorNotice(personal);
-    return;
+    return true;
   }
   {
     LineReader lines(std::move(opened.file));
@@ -93,9 +97,10 @@ void SettingsPasses::startupSteps() {
   }  // closes the file
   bar_.CreateTrayIcon();
   if (!moveMode_) fitHotZones();
+  return true;
 }
 
-void SettingsPasses::reloadSteps() {
+bool SettingsPasses::reloadSteps() {
   bar_.ApplyScreenLayout();
   // Asking the shell for the documents folder takes about a millisecond:
   // the folder found before serves until the settings file is missing there.
@@ -107,10 +112,17 @@ void SettingsPasses::reloadSteps() {
     path = folder_ + settingsFileName;
     opened = ports_.files.openForReading(path);
   }
+  if (opened.error == platform::error::sharingViolation || opened.error == platform::error::accessDenied) {
+    // The file is there but another program holds or replaces it: creating
+    // it now would truncate what that program writes.
+    if (++refusals_ < refusalsBeforeReport) return false;
+    throw SettingsError(ioErrorMessage(opened.error));
+  }
+  refusals_ = 0;
   if (opened.error != platform::error::none) {
     const int created = ports_.files.createWith(path, reloadDefaults());
     if (created != platform::error::none) throw SettingsError(ioErrorMessage(created));
-    return;
+    return true;
   }
   LineReader lines(std::move(opened.file));
   applyIntervals(lines);
@@ -122,6 +134,7 @@ void SettingsPasses::reloadSteps() {
     bar_.ApplyScreenLayout();
   else
     fitHotZones();
+  return true;
 }
 
 std::int32_t SettingsPasses::integerLine(LineReader& lines) const {

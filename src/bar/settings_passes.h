@@ -31,11 +31,13 @@ class SettingsPasses {
  private:
   enum class Pass { startup, reload };
 
-  // Runs a pass's steps and reports how it ended.
+  // Runs a pass's steps and reports how it ended. The steps answer false
+  // when the pass is put off to the next second, which is neither a success
+  // nor a failure.
   template <typename Steps>
   void run(Steps steps);
-  void startupSteps();
-  void reloadSteps();
+  bool startupSteps();
+  bool reloadSteps();
   std::string personalFolder() const;
   std::int32_t integerLine(LineReader& lines) const;
   void applyIntervals(LineReader& lines);
@@ -53,6 +55,8 @@ class SettingsPasses {
   bool moveMode_ = false;
   // The settings folder of the pass under way, looked up once per pass.
   std::string folder_;
+  // Reload passes in a row that found the settings file there but refused.
+  int refusals_ = 0;
 };
 
 }  // namespace veltrana

@@ -8,6 +8,7 @@
 #include <memory>
 #include <span>
 
+#include "platform/files.h"
 #include "settings/line_reader.h"
 #include "toolkit/bitmap_file.h"
 
