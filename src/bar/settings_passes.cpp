@@ -3,7 +3,7 @@
 #include <array>
 #include <stdexcept>
 
-#include "bar/vtr.h"
+#include "bar/bar_window.h"
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "settings/autostart.h"
@@ -12,7 +12,7 @@
 #include "settings/settings_file.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
-#include "windows/form3.h"
+#include "windows/file_error_notice.h"
 
 namespace veltrana {
 

@@ -7,9 +7,8 @@
 
 namespace toolkit {
 
-Application::Application(Backend& backend, platform::WindowSystem& windowSystem)
+Application::Application(Backend& backend)
     : backend_(backend),
-      windowSystem_(windowSystem),
       errorReports_([this](const std::string& text) { backend_.showError(title_, text); }) {
   backend_.onHandlerError = [this](std::exception_ptr e) { errorReports_.unexpected(describeException(e)); };
 }

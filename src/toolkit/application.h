@@ -5,10 +5,6 @@
 
 #include "toolkit/error_reports.h"
 
-namespace platform {
-class WindowSystem;
-}
-
 namespace toolkit {
 
 class Backend;
@@ -18,13 +14,12 @@ class Form;
 // forms it owns.
 class Application {
  public:
-  Application(Backend& backend, platform::WindowSystem& windowSystem);
+  explicit Application(Backend& backend);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
   Backend& backend() const { return backend_; }
-  platform::WindowSystem& windowSystem() const { return windowSystem_; }
 
   const std::string& title() const { return title_; }
   void setTitle(const std::string& title);
@@ -45,7 +40,6 @@ class Application {
 
  private:
   Backend& backend_;
-  platform::WindowSystem& windowSystem_;
   std::string title_;
   std::vector<Form*> forms_;
   ErrorReports errorReports_;

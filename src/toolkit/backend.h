@@ -5,11 +5,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "toolkit/color.h"
 #include "toolkit/font.h"
 #include "toolkit/geometry.h"
+#include "toolkit/monitors.h"
 #include "toolkit/timer.h"
 
 namespace toolkit {
@@ -41,11 +43,18 @@ class NativeWindow {
   virtual void runModal() = 0;
   // The window as the operating system knows it.
   virtual std::uintptr_t handle() const = 0;
+  // The vertical refresh rate, in hertz, of the display the window is on.
+  virtual int verticalRefreshRate() const = 0;
 };
 
-// The window system as the toolkit needs it.
+// The window system as the toolkit, and through it the program, needs it.
 class Backend : public TimerHost {
  public:
+  // Every monitor, the primary one first.
+  virtual std::vector<Monitor> monitors() const = 0;
+  // The pointer position in screen coordinates.
+  virtual Point cursorPos() const = 0;
+
   virtual std::unique_ptr<NativeWindow> createWindow(Form& form, const WindowOptions& options) = 0;
   virtual Size textExtent(const Font& font, std::string_view text) = 0;
   virtual bool visualStylesOn() const = 0;

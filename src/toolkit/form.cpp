@@ -6,7 +6,6 @@
 #include "toolkit/canvas.h"
 #include "toolkit/control.h"
 #include "toolkit/monitors.h"
-#include "platform/window_system.h"
 
 namespace toolkit {
 
@@ -55,7 +54,7 @@ void Form::setTop(int top) { moveTo({bounds_.left, top}); }
 void Form::moveTo(Point requested) {
   Point p = requested;
   if (screenSnap_ && !(p.x == 0 && p.y == 0)) {
-    const auto monitors = application_.windowSystem().monitors();
+    const auto monitors = application_.backend().monitors();
     if (const auto monitor = monitorHolding(monitors, bounds_))
       p = snapToWorkArea(p, {bounds_.width(), bounds_.height()}, monitor->work, snapDistance_);
   }
@@ -109,6 +108,8 @@ void Form::showModal() {
 bool Form::active() const { return window_ && window_->isActive(); }
 
 std::uintptr_t Form::nativeHandle() const { return window_ ? window_->handle() : 0; }
+
+int Form::displayRefreshRate() const { return window_ ? window_->verticalRefreshRate() : 0; }
 
 void Form::addControl(Control& control) { controls_.push_back(&control); }
 

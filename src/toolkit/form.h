@@ -54,6 +54,8 @@ class Form {
   bool active() const;
   // The native window, for the operating system's services.
   std::uintptr_t nativeHandle() const;
+  // The vertical refresh rate of the display the form is on; 0 when unknown.
+  int displayRefreshRate() const;
 
   const std::vector<Control*>& controls() const { return controls_; }
   Control* findControl(std::string_view name) const;

@@ -42,7 +42,7 @@ TEST(MemoryReadout, GaugeTurnsRedAtNinePercentAndSilverAgainAtTen) {
 
 TEST(RefreshRate, ShowsWhatTheDisplayReportsAfterTheDate) {
   fakes::Scenario s;
-  s.windowSystem.refreshRate = 1;
+  s.backend.refreshRate = 1;
   s.start();
   EXPECT_EQ(s.bar().Hz.caption(), "----Hz");
   s.advanceSeconds(1);

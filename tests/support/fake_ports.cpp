@@ -7,11 +7,6 @@
 
 namespace fakes {
 
-void FakeWindowSystem::setScreen(int width, int height) {
-  const auto screen = toolkit::Rect::fromBounds(0, 0, width, height);
-  monitorList = {toolkit::Monitor{screen, screen}};
-}
-
 namespace {
 
 void put64(std::span<std::uint8_t> buffer, std::size_t at, std::uint64_t value) {

@@ -15,23 +15,8 @@
 #include "platform/resources.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
-#include "platform/window_system.h"
 
 namespace fakes {
-
-class FakeWindowSystem : public platform::WindowSystem {
- public:
-  // One monitor of the size at the desktop's origin, without a taskbar.
-  void setScreen(int width, int height);
-
-  std::vector<toolkit::Monitor> monitors() const override { return monitorList; }
-  toolkit::Point cursorPos() const override { return cursor; }
-  int verticalRefreshRate() const override { return refreshRate; }
-
-  std::vector<toolkit::Monitor> monitorList;
-  toolkit::Point cursor;
-  int refreshRate = 60;
-};
 
 // A machine whose counters a test sets: the records the load sampler reads,
 // memory, the cycle counter and priorities. Sleeping takes no time.
@@ -154,7 +139,6 @@ class FakeShell : public platform::Shell {
 // Records every request; nothing ends, nothing moves.
 class FakeSession : public platform::Session {
  public:
-  bool ntPlatform() const override { return nt; }
   void enableShutdownPrivilege() override { requests.push_back("privilege"); }
   bool exitWindows(unsigned mode) override {
     requests.push_back("exit " + std::to_string(mode));
@@ -162,7 +146,6 @@ class FakeSession : public platform::Session {
   }
   void activateNextKeyboardLayout() override { requests.push_back("next layout"); }
 
-  bool nt = true;
   bool accepts = false;
   std::vector<std::string> requests;
 };

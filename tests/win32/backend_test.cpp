@@ -24,6 +24,16 @@ bool pumpUntil(win32::Win32Backend& backend, Done done) {
   return true;
 }
 
+TEST(Win32Backend, ListsThePrimaryMonitorFirstWithItsFullRectangle) {
+  win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  const auto monitors = backend.monitors();
+  ASSERT_FALSE(monitors.empty());
+  const toolkit::Rect& primary = monitors.front().full;
+  EXPECT_EQ(primary, toolkit::Rect::fromBounds(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
+  const toolkit::Rect& work = monitors.front().work;
+  EXPECT_TRUE(work.intersect(primary) == work) << "the work area lies within the monitor";
+}
+
 TEST(Win32Backend, AnExceptionFromATimerHandlerStopsAtTheWindowProcedure) {
   win32::Win32Backend backend(::GetModuleHandleW(nullptr));
   std::vector<std::string> errors;

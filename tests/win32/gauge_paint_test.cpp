@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "memory_surface.h"
-#include "platform/win32/window_system.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/win32/backend.h"
@@ -22,13 +21,12 @@ constexpr std::uint32_t red = 0xFF0000;  // as a 32-bit DIB stores the colour 25
 const toolkit::Font barFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::black};
 
 struct GaugeHost {
-  GaugeHost() : backend(::GetModuleHandleA(nullptr)), application(backend, windowSystem) {
+  GaugeHost() : backend(::GetModuleHandleA(nullptr)), application(backend) {
     toolkit::FormOptions options;
     options.className = "GaugeTestForm";
     options.bounds = toolkit::Rect::fromBounds(0, 0, 200, 30);
     form.emplace(application, options);
   }
-  win32::Win32WindowSystem windowSystem;
   win32::Win32Backend backend;
   toolkit::Application application;
   std::optional<toolkit::Form> form;

@@ -1,10 +1,10 @@
-#include "windows/form4.h"
+#include "windows/menu_panel.h"
 
 #include <memory>
 
 #include "platform/resources.h"
 #include "platform/shell.h"
-#include "platform/window_system.h"
+#include "toolkit/backend.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
 #include "windows/executable_folder.h"
@@ -68,7 +68,7 @@ void TForm4::Timer1Timer() {
     hide();
     return;
   }
-  const toolkit::Point pointer = application().windowSystem().cursorPos();
+  const toolkit::Point pointer = application().backend().cursorPos();
   if (pointer.x > pointerLimit) hide();
   if (pointer.y > pointerLimit) hide();
 }

@@ -1,4 +1,4 @@
-#include "bar/vtr.h"
+#include "bar/bar_window.h"
 
 #include <memory>
 
@@ -10,13 +10,12 @@
 #include "platform/multimedia.h"
 #include "platform/session.h"
 #include "platform/shell.h"
-#include "platform/window_system.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
 #include "toolkit/jpeg_image.h"
 #include "actions/bar_buttons.h"
-#include "windows/form2.h"
-#include "windows/form4.h"
+#include "windows/unsupported_screen_notice.h"
+#include "windows/menu_panel.h"
 
 namespace veltrana {
 
@@ -143,7 +142,7 @@ void TVTR::connectHandlers() {
 }
 
 ScreenMode TVTR::currentScreenMode() const {
-  const auto monitors = application().windowSystem().monitors();
+  const auto monitors = application().backend().monitors();
   return screenModeFor(monitors, bounds());
 }
 
@@ -185,7 +184,7 @@ void TVTR::DeleteTrayIcon() { ports_.shell.deleteTrayIcon(nativeHandle(), trayIc
 
 void TVTR::Timer8Timer() { settings_.reload(); }
 
-void TVTR::Hide() {
+void TVTR::HideAboveScreen() {
   setTop(-25);
   Timer3.setEnabled(true);
 }
@@ -195,23 +194,23 @@ void TVTR::Timer3Timer() {
   Timer3.setEnabled(false);
 }
 
-void TVTR::Image1Click() { Hide(); }
+void TVTR::Image1Click() { HideAboveScreen(); }
 
-void TVTR::LabelClick() { Hide(); }
+void TVTR::LabelClick() { HideAboveScreen(); }
 
 void TVTR::Image2MouseMove() {
-  if (settings_.moveMode()) Hide();
+  if (settings_.moveMode()) HideAboveScreen();
 }
 
 void TVTR::Image3MouseMove() {
-  if (settings_.moveMode()) Hide();
+  if (settings_.moveMode()) HideAboveScreen();
 }
 
-bool TVTR::MyExitWindows(unsigned mode) { return veltrana::MyExitWindows(ports_.session, mode); }
+bool TVTR::MyExitWindows(unsigned mode) { return requestSessionEnd(ports_.session, mode); }
 
-void TVTR::SpeedButton1Click() { sendTrayCommand(ports_.multimedia, cdDoorOpenCommand, nativeHandle()); }
+void TVTR::SpeedButton1Click() { ports_.multimedia.sendCommand(cdDoorOpenCommand, nativeHandle()); }
 
-void TVTR::SpeedButton2Click() { sendTrayCommand(ports_.multimedia, cdDoorClosedCommand, nativeHandle()); }
+void TVTR::SpeedButton2Click() { ports_.multimedia.sendCommand(cdDoorClosedCommand, nativeHandle()); }
 
 void TVTR::SpeedButton3Click() { MyExitWindows(exitReboot); }
 
@@ -235,7 +234,7 @@ void TVTR::Timer1Timer() { advanceWorkClock({Label10, Label8, Label7}); }
 
 void TVTR::Timer2Timer() {
   showDate(ports_.systemInfo.today(), {Label1, Label3, Label4});
-  Hz.setCaption(refreshRateCaption(application().windowSystem().verticalRefreshRate()));
+  Hz.setCaption(refreshRateCaption(displayRefreshRate()));
 }
 
 void TVTR::Timer4Timer() {
