@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "readouts/captions.h"
 #include "readouts/date_readout.h"
 #include "readouts/memory_readout.h"
 #include "readouts/processor_frequency.h"

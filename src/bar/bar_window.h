@@ -63,7 +63,7 @@ class TVTR : public toolkit::Form {
   toolkit::Label Label12;              // caption "RAM:"
   toolkit::Label Label13;              // caption "Free", before the free-memory gauge
   toolkit::Label Label14;              // caption "Total"
-  toolkit::Label TotalPhys;            // total physical memory, "24105MB"
+  toolkit::Label TotalPhys;            // total physical memory, "24576 MB"
   toolkit::Label Label15;              // caption "Monitor:"
   toolkit::Label Hz;                   // display refresh rate, "60Hz"
   toolkit::Label Label16;              // caption "CPU:"

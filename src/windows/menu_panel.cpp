@@ -7,7 +7,6 @@
 #include "toolkit/backend.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
-#include "windows/executable_folder.h"
 #include "windows/fonts.h"
 
 namespace veltrana {
@@ -30,6 +29,13 @@ toolkit::FormOptions options() {
 }
 
 toolkit::Rect button(int top) { return toolkit::Rect::fromBounds(4, top, 169, 25); }
+
+// The program's own full file name up to and including its last backslash:
+// the companion files lie beside it.
+std::string executableFolder(const std::string& programFile) {
+  const auto slash = programFile.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : programFile.substr(0, slash + 1);
+}
 
 }  // namespace
 

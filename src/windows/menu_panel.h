@@ -13,21 +13,21 @@ class Shell;
 
 namespace veltrana {
 
-// The menu panel that drops down under the left end of the bar: the Options
-// program, the About program, the help page, and the end of the program. It
-// hides itself once it is no longer the active window or the pointer leaves
-// the screen's top-left corner.
+// The menu panel (TForm4, titled "+") that the magic button drops down under
+// the left end of the bar: the Options program, the About program, the help
+// page, and the end of the program. It hides itself once it is no longer the
+// active window or the pointer leaves the screen's top-left corner.
 class TForm4 : public toolkit::Form {
  public:
   TForm4(toolkit::Application& application, platform::Shell& shell, const platform::Resources& resources);
 
-  toolkit::Panel Panel1;
-  toolkit::Label Label1;
-  toolkit::BitButton BitBtn1;
-  toolkit::BitButton BitBtn3;
-  toolkit::BitButton BitBtn4;
-  toolkit::BitButton BitBtn5;
-  toolkit::Timer Timer1;
+  toolkit::Panel Panel1;       // the raised face under everything
+  toolkit::Label Label1;       // the heading "Veltrana:"
+  toolkit::BitButton BitBtn1;  // "Options": starts Options.exe beside the program
+  toolkit::BitButton BitBtn3;  // "About": starts About.exe
+  toolkit::BitButton BitBtn4;  // "Help": opens About.html and hides the panel
+  toolkit::BitButton BitBtn5;  // "Exit": ends the program
+  toolkit::Timer Timer1;       // every 10 ms while shown: the closing rule
 
   void FormCreate();
   void FormActivate();

@@ -6,15 +6,16 @@
 
 namespace veltrana {
 
-// The notice shown when the screen size is not one the bar is laid out for.
+// The unsupported-screen notice (TForm2, titled "Form2"): shown a second after
+// start on a screen size the bar is not laid out for; its button ends the program.
 class TForm2 : public toolkit::Form {
  public:
   explicit TForm2(toolkit::Application& application);
 
-  toolkit::Label Label2;
-  toolkit::Label Label1;
-  toolkit::Label Label3;
-  toolkit::BitButton Button1;
+  toolkit::Label Label2;       // the heading "Veltrana"
+  toolkit::Label Label1;       // "Screen size not support"
+  toolkit::Label Label3;       // the supported sizes
+  toolkit::BitButton Button1;  // "OK", which has the focus: ends the program
 
   void Button1Click();
 };

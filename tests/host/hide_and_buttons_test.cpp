@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"
-#include "windows/executable_folder.h"
 #include "windows/unsupported_screen_notice.h"
 #include "windows/file_error_notice.h"
 #include "windows/menu_panel.h"
@@ -228,11 +227,16 @@ TEST(MenuPanel, OpensCompanionFilesFromTheExecutableFolder) {
   EXPECT_EQ(s.shell.opened[0].first, panel.nativeHandle());
 }
 
-TEST(MenuPanel, ExecutableFolderIsTheNameUpToItsLastBackslash) {
-  EXPECT_EQ(veltrana::executableFolder("C:\\Tools\\Bar\\prog.exe"), "C:\\Tools\\Bar\\");
-  EXPECT_EQ(veltrana::executableFolder("C:\\prog.exe"), "C:\\");
-  EXPECT_EQ(veltrana::executableFolder("prog.exe"), "");
-  EXPECT_EQ(veltrana::executableFolder("\\\\server\\share\\prog.exe"), "\\\\server\\share\\");
+TEST(MenuPanel, FindsTheCompanionsBesideTheProgramWhereverItIs) {
+  for (const auto& [program, options] : std::vector<std::pair<std::string, std::string>>{
+           {"C:\\prog.exe", "C:\\Options.exe"}, {"\\\\server\\share\\prog.exe", "\\\\server\\share\\Options.exe"}}) {
+    Started s;
+    s.shell.program = program;
+    click(s.bar().SpeedButton6);
+    click(s.program->menuPanel().BitBtn1);
+    ASSERT_EQ(s.shell.opened.size(), 1u);
+    EXPECT_EQ(s.shell.opened[0].second, options);
+  }
 }
 
 TEST(Ending, ExitAndTheNoticeButtonsEndInOrderWithCodeZero) {

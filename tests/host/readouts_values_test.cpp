@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "readouts/captions.h"
 #include "readouts/memory_readout.h"
 #include "readouts/processor_frequency.h"
 #include "readouts/processor_load.h"

@@ -46,7 +46,7 @@ void checkGauge(GaugeHost& host, int width, int percentage, int lastFilled, tool
   gauge.setProgress(percentage);
   MemorySurface surface(width, 17);
   win32::Win32Canvas canvas(surface.dc.get(), host.backend.fonts());
-  canvas.fillRect({0, 0, width, 17}, toolkit::rgb(1, 2, 3));  // anything the paint must cover
+  canvas.fillRect({0, 0, width, 17}, 0x030201);  // anything the paint must cover
   gauge.paint(canvas);
 
   SCOPED_TRACE("width " + std::to_string(width) + ", " + std::to_string(percentage) + " %");
