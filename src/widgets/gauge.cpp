@@ -18,7 +18,10 @@ toolkit::Point gaugeTextOrigin(const Rect& inner, toolkit::Size text) {
   return {(inner.right - inner.left + 1 - text.width) / 2, (inner.bottom - inner.top + 1 - text.height) / 2};
 }
 
-TGauge::TGauge(toolkit::Form& form, std::string name, const Rect& bounds) : Control(form, std::move(name), bounds) {}
+TGauge::TGauge(toolkit::Form& form, std::string name, const Rect& bounds, std::string hint)
+    : Control(form, std::move(name), bounds) {
+  setHint(std::move(hint));
+}
 
 int TGauge::Percentage() const { return (progress_ - minValue_) * 100 / (maxValue_ - minValue_); }
 

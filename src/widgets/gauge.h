@@ -28,7 +28,7 @@ toolkit::Point gaugeTextOrigin(const toolkit::Rect& inner, toolkit::Size text);
 // copies its finished picture onto the form in one go.
 class TGauge : public toolkit::Control {
  public:
-  TGauge(toolkit::Form& form, std::string name, const toolkit::Rect& bounds);
+  TGauge(toolkit::Form& form, std::string name, const toolkit::Rect& bounds, std::string hint = {});
 
   std::int32_t Progress() const { return progress_; }
   // Stores the value clamped to 0..100; repaints only when the shown

@@ -112,13 +112,17 @@ TEST(ProcessorLoad, AFailingQueryChangesNothingAndTheNextTickTriesAgain) {
   EXPECT_EQ(gauge.Progress(), 100) << "a record without processors gives no reading";
 }
 
-TEST(ProcessorLoad, WithoutTheQueryTheSamplerDoesNothing) {
+TEST(ProcessorLoad, WithoutTheQueryTheSamplerLooksForItAgainAtEveryTick) {
   fakes::Scenario s;
   s.systemInfo.queryExists = false;
   s.start();
   s.advanceSeconds(5);
-  EXPECT_EQ(s.systemInfo.lookups, 1);
+  EXPECT_EQ(s.systemInfo.lookups, 5);
   EXPECT_EQ(s.systemInfo.queries, 0);
+  s.systemInfo.queryExists = true;
+  s.advanceSeconds(5);
+  EXPECT_EQ(s.systemInfo.lookups, 6) << "found once, it is kept";
+  EXPECT_GT(s.systemInfo.queries, 0);
 }
 
 TEST(ProcessorFrequency, CountsCyclesAcrossHalfASecondAtRaisedPriority) {

@@ -80,6 +80,9 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       form_.keyDown(keyOf(wParam));
       return 0;
     case WM_ACTIVATE:
+      // The default handling would give an activated window the keyboard
+      // focus; handled here, the focus is given by hand (unless minimized).
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) ::SetFocus(window);
       form_.activationChanged(LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_CLOSE:
