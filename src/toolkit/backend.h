@@ -16,6 +16,7 @@
 
 namespace toolkit {
 
+class Control;
 class Form;
 
 struct WindowOptions {
@@ -37,8 +38,9 @@ class NativeWindow {
   virtual void hide() = 0;
   virtual bool isActive() const = 0;
   virtual void invalidate(const Rect& clientRect) = 0;
-  // Paints one area at once, inside this call, without erasing it first.
-  virtual void paintNow(const Rect& clientRect) = 0;
+  // Paints the form's controls within the area at once, inside this call,
+  // without erasing it first: all of them, or those from `lowest` upwards.
+  virtual void paintNow(const Rect& clientRect, const Control* lowest) = 0;
   // Shows the window and runs a modal loop until the form hides it.
   virtual void runModal() = 0;
   // The window as the operating system knows it.

@@ -167,10 +167,10 @@ void Form::invalidate(const Rect& area) {
   window_->invalidate(area);
 }
 
-void Form::repaintNow(const Rect& area) {
-  if (area.empty() || !window_ || !visible_) return;
+void Form::repaintNow(const Control& control) {
+  if (control.bounds().empty() || !window_ || !visible_) return;
   ++counters_.immediatePaints;
-  window_->paintNow(area);
+  window_->paintNow(control.bounds(), control.opaque() ? &control : nullptr);
 }
 
 void Form::paint(Canvas& canvas, const Rect& update) {
@@ -178,8 +178,10 @@ void Form::paint(Canvas& canvas, const Rect& update) {
   paintControls(canvas, update);
 }
 
-void Form::paintControls(Canvas& canvas, const Rect& area) const {
-  for (const Control* c : controls_) {
+void Form::paintControls(Canvas& canvas, const Rect& area, const Control* lowest) const {
+  auto from = lowest ? std::find(controls_.begin(), controls_.end(), lowest) : controls_.begin();
+  for (auto it = from; it != controls_.end(); ++it) {
+    const Control* c = *it;
     if (!c->visible() || c->bounds().intersect(area).empty()) continue;
     CanvasArea scope(canvas, {c->left(), c->top()}, c->bounds().intersect(area));
     c->paint(canvas);

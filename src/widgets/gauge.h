@@ -45,6 +45,7 @@ class TGauge : public toolkit::Control {
   void setFont(const toolkit::Font& font) { font_ = font; }
 
   void paint(toolkit::Canvas& canvas) const override;
+  bool opaque() const override { return true; }
 
  private:
   toolkit::Rect innerRect() const;

@@ -58,6 +58,8 @@ TEST_F(GaugeFixture, PaintsOnlyWhenWhatItShowsChanges) {
   EXPECT_EQ(paints(), before + 3);
   EXPECT_EQ(scenario.backend.windowOf(scenario.bar())->paintedNow.back(), gauge().bounds())
       << "only the gauge's own rectangle";
+  EXPECT_EQ(scenario.backend.windowOf(scenario.bar())->lowestPaintedNow.back(), &gauge())
+      << "opaque: nothing beneath it is drawn first";
 }
 
 TEST_F(GaugeFixture, AHiddenBarDefersThePaint) {

@@ -27,7 +27,10 @@ class FakeWindow : public toolkit::NativeWindow {
   void hide() override;
   bool isActive() const override { return active; }
   void invalidate(const toolkit::Rect& r) override { invalidated.push_back(r); }
-  void paintNow(const toolkit::Rect& r) override { paintedNow.push_back(r); }
+  void paintNow(const toolkit::Rect& r, const toolkit::Control* lowest) override {
+    paintedNow.push_back(r);
+    lowestPaintedNow.push_back(lowest);
+  }
   void runModal() override;
   std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(this); }
   int verticalRefreshRate() const override;
@@ -40,6 +43,7 @@ class FakeWindow : public toolkit::NativeWindow {
   int modalRuns = 0;
   std::vector<toolkit::Rect> invalidated;
   std::vector<toolkit::Rect> paintedNow;
+  std::vector<const toolkit::Control*> lowestPaintedNow;
 
  private:
   FakeBackend& backend_;

@@ -153,12 +153,12 @@ void FormWindow::invalidate(const toolkit::Rect& r) {
   ::InvalidateRect(window_.get(), &rect, FALSE);
 }
 
-void FormWindow::paintNow(const toolkit::Rect& r) {
+void FormWindow::paintNow(const toolkit::Rect& r, const toolkit::Control* lowest) {
   WindowDc dc(window_.get());
   if (!dc.get()) return;
   Win32Canvas canvas(dc.get(), backend_.fonts());
   canvas.enter({0, 0}, r);
-  form_.paintControls(canvas, r);
+  form_.paintControls(canvas, r, lowest);
 }
 
 void FormWindow::runModal() {

@@ -26,7 +26,7 @@ class FormWindow : public toolkit::NativeWindow {
   void hide() override;
   bool isActive() const override;
   void invalidate(const toolkit::Rect& clientRect) override;
-  void paintNow(const toolkit::Rect& clientRect) override;
+  void paintNow(const toolkit::Rect& clientRect, const toolkit::Control* lowest) override;
   void runModal() override;
   std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(window_.get()); }
   int verticalRefreshRate() const override;
