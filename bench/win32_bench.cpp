@@ -100,7 +100,7 @@ int main() {
   gauge.setFont(valueFont);
   gauge.setProgress(50);
   MemorySurface surface(185, 17);
-  win32::Win32Canvas canvas(surface.dc.get(), backend.fonts());
+  win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
   report("gauge paint, 185x17 at 50 %", [&] {
     gauge.paint(canvas);
     ::GdiFlush();

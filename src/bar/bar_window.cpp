@@ -147,7 +147,7 @@ ScreenMode TVTR::currentScreenMode() const {
   return screenModeFor(monitors, bounds());
 }
 
-void TVTR::ApplyScreenLayout() { layout_.apply(currentScreenMode()); }
+void TVTR::ApplyScreenLayout(ScreenMode mode) { layout_.apply(mode); }
 
 void TVTR::FormCreate() {
   Timer12.setEnabled(false);

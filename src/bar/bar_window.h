@@ -98,8 +98,8 @@ class TVTR : public toolkit::Form {
 
   // The mode of the monitor that holds the bar, looked up afresh.
   ScreenMode currentScreenMode() const;
-  // Lays the bar out for the current screen mode; nothing on an unsupported one.
-  void ApplyScreenLayout();
+  // Lays the bar out for the screen mode; nothing on an unsupported one.
+  void ApplyScreenLayout(ScreenMode mode);
 
   // The labels that take the caption colour and the value colour, and the hot zones.
   std::array<toolkit::Label*, 17> captionLabels();

@@ -96,16 +96,26 @@ bool SettingsPasses::startupSteps() {
     applyAutostartAndMoveMode(lines);
   }  // closes the file
   bar_.CreateTrayIcon();
-  if (!moveMode_) fitHotZones();
+  if (!moveMode_) hideHotZones();
   return true;
 }
 
 bool SettingsPasses::reloadSteps() {
-  bar_.ApplyScreenLayout();
+  const ScreenMode mode = bar_.currentScreenMode();
+  bar_.ApplyScreenLayout(mode);
   // Asking the shell for the documents folder takes about a millisecond:
   // the folder found before serves until the settings file is missing there.
   if (folder_.empty()) folder_ = settingsFolderFrom(personalFolder());
   std::string path = folder_ + settingsFileName;
+  // A file unchanged since a pass read it through gives the same values: the
+  // pass repeats only what does not come from the file.
+  const std::optional<platform::FileStamp> stamp = ports_.files.stamp(path);
+  if (stamp && stamp->settled && stamp == applied_) {
+    bar_.CreateTrayIcon();
+    fitHotZones(mode);
+    return true;
+  }
+  applied_.reset();
   platform::OpenedFile opened = ports_.files.openForReading(path);
   if (opened.error != platform::error::none) {
     folder_ = settingsFolderFrom(personalFolder());
@@ -130,10 +140,8 @@ bool SettingsPasses::reloadSteps() {
   applyColours(lines);
   applyAutostartAndMoveMode(lines);
   bar_.CreateTrayIcon();
-  if (moveMode_)
-    bar_.ApplyScreenLayout();
-  else
-    fitHotZones();
+  fitHotZones(mode);
+  applied_ = stamp;
   return true;
 }
 
@@ -193,7 +201,14 @@ void SettingsPasses::applyAutostartAndMoveMode(LineReader& lines) {
   moveMode_ = lines.next().is("Move");
 }
 
-void SettingsPasses::fitHotZones() {
+void SettingsPasses::fitHotZones(ScreenMode mode) {
+  if (moveMode_)
+    bar_.ApplyScreenLayout(mode);
+  else
+    hideHotZones();
+}
+
+void SettingsPasses::hideHotZones() {
   for (toolkit::Image* zone : bar_.hotZones()) zone->setWidth(0);
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "bar/screen_mode.h"
+#include "platform/files.h"
 
 #include "platform/ports.h"
 
@@ -44,7 +48,9 @@ class SettingsPasses {
   void applyBackground(LineReader& lines, Pass pass);
   void applyColours(LineReader& lines);
   void applyAutostartAndMoveMode(LineReader& lines);
-  void fitHotZones();
+  // The hot zones as move mode has them: the layout's widths, or none.
+  void fitHotZones(ScreenMode mode);
+  void hideHotZones();
   void showSkin(const std::string& scheme, const std::string& fileName);
   void showFileErrorNotice(const std::string& personalFolder);
 
@@ -57,6 +63,9 @@ class SettingsPasses {
   std::string folder_;
   // Reload passes in a row that found the settings file there but refused.
   int refusals_ = 0;
+  // The stamp of the file as the last pass that read it through found it. A
+  // pass that finds the same stamp has nothing new to read.
+  std::optional<platform::FileStamp> applied_;
 };
 
 }  // namespace veltrana

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +33,19 @@ struct OpenedFile {
   std::unique_ptr<ReadableFile> file;  // set when error is none
 };
 
+// What tells a file's contents apart without reading them: its size and
+// the time of its last write.
+struct FileStamp {
+  std::uint64_t size = 0;
+  std::uint64_t lastWrite = 0;  // in the file system's own units
+  // The last write lies further back than the file system's coarsest time
+  // step, so another write could not keep the same stamp.
+  bool settled = false;
+  friend bool operator==(const FileStamp& a, const FileStamp& b) {
+    return a.size == b.size && a.lastWrite == b.lastWrite;
+  }
+};
+
 struct FileContents {
   int error = error::none;
   std::vector<std::uint8_t> bytes;
@@ -45,6 +59,8 @@ class Files {
   virtual OpenedFile openForReading(const std::string& path) = 0;
   // Creates the file, or truncates it, writes the bytes and closes it; the system's error code.
   virtual int createWith(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
+  // The file's stamp, without opening it; nothing when it cannot be had.
+  virtual std::optional<FileStamp> stamp(const std::string& path) const = 0;
   // The whole file, read like openForReading.
   virtual FileContents readAll(const std::string& path) = 0;
   // The system's text for an error code.

@@ -117,7 +117,7 @@ TEST(ScreenLayout, FollowsAModeChangeAndKeepsValuesTheNarrowLayoutDoesNotSet) {
   fakes::Scenario s(1280, 1024);
   s.start();
   s.backend.setScreen(1024, 768);
-  s.bar().ApplyScreenLayout();
+  s.bar().ApplyScreenLayout(s.bar().currentScreenMode());
   EXPECT_EQ(s.bar().Image4.bounds(), toolkit::Rect::fromBounds(204, 0, 281, 25));
   EXPECT_EQ(s.bar().Image5.bounds(), toolkit::Rect::fromBounds(732, 0, 265, 25));
   EXPECT_EQ(s.bar().Label1.left(), 43);
@@ -125,7 +125,7 @@ TEST(ScreenLayout, FollowsAModeChangeAndKeepsValuesTheNarrowLayoutDoesNotSet) {
   EXPECT_EQ(s.bar().Image1.width(), 1024);
 
   s.backend.setScreen(1366, 768);
-  s.bar().ApplyScreenLayout();
+  s.bar().ApplyScreenLayout(s.bar().currentScreenMode());
   EXPECT_EQ(s.bar().Image1.width(), 1024) << "an unsupported mode leaves the last layout";
 }
 
@@ -133,8 +133,8 @@ TEST(ScreenLayout, ReapplyingTheSameLayoutChangesNothing) {
   fakes::Scenario s(1280, 1024);
   s.start();
   const auto before = s.bar().counters();
-  s.bar().ApplyScreenLayout();
-  s.bar().ApplyScreenLayout();
+  s.bar().ApplyScreenLayout(s.bar().currentScreenMode());
+  s.bar().ApplyScreenLayout(s.bar().currentScreenMode());
   const auto after = s.bar().counters();
   EXPECT_EQ(after.invalidations, before.invalidations) << "no repaint";
   EXPECT_EQ(after.resizes, before.resizes) << "no resize";

@@ -138,6 +138,16 @@ platform::FileContents FakeFiles::readAll(const std::string& path) {
   return {platform::error::none, files.at(path)};
 }
 
+// The stamp changes with the contents, as a real write changes the write time.
+std::optional<platform::FileStamp> FakeFiles::stamp(const std::string& path) const {
+  ++stamps;
+  if (!folders.count(folderOf(path)) || !files.count(path)) return std::nullopt;
+  const auto& bytes = files.at(path);
+  const std::uint64_t contents = std::hash<std::string_view>{}(
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  return platform::FileStamp{bytes.size(), contents, !justWritten.count(path)};
+}
+
 std::string FakeFiles::errorText(int code) const {
   switch (code) {
     case platform::error::fileNotFound: return "The system cannot find the file specified.\r\n";

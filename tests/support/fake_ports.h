@@ -89,6 +89,7 @@ class FakeFiles : public platform::Files {
   platform::OpenedFile openForReading(const std::string& path) override;
   int createWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
   platform::FileContents readAll(const std::string& path) override;
+  std::optional<platform::FileStamp> stamp(const std::string& path) const override;
   std::string errorText(int code) const override;
   // The code page of a Western European system (Latin-1 for the bytes tests use).
   std::string decodeFileText(std::string_view bytes) const override;
@@ -109,6 +110,9 @@ class FakeFiles : public platform::Files {
   int opens = 0;
   int creations = 0;
   int fullReads = 0;
+  mutable int stamps = 0;
+  // Files whose last write is too recent for their stamp to tell a later one apart.
+  std::set<std::string> justWritten;
 
  private:
   int openError(const std::string& path) const;

@@ -5,6 +5,7 @@
 #include "platform/win32/unique_handle.h"
 #include "toolkit/win32/canvas.h"
 #include "toolkit/win32/font_cache.h"
+#include "toolkit/win32/surface_pool.h"
 #include "memory_surface.h"
 
 namespace {
@@ -14,7 +15,8 @@ const toolkit::Font barFont{"Times New Roman", 13, true, toolkit::Charset::cyril
 TEST(Canvas, FillsAndClipsInTheCurrentArea) {
   MemorySurface s(40, 20);
   win32::FontCache fonts;
-  win32::Win32Canvas canvas(s.dc.get(), fonts);
+  win32::SurfacePool surfaces;
+  win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
   canvas.fillRect({0, 0, 40, 20}, toolkit::colors::white);
   canvas.enter({10, 5}, toolkit::Rect{10, 5, 20, 10});
   canvas.fillRect({-100, -100, 100, 100}, toolkit::colors::red);
@@ -29,7 +31,8 @@ TEST(Canvas, FillsAndClipsInTheCurrentArea) {
 TEST(Canvas, GlyphsLeaveTheirCornerColourOut) {
   MemorySurface s(4, 4);
   win32::FontCache fonts;
-  win32::Win32Canvas canvas(s.dc.get(), fonts);
+  win32::SurfacePool surfaces;
+  win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
   canvas.fillRect({0, 0, 4, 4}, toolkit::colors::white);
   // 2x2: bottom-left is the magenta key, the others black, green and blue.
   const toolkit::Pixmap glyph{2, 2, {0x000000, 0x00FF00, 0xFF00FF, 0x0000FF}};
@@ -44,7 +47,8 @@ TEST(Canvas, GlyphsLeaveTheirCornerColourOut) {
 TEST(Canvas, PicturesStretchOverTheirRectangle) {
   MemorySurface s(8, 2);
   win32::FontCache fonts;
-  win32::Win32Canvas canvas(s.dc.get(), fonts);
+  win32::SurfacePool surfaces;
+  win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
   const toolkit::Pixmap twoColumns{2, 1, {0xFF0000, 0x0000FF}};
   canvas.drawPixmap({0, 0, 8, 2}, twoColumns);
   EXPECT_EQ(s.at(0, 0), 0xFF0000u);
@@ -56,7 +60,8 @@ TEST(Canvas, PicturesStretchOverTheirRectangle) {
 TEST(Canvas, TheBarFontMeasuresLikeTheLayoutExpects) {
   MemorySurface s(1, 1);
   win32::FontCache fonts;
-  win32::Win32Canvas canvas(s.dc.get(), fonts);
+  win32::SurfacePool surfaces;
+  win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
   const toolkit::Size digits = canvas.textExtent("0000", barFont);
   EXPECT_EQ(digits.width, 4 * canvas.textExtent("0", barFont).width) << "digits have one width";
   EXPECT_NEAR(digits.width, 28, 2);

@@ -57,7 +57,7 @@ TEST(Endurance, PaintingSkinsAndThePanelLeaveNothingBehind) {
     // Painted into a memory bitmap: the composition is the program's, the
     // screen's part is the window system's.
     MemorySurface surface(185, 17);
-    win32::Win32Canvas canvas(surface.dc.get(), backend.fonts());
+    win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
     const auto paintGauges = [&](int i) {
       bar.RamGauge.setProgress(i % 101);
       bar.Gauge1.setProgress(100 - i % 101);

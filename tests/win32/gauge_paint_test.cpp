@@ -45,7 +45,7 @@ void checkGauge(GaugeHost& host, int width, int percentage, int lastFilled, tool
   gauge.setFont(barFont);
   gauge.setProgress(percentage);
   MemorySurface surface(width, 17);
-  win32::Win32Canvas canvas(surface.dc.get(), host.backend.fonts());
+  win32::Win32Canvas canvas(surface.dc.get(), host.backend.fonts(), host.backend.surfaces());
   canvas.fillRect({0, 0, width, 17}, 0x030201);  // anything the paint must cover
   gauge.paint(canvas);
 

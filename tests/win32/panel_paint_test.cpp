@@ -32,7 +32,7 @@ TEST(PanelPaint, HasARaisedOuterAndALoweredInnerEdgeInTheSystemColours) {
   toolkit::Panel panel(*form, "Panel1", toolkit::Rect::fromBounds(0, 0, 177, 185), toolkit::colors::buttonHighlight);
   MemorySurface surface(177, 185);
   {
-    win32::Win32Canvas canvas(surface.dc.get(), backend.fonts());
+    win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
     panel.paint(canvas);
   }
   const std::uint32_t highlight = dibColour(COLOR_BTNHIGHLIGHT);

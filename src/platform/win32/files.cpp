@@ -46,6 +46,20 @@ int Win32Files::createWith(const std::string& path, std::span<const std::uint8_t
   return written == bytes.size() ? platform::error::none : ERROR_WRITE_FAULT;
 }
 
+std::optional<platform::FileStamp> Win32Files::stamp(const std::string& path) const {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExW(widen(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+  const std::uint64_t lastWrite = join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime);
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  // FAT keeps write times in steps of two seconds; 100 ns units here.
+  constexpr std::uint64_t coarsestStep = 2 * 10'000'000ULL;
+  const std::uint64_t current = join(now.dwHighDateTime, now.dwLowDateTime);
+  return platform::FileStamp{join(data.nFileSizeHigh, data.nFileSizeLow), lastWrite,
+                             current > lastWrite && current - lastWrite > coarsestStep};
+}
+
 platform::FileContents Win32Files::readAll(const std::string& path) {
   platform::FileContents contents;
   UniqueFile file = openShared(path);

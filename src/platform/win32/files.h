@@ -8,6 +8,7 @@ class Win32Files : public platform::Files {
  public:
   platform::OpenedFile openForReading(const std::string& path) override;
   int createWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
+  std::optional<platform::FileStamp> stamp(const std::string& path) const override;
   platform::FileContents readAll(const std::string& path) override;
   std::string errorText(int code) const override;
   std::string decodeFileText(std::string_view bytes) const override;

@@ -55,10 +55,11 @@ Win32Backend::~Win32Backend() {
   for (toolkit::Timer* t : timers_) ::KillTimer(applicationWindow_.get(), reinterpret_cast<UINT_PTR>(t));
 }
 
-void Win32Backend::registerClass(const std::string& name, WNDPROC procedure) {
+void Win32Backend::registerClass(const std::string& name, WNDPROC procedure, UINT style) {
   if (!classes_.insert(name).second) return;
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
+  wc.style = style;
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance_;
   wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
@@ -74,6 +75,10 @@ LRESULT Win32Backend::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM
       if (timers_.count(timer)) timer->tick();
       return 0;
     }
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:  // the work area, among others
+      displayChanged();
+      return ::DefWindowProcA(window, message, wParam, lParam);
     case WM_CLOSE:
       ::PostQuitMessage(0);
       return 0;
@@ -82,10 +87,31 @@ LRESULT Win32Backend::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM
   }
 }
 
+namespace {
+
+// Besides the change messages, what is known about the display is looked up
+// again after this long, should a change ever come without a message.
+constexpr DWORD displayRecheckMs = 10000;
+
+}  // namespace
+
+void Win32Backend::displayChanged() { displayChangedAt_ = ::GetTickCount(); }
+
+bool Win32Backend::displayKnownSince(DWORD when) const {
+  const DWORD now = ::GetTickCount();
+  // Signed differences: tick counts wrap every 49.7 days.
+  return static_cast<LONG>(when - displayChangedAt_) > 0 && now - when < displayRecheckMs;
+}
+
+// Under Wine every monitor lookup checks the display's settings with the
+// wineserver, and the settings pass asks every second.
 std::vector<toolkit::Monitor> Win32Backend::monitors() const {
-  std::vector<toolkit::Monitor> list;
-  ::EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&list));
-  return list;
+  if (monitors_.empty() || !displayKnownSince(monitorsLookedUpAt_)) {
+    monitors_.clear();
+    ::EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors_));
+    monitorsLookedUpAt_ = ::GetTickCount();
+  }
+  return monitors_;
 }
 
 toolkit::Point Win32Backend::cursorPos() const {

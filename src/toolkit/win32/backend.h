@@ -9,6 +9,7 @@
 #include "platform/win32/unique_handle.h"
 #include "toolkit/backend.h"
 #include "toolkit/win32/font_cache.h"
+#include "toolkit/win32/surface_pool.h"
 
 namespace win32 {
 
@@ -44,12 +45,20 @@ class Win32Backend : public toolkit::Backend {
   HINSTANCE instance() const { return instance_; }
   HWND applicationWindow() const { return applicationWindow_.get(); }
   FontCache& fonts() { return fonts_; }
+  SurfacePool& surfaces() { return surfaces_; }
+  // The display's layout or modes changed: what was looked up about them is
+  // looked up again when next asked for.
+  void displayChanged();
+  // Whether what was looked up about the display at `when` (a tick count) may
+  // be used now.
+  bool displayKnownSince(DWORD when) const;
+
   // Called when the shell announces a new notification area ("TaskbarCreated").
   std::function<void()> onTaskbarCreated;
   UINT taskbarCreatedMessage() const { return taskbarCreated_; }
 
-  // Registers a window class once, with the given window procedure.
-  void registerClass(const std::string& name, WNDPROC procedure);
+  // Registers a window class once, with the given window procedure and class styles.
+  void registerClass(const std::string& name, WNDPROC procedure, UINT style = 0);
 
   // The application window's messages: the timers' ticks and closing.
   LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -61,9 +70,14 @@ class Win32Backend : public toolkit::Backend {
   HINSTANCE instance_;
   UINT taskbarCreated_;
   FontCache fonts_;
+  SurfacePool surfaces_;
   UniqueDc measuringDc_;
   UniqueWindow applicationWindow_;
   std::unordered_set<toolkit::Timer*> timers_;
+  // The monitors, looked up again only after the display changed.
+  mutable std::vector<toolkit::Monitor> monitors_;
+  mutable DWORD monitorsLookedUpAt_ = 0;
+  DWORD displayChangedAt_ = 0;
   std::unordered_set<std::string> classes_;
 };
 

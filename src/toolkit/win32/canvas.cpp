@@ -4,6 +4,7 @@
 
 #include "platform/win32/unique_handle.h"
 #include "toolkit/win32/font_cache.h"
+#include "toolkit/win32/surface_pool.h"
 
 namespace win32 {
 
@@ -29,7 +30,8 @@ COLORREF toCOLORREF(toolkit::Color c) {
   return static_cast<COLORREF>(c & 0xFFFFFF);
 }
 
-Win32Canvas::Win32Canvas(HDC dc, FontCache& fonts) : dc_(dc), fonts_(fonts) {}
+Win32Canvas::Win32Canvas(HDC dc, FontCache& fonts, SurfacePool& surfaces)
+    : dc_(dc), fonts_(fonts), surfaces_(surfaces) {}
 
 Win32Canvas::~Win32Canvas() { restoreAll(); }
 
@@ -81,16 +83,14 @@ void Win32Canvas::drawPixmap(const toolkit::Rect& dest, const toolkit::Pixmap& p
 void Win32Canvas::drawGlyph(toolkit::Point at, const toolkit::Pixmap& glyph) {
   if (glyph.empty()) return;
   const BITMAPINFO info = describe(glyph);
-  UniqueDc memory(::CreateCompatibleDC(dc_));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(dc_, glyph.width, glyph.height));
-  if (!memory || !bitmap) return;
-  SelectedObject selected(memory.get(), bitmap.get());
-  ::SetDIBitsToDevice(memory.get(), 0, 0, glyph.width, glyph.height, 0, 0, 0, glyph.height, glyph.pixels.data(),
+  const SurfacePool::Lease memory = surfaces_.acquire({glyph.width, glyph.height});
+  if (!memory.dc()) return;
+  ::SetDIBitsToDevice(memory.dc(), 0, 0, glyph.width, glyph.height, 0, 0, 0, glyph.height, glyph.pixels.data(),
                       &info, DIB_RGB_COLORS);
   // The bottom-left pixel's colour marks the transparent pixels.
   const std::uint32_t key = glyph.at(0, glyph.height - 1);
   const COLORREF transparent = RGB((key >> 16) & 0xFF, (key >> 8) & 0xFF, key & 0xFF);
-  ::GdiTransparentBlt(dc_, at.x, at.y, glyph.width, glyph.height, memory.get(), 0, 0, glyph.width, glyph.height,
+  ::GdiTransparentBlt(dc_, at.x, at.y, glyph.width, glyph.height, memory.dc(), 0, 0, glyph.width, glyph.height,
                       transparent);
 }
 
@@ -102,30 +102,27 @@ void Win32Canvas::drawButtonFace(const toolkit::Rect& r, toolkit::ButtonFace fac
 
 namespace {
 
-// A memory bitmap with its device context; both go with the canvas.
+// A pooled memory surface, lent for as long as the canvas lives and handed
+// back in the state it came in.
 class OffscreenCanvas : public Win32Canvas {
  public:
-  OffscreenCanvas(UniqueDc dc, UniqueBitmap bitmap, toolkit::Size size, FontCache& fonts)
-      : Win32Canvas(dc.get(), fonts), memoryDc_(std::move(dc)), bitmap_(std::move(bitmap)),
-        selected_(memoryDc_.get(), bitmap_.get()) {
+  OffscreenCanvas(SurfacePool::Lease surface, toolkit::Size size, FontCache& fonts, SurfacePool& surfaces)
+      : Win32Canvas(surface.dc(), fonts, surfaces), surface_(std::move(surface)) {
     offscreenSize_ = size;
-    ::PatBlt(memoryDc_.get(), 0, 0, size.width, size.height, BLACKNESS);
+    ::PatBlt(surface_.dc(), 0, 0, size.width, size.height, BLACKNESS);
   }
   ~OffscreenCanvas() override { restoreAll(); }
 
  private:
-  UniqueDc memoryDc_;
-  UniqueBitmap bitmap_;
-  SelectedObject selected_;
+  SurfacePool::Lease surface_;
 };
 
 }  // namespace
 
 std::unique_ptr<toolkit::Canvas> Win32Canvas::createOffscreen(toolkit::Size size) {
-  UniqueDc dc(::CreateCompatibleDC(dc_));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(dc_, std::max(size.width, 1), std::max(size.height, 1)));
-  if (!dc || !bitmap) return nullptr;
-  return std::make_unique<OffscreenCanvas>(std::move(dc), std::move(bitmap), size, fonts_);
+  SurfacePool::Lease surface = surfaces_.acquire(size);
+  if (!surface.dc()) return nullptr;
+  return std::make_unique<OffscreenCanvas>(std::move(surface), size, fonts_, surfaces_);
 }
 
 void Win32Canvas::combine(toolkit::Point at, toolkit::Canvas& offscreen, toolkit::RasterOp op) {

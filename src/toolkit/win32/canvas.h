@@ -9,11 +9,13 @@
 namespace win32 {
 
 class FontCache;
+class SurfacePool;
 
-// The toolkit's canvas on a GDI device context.
+// The toolkit's canvas on a GDI device context. Its off-screen pictures come
+// from the pool.
 class Win32Canvas : public toolkit::Canvas {
  public:
-  Win32Canvas(HDC dc, FontCache& fonts);
+  Win32Canvas(HDC dc, FontCache& fonts, SurfacePool& surfaces);
   ~Win32Canvas() override;
 
   void enter(toolkit::Point origin, const toolkit::Rect& clip) override;
@@ -39,6 +41,7 @@ class Win32Canvas : public toolkit::Canvas {
  private:
   HDC dc_;
   FontCache& fonts_;
+  SurfacePool& surfaces_;
   std::vector<int> saved_;
 };
 

@@ -85,6 +85,12 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) ::SetFocus(window);
       form_.activationChanged(LOWORD(wParam) != WA_INACTIVE);
       return 0;
+    case WM_DISPLAYCHANGE:
+      backend_.displayChanged();
+      return 0;
+    case WM_MOVE:
+      refreshRate_ = 0;  // perhaps onto another display
+      return 0;
     case WM_CLOSE:
       if (mainWindow_)
         ::PostQuitMessage(0);
@@ -104,19 +110,15 @@ void FormWindow::paint() {
   const int height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return;
   // Composed off-screen and copied once, so nothing flickers.
-  UniqueDc memory(::CreateCompatibleDC(scope.dc()));
-  UniqueBitmap bitmap(::CreateCompatibleBitmap(scope.dc(), width, height));
-  if (!memory || !bitmap) return;
+  const SurfacePool::Lease memory = backend_.surfaces().acquire({width, height});
+  if (!memory.dc()) return;
   {
-    SelectedObject selected(memory.get(), bitmap.get());
-    {
-      Win32Canvas canvas(memory.get(), backend_.fonts());
-      const toolkit::Rect update{area.left, area.top, area.right, area.bottom};
-      canvas.enter({-area.left, -area.top}, toolkit::Rect{0, 0, width, height});
-      form_.paint(canvas, update);
-    }
-    ::BitBlt(scope.dc(), area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
+    Win32Canvas canvas(memory.dc(), backend_.fonts(), backend_.surfaces());
+    const toolkit::Rect update{area.left, area.top, area.right, area.bottom};
+    canvas.enter({-area.left, -area.top}, toolkit::Rect{0, 0, width, height});
+    form_.paint(canvas, update);
   }
+  ::BitBlt(scope.dc(), area.left, area.top, width, height, memory.dc(), 0, 0, SRCCOPY);
 }
 
 void FormWindow::mouseMoved(toolkit::Point p) {
@@ -142,8 +144,12 @@ void FormWindow::hide() { ::ShowWindow(window_.get(), SW_HIDE); }
 
 // The window's own device context: with several monitors, the display it is on.
 int FormWindow::verticalRefreshRate() const {
-  WindowDc dc(window_.get());
-  return dc.get() ? ::GetDeviceCaps(dc.get(), VREFRESH) : 0;
+  if (refreshRate_ == 0 || !backend_.displayKnownSince(refreshRateLookedUpAt_)) {
+    WindowDc dc(window_.get());
+    refreshRate_ = dc.get() ? ::GetDeviceCaps(dc.get(), VREFRESH) : 0;
+    refreshRateLookedUpAt_ = ::GetTickCount();
+  }
+  return refreshRate_;
 }
 
 bool FormWindow::isActive() const { return ::GetActiveWindow() == window_.get(); }
@@ -156,7 +162,7 @@ void FormWindow::invalidate(const toolkit::Rect& r) {
 void FormWindow::paintNow(const toolkit::Rect& r, const toolkit::Control* lowest) {
   WindowDc dc(window_.get());
   if (!dc.get()) return;
-  Win32Canvas canvas(dc.get(), backend_.fonts());
+  Win32Canvas canvas(dc.get(), backend_.fonts(), backend_.surfaces());
   canvas.enter({0, 0}, r);
   form_.paintControls(canvas, r, lowest);
 }

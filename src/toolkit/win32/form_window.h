@@ -47,6 +47,10 @@ class FormWindow : public toolkit::NativeWindow {
   bool destroying_ = false;
   UniqueWindow window_;
   std::optional<HintTip> hint_;
+  // The refresh rate of the window's display, looked up again after the
+  // display changed or the window moved.
+  mutable int refreshRate_ = 0;
+  mutable DWORD refreshRateLookedUpAt_ = 0;
 };
 
 }  // namespace win32

@@ -1,0 +1,86 @@
+#!/usr/bin/python3
+"""Round trips to the wineserver and Unix system calls per second of a steady
+program under Wine: figures that count work, not time, so a busy machine
+changes them little.
+
+    bench/round_trips.py PREFIX SECONDS NAME=EXE [NAME=EXE...]
+
+Each program runs alone in a session of its own (1280x1024 Xvfb; the bar
+with its settings folder and default settings), started first so that the
+wineserver it starts traces every request (WINEDEBUG=+server). After 5 s of
+settling, the requests that the program's own threads make are counted for
+SECONDS, while strace counts their system calls over the same span.
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+here = Path(__file__).resolve().parent
+sys.path.insert(0, str(here.parent / "tests" / "e2e"))
+from harness import Session, poll  # noqa: E402
+from program import DEFAULTS, settings_text  # noqa: E402
+
+REQUEST = re.compile(r"^([0-9a-f]{4}): \w+\((?!\) = )")
+THREAD = re.compile(r"^([0-9a-f]{4}): init_(?:first_)?thread\( (?:unix_pid=\d+, )?unix_tid=(\d+)")
+WINDOW = {"bar": "Tesvo ", "floor": "Floor"}
+
+
+def server_threads(trace_text):
+    """{wineserver thread id: Unix thread id} for every thread that started."""
+    return {m.group(1): int(m.group(2)) for m in map(THREAD.match, trace_text.splitlines()) if m}
+
+
+def syscalls(strace_output):
+    """The total of strace -c's table."""
+    for line in strace_output.splitlines():
+        fields = line.split()
+        if fields and fields[-1] == "total":
+            return int(fields[3])  # % time, seconds, usecs/call, calls, [errors,] total
+    return 0
+
+
+def measure(name, exe, prefix, seconds):
+    with Session(1280, 1024, prefix=prefix) as s:
+        if name == "bar":
+            folder = Path(s.documents_dir) / "VTR"
+            folder.mkdir()
+            for skin in ("silver.bmp", "olive.bmp", "blue.bmp"):
+                shutil.copy(here.parent / "assets" / "skins" / skin, folder)
+            (folder / "Options.set").write_text(settings_text(*DEFAULTS), newline="")
+        trace_path = Path(s.tmp) / f"{name}.trace"
+        with open(trace_path, "w") as trace:
+            proc = subprocess.Popen(["wine", exe], env=dict(s.env, WINEDEBUG="+server"), stdout=subprocess.DEVNULL,
+                                    stderr=trace, stdin=subprocess.DEVNULL, cwd=str(Path(exe).parent))
+            try:
+                s.wait_window(WINDOW.get(name, name), timeout=30)
+                time.sleep(5)
+                tids = [int(t.name) for t in Path(f"/proc/{proc.pid}/task").iterdir()]
+                start = trace_path.stat().st_size
+                counted = subprocess.run(
+                    ["timeout", "-s", "INT", str(seconds), "strace", "-c", "-f", *sum((["-p", str(t)] for t in tids), [])],
+                    capture_output=True, text=True)
+                end = trace_path.stat().st_size
+            finally:
+                proc.kill()
+                proc.wait()
+        data = trace_path.read_bytes()
+        ours = {tid for tid, unix in server_threads(data.decode(errors="replace")).items() if unix in tids}
+        window = data[start:end].decode(errors="replace")
+        requests = sum(1 for m in map(REQUEST.match, window.splitlines()) if m and m.group(1) in ours)
+        return requests / seconds, syscalls(counted.stderr) / seconds
+
+
+def main():
+    prefix, seconds = sys.argv[1], int(sys.argv[2])
+    for spec in sys.argv[3:]:
+        name, exe = spec.split("=", 1)
+        requests, calls = measure(name, exe, prefix, seconds)
+        print(f"  {name:6s} {requests:6.1f} wineserver requests/s, {calls:6.1f} system calls/s")
+
+
+if __name__ == "__main__":
+    main()
