@@ -52,6 +52,7 @@ SettingsDocument::Opened SettingsDocument::open() {
       LineReader lines(std::move(file.file));
       SettingsReading reading = readSettings(lines, files_);
       opened.values = reading.values;
+      opened.faults = reading.faults;
       opened.status = reading.faults.empty() ? "Settings file: " + path() : faultsStatus(reading.faults);
       return opened;
     }

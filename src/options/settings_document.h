@@ -30,6 +30,7 @@ class SettingsDocument {
   struct Opened {
     Found found = Found::file;
     SettingsValues values;
+    std::vector<LineFault> faults;
     std::string status;  // for the status line
   };
   Opened open();
