@@ -68,6 +68,15 @@ class Files {
   // Text read from a settings file, which is 8-bit text in the user's code
   // page, as the program's UTF-8.
   virtual std::string decodeFileText(std::string_view bytes) const = 0;
+  // Replaces the file with the bytes in one step: a reader that opens it
+  // meanwhile finds the old contents or the new, never a part of them and
+  // never no file. A file another program holds open is waited for up to
+  // two seconds. On failure the old file is left as it was. The system's error code.
+  virtual int replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
+  // Creates a folder whose parent exists; none when it exists already.
+  virtual int createFolder(const std::string& path) = 0;
+  // Copies a file over any file of the new name.
+  virtual int copyFile(const std::string& from, const std::string& to) = 0;
 };
 
 }  // namespace platform

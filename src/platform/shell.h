@@ -24,4 +24,12 @@ class Shell {
   virtual void openFile(WindowHandle parent, const std::string& path) = 0;
 };
 
+// The folder of a program's full file name: up to and including its last
+// backslash (C:\ for C:\prog.exe); empty when it has none. The companion files
+// (the Options and About programs, the help page, the skins) lie there.
+inline std::string executableFolder(const std::string& programFile) {
+  const auto slash = programFile.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : programFile.substr(0, slash + 1);
+}
+
 }  // namespace platform

@@ -19,12 +19,16 @@ std::string ioErrorMessage(int code) {
   }
 }
 
-std::string cannotOpenFileMessage(const std::string& path, const std::string& systemText) {
+std::string systemReason(const std::string& systemText) {
   std::string text = systemText;
   while (!text.empty() && (text.back() == '.' || text.back() == ' ' || text.back() == '\r' || text.back() == '\n' ||
                            text.back() == '\t'))
     text.pop_back();
-  return "Cannot open file \"" + path + "\". " + text;
+  return text;
+}
+
+std::string cannotOpenFileMessage(const std::string& path, const std::string& systemText) {
+  return "Cannot open file \"" + path + "\". " + systemReason(systemText);
 }
 
 }  // namespace veltrana

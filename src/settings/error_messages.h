@@ -25,6 +25,9 @@ std::string ioErrorMessage(int code);
 // A file that cannot be opened: its path in double quotes and the system's
 // text without trailing full stops or blanks.
 std::string cannotOpenFileMessage(const std::string& path, const std::string& systemText);
+// The system's text for an error as a clause: without its trailing full
+// stops, blanks and line breaks.
+std::string systemReason(const std::string& systemText);
 inline constexpr char streamReadErrorMessage[] = "Stream read error";
 inline constexpr char invalidBitmapMessage[] = "Bitmap image is not valid";
 

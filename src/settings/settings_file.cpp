@@ -2,12 +2,11 @@
 
 #include <string_view>
 
+#include "settings/settings_writer.h"
+
 namespace veltrana {
 
 namespace {
-
-constexpr std::string_view startupText = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
-constexpr std::string_view reloadText = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\n";
 
 std::span<const std::uint8_t> bytesOf(std::string_view text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
@@ -26,7 +25,16 @@ std::string driveOf(const std::string& personalFolder) {
   return (personalFolder.empty() ? std::string() : personalFolder.substr(0, 1)) + ":\\";
 }
 
-std::span<const std::uint8_t> startupDefaults() { return bytesOf(startupText); }
-std::span<const std::uint8_t> reloadDefaults() { return bytesOf(reloadText); }
+// Written by the one writer of the format, so the bar's defaults and the
+// Options program's file can never differ in form.
+std::span<const std::uint8_t> startupDefaults() {
+  static const std::string text = settingsText(SettingsValues{});
+  return bytesOf(text);
+}
+
+std::span<const std::uint8_t> reloadDefaults() {
+  static const std::string text = settingsText(SettingsValues{}, settingsLineCount - 1);
+  return bytesOf(text);
+}
 
 }  // namespace veltrana

@@ -30,13 +30,6 @@ toolkit::FormOptions options() {
 
 toolkit::Rect button(int top) { return toolkit::Rect::fromBounds(4, top, 169, 25); }
 
-// The program's own full file name up to and including its last backslash:
-// the companion files lie beside it.
-std::string executableFolder(const std::string& programFile) {
-  const auto slash = programFile.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : programFile.substr(0, slash + 1);
-}
-
 }  // namespace
 
 TForm4::TForm4(toolkit::Application& application, platform::Shell& shell, const platform::Resources& resources)
@@ -80,7 +73,7 @@ void TForm4::Timer1Timer() {
 }
 
 void TForm4::openCompanion(const char* fileName) {
-  shell_.openFile(nativeHandle(), executableFolder(shell_.programPath()) + fileName);
+  shell_.openFile(nativeHandle(), platform::executableFolder(shell_.programPath()) + fileName);
 }
 
 void TForm4::BitBtn1Click() { openCompanion("Options.exe"); }

@@ -170,6 +170,29 @@ std::string FakeFiles::decodeFileText(std::string_view bytes) const {
   return utf8;
 }
 
+int FakeFiles::replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) {
+  if (!folders.count(folderOf(path))) return platform::error::pathNotFound;
+  if (readOnly.count(path)) return platform::error::accessDenied;
+  if (heldForWriting.count(path)) return platform::error::sharingViolation;
+  ++replacements;
+  files[path].assign(bytes.begin(), bytes.end());
+  return platform::error::none;
+}
+
+int FakeFiles::createFolder(const std::string& path) {
+  std::string folder = path;
+  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  if (readOnly.count(folder)) return platform::error::accessDenied;
+  folders.insert(folder);
+  return platform::error::none;
+}
+
+int FakeFiles::copyFile(const std::string& from, const std::string& to) {
+  if (const int error = openError(from)) return error;
+  const std::vector<std::uint8_t> bytes = files.at(from);
+  return createWith(to, bytes);
+}
+
 void FakeFiles::write(const std::string& path, std::string_view text) { files[path].assign(text.begin(), text.end()); }
 
 std::string FakeFiles::text(const std::string& path) const {

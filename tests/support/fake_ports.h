@@ -93,6 +93,10 @@ class FakeFiles : public platform::Files {
   std::string errorText(int code) const override;
   // The code page of a Western European system (Latin-1 for the bytes tests use).
   std::string decodeFileText(std::string_view bytes) const override;
+  // Folders in readOnly cannot be created, nor files in readOnly replaced.
+  int replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
+  int createFolder(const std::string& path) override;
+  int copyFile(const std::string& from, const std::string& to) override;
 
   void write(const std::string& path, std::string_view text);
   std::string text(const std::string& path) const;
@@ -110,6 +114,7 @@ class FakeFiles : public platform::Files {
   int opens = 0;
   int creations = 0;
   int fullReads = 0;
+  int replacements = 0;
   mutable int stamps = 0;
   // Files whose last write is too recent for their stamp to tell a later one apart.
   std::set<std::string> justWritten;

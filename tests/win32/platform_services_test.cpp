@@ -9,37 +9,9 @@
 #include "platform/win32/shell.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
+#include "scratch_folder.h"
 
 namespace {
-
-// A scratch folder of the test, named with characters outside any ANSI code
-// page, removed at the end.
-struct ScratchFolder {
-  ScratchFolder() {
-    wchar_t temp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, temp);
-    wide = std::wstring(temp) + L"veltrana-\u0414\u043e\u043a-\u65e5\u672c-" + std::to_wstring(::GetCurrentProcessId());
-    ::CreateDirectoryW(wide.c_str(), nullptr);
-    path = win32::narrow(wide);
-  }
-  ~ScratchFolder() {
-    WIN32_FIND_DATAW found;
-    HANDLE search = ::FindFirstFileW((wide + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do ::DeleteFileW((wide + L"\\" + found.cFileName).c_str());
-      while (::FindNextFileW(search, &found));
-      ::FindClose(search);
-    }
-    ::RemoveDirectoryW(wide.c_str());
-  }
-  std::string file(const char* name) const { return path + "\\" + name; }
-  std::wstring wide;
-  std::string path;
-};
-
-std::span<const std::uint8_t> bytes(const std::string& text) {
-  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
 
 std::string readAll(platform::ReadableFile& file) {
   std::string text;

@@ -12,6 +12,9 @@ class Win32Files : public platform::Files {
   platform::FileContents readAll(const std::string& path) override;
   std::string errorText(int code) const override;
   std::string decodeFileText(std::string_view bytes) const override;
+  int replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
+  int createFolder(const std::string& path) override;
+  int copyFile(const std::string& from, const std::string& to) override;
 };
 
 }  // namespace win32

@@ -1,0 +1,77 @@
+#!/usr/bin/python3
+"""The Options program under Wine, with the bar running on an Xvfb of
+1280x1024, timed from inside Wine by the dialog_driver fixture:
+
+  - start: from starting Options.exe to its dialog shown;
+  - apply: from choosing another skin and pressing Apply to the bar showing
+    it, read from the screen's pixels; the bar reads the file once a second,
+    so this spreads over about a second, and the runs start at times spread
+    over the bar's second. Also how long Apply itself takes.
+
+    bench/companions.py BAR_EXE PREFIX [runs]
+"""
+import shutil
+import statistics
+import sys
+import time
+from pathlib import Path
+
+here = Path(__file__).resolve().parent
+sys.path.insert(0, str(here.parent / "tests" / "e2e"))
+from companions import ID, IDCANCEL, OPTIONS, Driver  # noqa: E402
+from harness import Session, windows_path  # noqa: E402
+from program import BAR, DEFAULTS, settings_text, skin_pixel  # noqa: E402
+
+BACKGROUND = (1190, 12)  # bare background in the 1280-wide layout
+SKINS = (("Olive", 1, "olive.bmp"), ("Silver", 0, "silver.bmp"))
+
+
+def times(lines):
+    """{event: milliseconds} of the driver's lines (the last of each event)."""
+    return {line.split(" ", 2)[1]: int(line.split(" ", 1)[0]) for line in lines}
+
+
+def summary(values):
+    values = sorted(values)
+    return f"{values[0]:.0f} / {statistics.median(values):.0f} / {values[-1]:.0f} ms"
+
+
+def main(bar_exe, prefix, runs):
+    options_exe = str(Path(bar_exe).parent / "Options.exe")
+    with Session(1280, 1024, prefix=prefix) as s:
+        folder = Path(s.documents_dir) / "VTR"
+        folder.mkdir()
+        for skin in ("silver.bmp", "olive.bmp", "blue.bmp"):
+            shutil.copy(here.parent / "assets" / "skins" / skin, folder)
+        (folder / "Options.set").write_text(settings_text(*DEFAULTS), newline="")
+        s.start(bar_exe)
+        s.wait_window(BAR, timeout=20)
+        driver = Driver(s)
+
+        starts = []
+        for _ in range(runs):
+            t = times(driver.timed("start", windows_path(options_exe), "find", OPTIONS))
+            starts.append(t["window"])
+            driver.run("find", OPTIONS, "press", IDCANCEL, "gone")
+        print(f"Options.exe from start to shown dialog: {summary(starts)} (min / median / max of {runs})")
+
+        s.start(options_exe)
+        driver.run("find", OPTIONS)
+        applies, shown = [], []
+        for run in range(runs):
+            # Each run would otherwise start just after the bar's last pass.
+            time.sleep(run / runs)
+            _, entry, bitmap = SKINS[run % 2]
+            r, g, b = skin_pixel(bitmap, *BACKGROUND)
+            lines = driver.timed("find", OPTIONS, "pick", ID["OPTIONS_BACKGROUND"], entry,
+                                 "apply", ID["OPTIONS_APPLY"], "pixel", *BACKGROUND, r, g, b)
+            picked = int(lines[1].split()[0])
+            applied = int(lines[2].split()[0])
+            applies.append(applied - picked)
+            shown.append(int(lines[3].split()[0]) - picked)
+        print(f"Apply writes the file in {summary(applies)}; the bar shows the new skin "
+              f"{summary(shown)} after it (min / median / max of {runs})")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2], int(sys.argv[3]) if len(sys.argv) > 3 else 10)

@@ -1,0 +1,16 @@
+// The About program: what is installed where, in one dialog.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "about/about_ids.h"
+#include "about/win32/about_dialog.h"
+#include "platform/win32/shell.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
+  ::InitCommonControlsEx(&controls);
+  win32::Win32Shell shell;
+  win32::AboutDialog dialog(shell);
+  return dialog.run(instance, ABOUT_DIALOG) == -1 ? 1 : 0;
+}

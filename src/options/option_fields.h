@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/settings_values.h"
+
+namespace veltrana::options {
+
+// The Options dialog's fields as plain values, apart from the window system:
+// the two edit boxes hold text, everything else a value.
+
+// The longest interval the bar can time: it counts milliseconds in a 32-bit
+// number, and 2,147,484 s would overflow it.
+inline constexpr std::int32_t longestSeconds = 2147483;
+
+inline constexpr std::string_view updateIntervalName = "Update interval";
+inline constexpr std::string_view hideTimeName = "Hide time";
+
+// The background colour offered when the file names a skin: a plain silver.
+inline constexpr std::int32_t firstBackgroundColour = 0xC0C0C0;
+
+struct OptionFields {
+  std::string updateInterval;
+  std::string hideTime;
+  std::optional<Skin> skin;  // nothing: the plain colour
+  std::int32_t backgroundColour = firstBackgroundColour;
+  std::int32_t captionColour = 0;
+  std::int32_t valueColour = 0;
+  bool autostart = false;
+  bool moveMode = false;
+};
+
+OptionFields fieldsFor(const SettingsValues& values);
+
+enum class Field { none, updateInterval, hideTime };
+
+struct FieldCheck {
+  std::optional<SettingsValues> values;  // when every field is in range
+  Field field = Field::none;             // else the first field out of range
+  std::string message;                   // naming it and its range
+};
+
+// The values the fields give, or why not.
+FieldCheck valuesFrom(const OptionFields& fields);
+
+// A seconds field's text read as the settings file reads a number (blanks
+// around it allowed), within 0 to longestSeconds.
+std::optional<std::int32_t> secondsFrom(std::string_view text);
+std::string outOfRangeMessage(std::string_view fieldName);
+
+}  // namespace veltrana::options

@@ -1,0 +1,123 @@
+#include "options/settings_document.h"
+
+#include "platform/files.h"
+#include "platform/shell.h"
+#include "settings/error_messages.h"
+#include "settings/line_reader.h"
+#include "settings/settings_file.h"
+#include "settings/settings_writer.h"
+
+namespace veltrana::options {
+
+namespace {
+
+std::span<const std::uint8_t> bytesOf(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+// "a", "a and b", "a, b and c".
+std::string listed(const std::vector<std::string>& names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+    text += names[i];
+  }
+  return text;
+}
+
+bool notThere(int code) { return code == platform::error::fileNotFound || code == platform::error::pathNotFound; }
+
+}  // namespace
+
+SettingsDocument::SettingsDocument(platform::Files& files, const platform::Shell& shell)
+    : files_(files), shell_(shell) {}
+
+std::string SettingsDocument::path() const { return folder_ + settingsFileName; }
+
+std::string SettingsDocument::skinsFolder() const { return platform::executableFolder(shell_.programPath()) + "skins\\"; }
+
+SettingsDocument::Opened SettingsDocument::open() {
+  Opened opened;
+  const auto personal = shell_.personalFolder(0);
+  if (!personal) {
+    opened.found = Found::noDocuments;
+    opened.status = "Windows names no Documents folder for this user, so there is no place for the settings.";
+    return opened;
+  }
+  folder_ = settingsFolderFrom(*personal);
+  platform::OpenedFile file = files_.openForReading(path());
+  switch (file.error) {
+    case platform::error::none: {
+      LineReader lines(std::move(file.file));
+      SettingsReading reading = readSettings(lines, files_);
+      opened.values = reading.values;
+      opened.faults = reading.faults;
+      opened.status = reading.faults.empty() ? "Settings file: " + path() : faultsStatus(reading.faults);
+      return opened;
+    }
+    case platform::error::fileNotFound:
+      opened.found = Found::noFile;
+      opened.status = "There is no settings file yet: the fields show the defaults. OK or Apply writes it.";
+      return opened;
+    case platform::error::pathNotFound:
+      opened.found = Found::noFolder;
+      opened.status = "The settings folder " + folder_ + " does not exist.";
+      return opened;
+    default:
+      opened.found = Found::unreadable;
+      opened.status = path() + " cannot be read: " + systemReason(files_.errorText(file.error)) +
+                      ". The fields show the defaults.";
+      return opened;
+  }
+}
+
+std::string SettingsDocument::faultsStatus(const std::vector<LineFault>& faults) {
+  std::string status;
+  for (const LineFault& fault : faults) status += "Line " + std::to_string(fault.line) + ": " + fault.message + ". ";
+  status += faults.size() == 1 ? "The field shows its default." : "These fields show their defaults.";
+  return status;
+}
+
+std::string SettingsDocument::createFolderQuestion() const {
+  return "Veltrana keeps its settings and skins in the folder\n\n" + folder_ +
+         "\n\nwhich does not exist. Create it now and copy in the skins?";
+}
+
+SettingsDocument::Created SettingsDocument::createFolder() {
+  Created created;
+  if (const int error = files_.createFolder(folder_)) {
+    created.message = "The folder " + folder_ + " cannot be created: " + systemReason(files_.errorText(error)) + ".";
+    return created;
+  }
+  created.done = true;
+  std::string failures;
+  for (std::string_view skin : skinFiles) {
+    const std::string name(skin);
+    const int error = files_.copyFile(skinsFolder() + name, folder_ + name);
+    if (notThere(error))
+      created.missingSkins.push_back(name);
+    else if (error)
+      failures += " " + name + " cannot be copied in: " + systemReason(files_.errorText(error)) + ".";
+  }
+  if (created.missingSkins.empty() && failures.empty()) {
+    created.status = "Created " + folder_ + " with the three skins.";
+    return created;
+  }
+  created.status = "Created " + folder_ + ", without all of the skins.";
+  created.message = "The folder " + folder_ + " was created.";
+  if (!created.missingSkins.empty())
+    created.message += " The skins are missing: " + listed(created.missingSkins) +
+                       (created.missingSkins.size() == 1 ? " is" : " are") + " not in " + skinsFolder() + ".";
+  created.message += failures;
+  created.message += "\n\nUntil a skin is in the new folder, the bar reports an error when it is to show it.";
+  return created;
+}
+
+SettingsDocument::Saved SettingsDocument::save(const SettingsValues& values) {
+  const int error = files_.replaceWith(path(), bytesOf(settingsText(values)));
+  if (error == platform::error::none) return {true, "Saved. The bar shows the change within a second."};
+  return {false, "The settings cannot be saved to " + path() + ": " + systemReason(files_.errorText(error)) +
+                     ".\n\nThe file was left as it was."};
+}
+
+}  // namespace veltrana::options

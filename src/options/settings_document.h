@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "settings/settings_reading.h"
+#include "settings/settings_values.h"
+
+namespace platform {
+class Files;
+class Shell;
+}  // namespace platform
+
+namespace veltrana::options {
+
+// The settings file as the Options program sees it: where it is, what it
+// holds, and writing it back; with the texts the program shows for each
+// outcome.
+class SettingsDocument {
+ public:
+  SettingsDocument(platform::Files& files, const platform::Shell& shell);
+
+  enum class Found {
+    file,       // read; lines the bar would refuse are at their defaults
+    noFile,     // the defaults
+    unreadable, // the defaults; the status says why
+    noFolder,   // the settings folder is missing: offer to create it
+    noDocuments // the shell knows no documents folder: nothing to edit
+  };
+  struct Opened {
+    Found found = Found::file;
+    SettingsValues values;
+    std::vector<LineFault> faults;
+    std::string status;  // for the status line
+  };
+  Opened open();
+
+  // Made by open(); empty when there is no documents folder.
+  const std::string& folder() const { return folder_; }
+  std::string path() const;
+
+  // The question open() leads to when the folder is missing.
+  std::string createFolderQuestion() const;
+  struct Created {
+    bool done = false;
+    std::vector<std::string> missingSkins;  // the skins that could not be copied in
+    std::string message;  // why not done, or which skins are missing; empty when all is well
+    std::string status;
+  };
+  // Makes the settings folder and copies in the three skins from the
+  // `skins` folder beside the program, as far as they are there.
+  Created createFolder();
+
+  struct Saved {
+    bool done = false;
+    std::string message;  // a status line when done, else the failure with the system's reason
+  };
+  Saved save(const SettingsValues& values);
+
+  static std::string faultsStatus(const std::vector<LineFault>& faults);
+
+ private:
+  std::string skinsFolder() const;
+
+  platform::Files& files_;
+  const platform::Shell& shell_;
+  std::string folder_;
+};
+
+}  // namespace veltrana::options

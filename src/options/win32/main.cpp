@@ -1,0 +1,51 @@
+// The Options program: one copy at a time, its dialog on the real settings
+// file until OK or Cancel.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "options/options_ids.h"
+#include "options/settings_document.h"
+#include "options/win32/options_dialog.h"
+#include "options/win32/single_instance.h"
+#include "platform/resource_ids.h"
+#include "platform/win32/files.h"
+#include "platform/win32/shell.h"
+
+namespace {
+
+constexpr wchar_t windowClass[] = L"" OPTIONS_CLASS;
+
+// The dialog template names this class: the system's dialog window under a
+// name of our own, with the program's icon.
+void registerDialogClass(HINSTANCE instance) {
+  WNDCLASSEXW dialogClass{};
+  dialogClass.cbSize = sizeof dialogClass;
+  dialogClass.lpfnWndProc = ::DefDlgProcW;
+  dialogClass.cbWndExtra = DLGWINDOWEXTRA;
+  dialogClass.hInstance = instance;
+  dialogClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(VELTRANA_ICON));
+  dialogClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  dialogClass.lpszClassName = windowClass;
+  ::RegisterClassExW(&dialogClass);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  const win32::SingleInstance instanceLock(L"VeltranaOptionsProgram");
+  if (instanceLock.another()) {
+    win32::bringToFront(windowClass);
+    return 0;
+  }
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
+  ::InitCommonControlsEx(&controls);
+  registerDialogClass(instance);
+
+  win32::Win32Files files;
+  win32::Win32Shell shell;
+  veltrana::options::SettingsDocument document(files, shell);
+  win32::OptionsDialog dialog(document);
+  // OK and Cancel alike end well; only a dialog that could not be made does not.
+  return dialog.run(instance, OPTIONS_DIALOG) == -1 ? 1 : 0;
+}

@@ -1,0 +1,222 @@
+#include "options/win32/options_dialog.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "options/options_ids.h"
+#include "options/settings_document.h"
+#include "platform/win32/text.h"
+
+namespace win32 {
+
+namespace {
+
+using veltrana::options::Field;
+using veltrana::options::OptionFields;
+using veltrana::options::SettingsDocument;
+
+// Posted from WM_INITDIALOG, so that the question comes over the dialog shown.
+constexpr UINT offerFolderMessage = WM_APP + 1;
+
+// The list's entries: the skins in their order, then the plain colour.
+constexpr int plainColourEntry = static_cast<int>(veltrana::skinNames.size());
+
+int editOf(Field field) { return field == Field::hideTime ? OPTIONS_HIDE_TIME : OPTIONS_INTERVAL; }
+
+bool isSwatch(UINT id) {
+  return id == OPTIONS_BACKGROUND_SWATCH || id == OPTIONS_CAPTION_SWATCH || id == OPTIONS_VALUE_SWATCH;
+}
+
+}  // namespace
+
+INT_PTR OptionsDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      initialise();
+      return TRUE;  // the system gives the first field the focus
+    case offerFolderMessage:
+      offerToCreateFolder();
+      return TRUE;
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    case WM_DRAWITEM:
+      if (!isSwatch(static_cast<UINT>(wParam))) return FALSE;
+      drawSwatch(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void OptionsDialog::initialise() {
+  for (const int spin : {OPTIONS_INTERVAL_SPIN, OPTIONS_HIDE_TIME_SPIN})
+    ::SendMessageW(control(spin), UDM_SETRANGE32, 0, veltrana::options::longestSeconds);
+  const HWND list = control(OPTIONS_BACKGROUND);
+  for (std::string_view skin : veltrana::skinNames)
+    ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(skin).c_str()));
+  ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Plain colour"));
+
+  const SettingsDocument::Opened opened = document_.open();
+  if (opened.found == SettingsDocument::Found::noDocuments) {
+    ask(opened.status, MB_OK | MB_ICONERROR);
+    ::EndDialog(window(), IDCANCEL);
+    return;
+  }
+  show(veltrana::options::fieldsFor(opened.values));
+  setText(OPTIONS_STATUS, opened.status);
+  // Apply is offered at once when the dialog shows other values than the file.
+  changed(opened.found != SettingsDocument::Found::file || !opened.faults.empty());
+  if (opened.found == SettingsDocument::Found::noFolder) ::PostMessageW(window(), offerFolderMessage, 0, 0);
+}
+
+void OptionsDialog::offerToCreateFolder() {
+  if (ask(document_.createFolderQuestion(), MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    ::EndDialog(window(), IDCANCEL);
+    return;
+  }
+  const SettingsDocument::Created created = document_.createFolder();
+  if (!created.done) {
+    ask(created.message, MB_OK | MB_ICONERROR);
+    ::EndDialog(window(), IDCANCEL);
+    return;
+  }
+  if (!created.message.empty()) ask(created.message, MB_OK | MB_ICONWARNING);
+  setText(OPTIONS_STATUS, created.status);
+}
+
+void OptionsDialog::show(const OptionFields& fields) {
+  filling_ = true;
+  colours_ = fields;
+  setText(OPTIONS_INTERVAL, fields.updateInterval);
+  setText(OPTIONS_HIDE_TIME, fields.hideTime);
+  ::SendMessageW(control(OPTIONS_INTERVAL), EM_SETSEL, 0, -1);
+  ::SendMessageW(control(OPTIONS_BACKGROUND), CB_SETCURSEL,
+                 fields.skin ? static_cast<WPARAM>(*fields.skin) : plainColourEntry, 0);
+  ::CheckDlgButton(window(), OPTIONS_AUTOSTART, fields.autostart ? BST_CHECKED : BST_UNCHECKED);
+  ::CheckDlgButton(window(), OPTIONS_MOVE_MODE, fields.moveMode ? BST_CHECKED : BST_UNCHECKED);
+  describeSwatch(OPTIONS_BACKGROUND_SWATCH, fields.backgroundColour);
+  describeSwatch(OPTIONS_CAPTION_SWATCH, fields.captionColour);
+  describeSwatch(OPTIONS_VALUE_SWATCH, fields.valueColour);
+  showBackgroundSwatch();
+  filling_ = false;
+}
+
+OptionFields OptionsDialog::shownFields() const {
+  OptionFields fields = colours_;
+  fields.updateInterval = text(OPTIONS_INTERVAL);
+  fields.hideTime = text(OPTIONS_HIDE_TIME);
+  const auto entry = ::SendMessageW(control(OPTIONS_BACKGROUND), CB_GETCURSEL, 0, 0);
+  if (entry >= 0 && entry < plainColourEntry)
+    fields.skin = static_cast<veltrana::Skin>(entry);
+  else
+    fields.skin.reset();
+  fields.autostart = ::IsDlgButtonChecked(window(), OPTIONS_AUTOSTART) == BST_CHECKED;
+  fields.moveMode = ::IsDlgButtonChecked(window(), OPTIONS_MOVE_MODE) == BST_CHECKED;
+  return fields;
+}
+
+void OptionsDialog::onCommand(int id, int code) {
+  switch (id) {
+    case IDOK:
+      if (save()) ::EndDialog(window(), IDOK);
+      return;
+    case IDCANCEL:
+      ::EndDialog(window(), IDCANCEL);
+      return;
+    case OPTIONS_APPLY:
+      save();
+      return;
+    case OPTIONS_BACKGROUND_PICK:
+      if (!pickColour(colours_.backgroundColour, OPTIONS_BACKGROUND_SWATCH)) return;
+      ::SendMessageW(control(OPTIONS_BACKGROUND), CB_SETCURSEL, plainColourEntry, 0);
+      showBackgroundSwatch();
+      return;
+    case OPTIONS_CAPTION_PICK:
+      pickColour(colours_.captionColour, OPTIONS_CAPTION_SWATCH);
+      return;
+    case OPTIONS_VALUE_PICK:
+      pickColour(colours_.valueColour, OPTIONS_VALUE_SWATCH);
+      return;
+    case OPTIONS_BACKGROUND:
+      if (code != CBN_SELCHANGE) return;
+      showBackgroundSwatch();
+      changed(true);
+      return;
+    case OPTIONS_INTERVAL:
+    case OPTIONS_HIDE_TIME:
+      if (code == EN_CHANGE) changed(true);
+      return;
+    case OPTIONS_AUTOSTART:
+    case OPTIONS_MOVE_MODE:
+      if (code == BN_CLICKED) changed(true);
+      return;
+    default:
+      return;
+  }
+}
+
+// The fields are checked first: a field out of range writes nothing.
+bool OptionsDialog::save() {
+  const auto check = veltrana::options::valuesFrom(shownFields());
+  if (!check.values) {
+    ask(check.message, MB_OK | MB_ICONWARNING);
+    const HWND edit = control(editOf(check.field));
+    ::SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+    ::SendMessageW(edit, EM_SETSEL, 0, -1);
+    return false;
+  }
+  const SettingsDocument::Saved saved = document_.save(*check.values);
+  if (!saved.done) {
+    ask(saved.message, MB_OK | MB_ICONERROR);
+    return false;
+  }
+  setText(OPTIONS_STATUS, saved.message);
+  changed(false);
+  return true;
+}
+
+bool OptionsDialog::pickColour(std::int32_t& colour, int swatch) {
+  const auto picked = picker_.pick(window(), shownColour(colour));
+  if (!picked) return false;
+  colour = static_cast<std::int32_t>(*picked);
+  describeSwatch(swatch, colour);
+  ::InvalidateRect(control(swatch), nullptr, TRUE);
+  changed(true);
+  return true;
+}
+
+// The background's swatch shows only while the plain colour is chosen.
+void OptionsDialog::showBackgroundSwatch() {
+  const bool plain = ::SendMessageW(control(OPTIONS_BACKGROUND), CB_GETCURSEL, 0, 0) == plainColourEntry;
+  ::ShowWindow(control(OPTIONS_BACKGROUND_SWATCH), plain ? SW_SHOW : SW_HIDE);
+}
+
+void OptionsDialog::drawSwatch(const DRAWITEMSTRUCT& item) const {
+  std::int32_t colour = colours_.valueColour;
+  if (item.CtlID == OPTIONS_BACKGROUND_SWATCH) colour = colours_.backgroundColour;
+  if (item.CtlID == OPTIONS_CAPTION_SWATCH) colour = colours_.captionColour;
+  RECT area = item.rcItem;
+  ::DrawEdge(item.hDC, &area, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+  ::SetDCBrushColor(item.hDC, shownColour(colour));
+  ::FillRect(item.hDC, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
+// Not painted: the swatch's text is what a screen reader says of it.
+void OptionsDialog::describeSwatch(int swatch, std::int32_t colour) const {
+  const COLORREF shown = shownColour(colour);
+  setText(swatch, "Red " + std::to_string(GetRValue(shown)) + ", green " + std::to_string(GetGValue(shown)) +
+                      ", blue " + std::to_string(GetBValue(shown)));
+}
+
+// Apply is offered while the dialog shows something the file does not hold.
+void OptionsDialog::changed(bool pending) {
+  if (filling_) return;
+  const HWND apply = control(OPTIONS_APPLY);
+  // A disabled button cannot keep the focus: the keyboard would lose its place.
+  if (!pending && ::GetFocus() == apply) ::SendMessageW(window(), WM_NEXTDLGCTL, 0, FALSE);
+  ::EnableWindow(apply, pending);
+}
+
+}  // namespace win32

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "dialogs/win32/modal_dialog.h"
+#include "options/option_fields.h"
+#include "options/win32/colour_picker.h"
+
+namespace veltrana::options {
+class SettingsDocument;
+}
+
+namespace win32 {
+
+// The Options dialog: the settings file's seven lines as standard controls.
+// OK writes and closes, Apply writes and stays, Cancel and Esc close
+// without writing.
+class OptionsDialog : public ModalDialog {
+ public:
+  explicit OptionsDialog(veltrana::options::SettingsDocument& document) : document_(document) {}
+
+ private:
+  INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void initialise();
+  void offerToCreateFolder();
+  void onCommand(int id, int code);
+  bool save();
+  void show(const veltrana::options::OptionFields& fields);
+  veltrana::options::OptionFields shownFields() const;
+  // Whether a colour was chosen.
+  bool pickColour(std::int32_t& colour, int swatch);
+  void showBackgroundSwatch();
+  void drawSwatch(const DRAWITEMSTRUCT& item) const;
+  void describeSwatch(int swatch, std::int32_t colour) const;
+  void changed(bool pending);
+
+  veltrana::options::SettingsDocument& document_;
+  // The colours as last chosen; the edit boxes, check boxes and list keep the rest.
+  veltrana::options::OptionFields colours_;
+  ColourPicker picker_;
+  // Set while the dialog fills its own controls, whose notifications are then no edits.
+  bool filling_ = false;
+};
+
+}  // namespace win32

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "settings/settings_values.h"
+
+namespace veltrana {
+
+// The settings file's text for the values, as the bar writes it: decimal
+// numbers, the names of the skins, "True"/"False" and "Move"/"Stay", each
+// line ending in CR LF. The first `lines` lines only, when fewer are asked for.
+std::string settingsText(const SettingsValues& values, std::size_t lines = settingsLineCount);
+
+}  // namespace veltrana

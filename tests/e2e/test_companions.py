@@ -1,0 +1,210 @@
+"""The companion programs under Wine: Options.exe changing the settings of the
+running bar, and About.exe saying what is installed.
+
+The dialog_driver fixture works the dialogs from outside (choosing a list
+entry, setting a field, pressing a button by its number) and reads their
+controls and message boxes; typing goes through xdotool, as a user's would.
+
+What Wine 8 does here without a window manager: a program started by a user's
+click becomes the foreground window, and keys typed go to it. A window that
+another program brings to the front with SetForegroundWindow becomes Wine's
+foreground window, but the X input focus stays where it was, so the tests
+read the foreground from Windows (the driver's "active") and type only into
+a window that came up by itself.
+"""
+import os
+import shutil
+import threading
+import time
+import unittest
+from pathlib import Path
+
+from companions import ABOUT, ABOUT_ID, ID, IDCANCEL, IDOK, IDYES, OPTIONS, Driver, companion
+from harness import Session, poll, repo_root, require_veltrana, windows_path
+from program import BAR, DEFAULTS, RunningBar, settings_text, skin_pixel
+
+BACKGROUND = (1190, 12)  # bare background in the 1280-wide layout
+MAGIC = (20, 12)
+PANEL = "+"
+PANEL_OPTIONS = (5 + 4 + 169 // 2, 27 + 20 + 25 // 2)
+PANEL_ABOUT = (5 + 4 + 169 // 2, 27 + 84 + 25 // 2)
+OLIVE_ENTRY = 1
+
+
+def close_to(a, b, tolerance=6):
+    return all(abs(x - y) <= tolerance for x, y in zip(a, b))
+
+
+def settings_file(s):
+    return Path(s.documents_dir) / "VTR" / "Options.set"
+
+
+def status_line(driver):
+    return driver.controls(OPTIONS)[ID["OPTIONS_STATUS"]]["text"]
+
+
+def seven_crlf_lines(data):
+    """The seven lines of a complete settings file, or None."""
+    lines = data.split(b"\r\n")
+    return lines[:7] if len(lines) == 8 and lines[7] == b"" and b"\n" not in b"".join(lines) else None
+
+
+class OptionsWithTheBar(unittest.TestCase):
+    def test_olive_and_ok_show_the_olive_skin_within_two_seconds_in_a_file_of_seven_crlf_lines(self):
+        with Session(1280, 1024) as s:
+            RunningBar(s)
+            poll(lambda: close_to(s.pixel(*BACKGROUND), skin_pixel("silver.bmp", *BACKGROUND)), 3, interval=0.2,
+                 what="the silver skin")
+            options = s.start(companion("Options.exe"))
+            driver = Driver(s)
+            driver.run("find", OPTIONS)
+            olive = skin_pixel("olive.bmp", *BACKGROUND)
+            chosen = time.monotonic()
+            driver.run("find", OPTIONS, "pick", ID["OPTIONS_BACKGROUND"], OLIVE_ENTRY, "press", IDOK)
+            poll(lambda: close_to(s.pixel(*BACKGROUND), olive), 2 - (time.monotonic() - chosen), interval=0.1,
+                 what="the olive skin within two seconds of OK")
+            self.assertEqual(s.wait_exit(options, 10), 0, "OK closes the dialog")
+            data = settings_file(s).read_bytes()
+            self.assertEqual(seven_crlf_lines(data), [b"1", b"5", b"Olive", b"0", b"32768", b"True", b"Move"], data)
+
+    def test_applying_200_times_shows_no_error_box_and_the_file_always_reads_back_complete(self):
+        with Session(1280, 1024) as s:
+            RunningBar(s)
+            path = settings_file(s)
+            options = s.start(companion("Options.exe"))
+            driver = Driver(s)
+            driver.run("find", OPTIONS)
+            seen = {"reads": 0, "incomplete": [], "boxes": 0}
+            done = threading.Event()
+
+            def watch():
+                while not done.is_set():
+                    data = path.read_bytes()
+                    seen["reads"] += 1
+                    if seven_crlf_lines(data) is None:
+                        seen["incomplete"].append(data)
+                    if s.find_windows("Veltrana", visible=True):
+                        seen["boxes"] += 1
+            watcher = threading.Thread(target=watch)
+            watcher.start()
+            try:
+                commands = ["find", OPTIONS]
+                for i in range(200):
+                    commands += ["set", ID["OPTIONS_HIDE_TIME"], 6 + i % 2, "apply", ID["OPTIONS_APPLY"]]
+                applied = driver.run(*commands, timeout=300)
+                # A refusal the bar met during the last writes would be reported a few passes later.
+                time.sleep(3.5)
+            finally:
+                done.set()
+                watcher.join()
+            self.assertEqual(applied.count("applied"), 200)
+            self.assertEqual(seen["incomplete"], [], "every read gives seven complete lines")
+            self.assertGreater(seen["reads"], 20)
+            self.assertEqual(seen["boxes"], 0, "the bar showed an error box")
+            self.assertEqual(seven_crlf_lines(path.read_bytes())[1], b"7", "the last Apply's hide time")
+            self.assertEqual(status_line(driver), "Saved. The bar shows the change within a second.")
+            driver.run("find", OPTIONS, "press", IDCANCEL)
+            self.assertEqual(s.wait_exit(options, 10), 0)
+
+
+class OptionsAlone(unittest.TestCase):
+    def test_abc_as_the_interval_names_the_field_and_writes_nothing_and_a_second_start_fronts_the_dialog(self):
+        with Session(1280, 1024) as s:
+            folder = Path(s.documents_dir) / "VTR"
+            folder.mkdir()
+            path = folder / "Options.set"
+            path.write_bytes(settings_text(*DEFAULTS).encode())
+            before = path.stat()
+            options = s.start(companion("Options.exe"))
+            driver = Driver(s)
+            self.assertIn(f"active {driver.run('find', OPTIONS)[0].split()[1]} {OPTIONS}",
+                          driver.run("active"), "the dialog comes up in the foreground")
+            s.key("a", "b", "c", "Return")  # the interval has the focus, its text selected
+            self.assertEqual(driver.box_text(OPTIONS),
+                             "Update interval must be a whole number of seconds from 0 to 2147483.")
+            s.key("Return")
+            poll(lambda: len(s.find_windows(OPTIONS, visible=True)) == 1, 5, what="the box closed")
+            self.assertEqual(driver.controls(OPTIONS)[ID["OPTIONS_INTERVAL"]]["text"], "abc", "the dialog stays")
+            after = path.stat()
+            self.assertEqual((after.st_mtime_ns, after.st_ino), (before.st_mtime_ns, before.st_ino), "nothing written")
+            self.assertEqual([p.name for p in folder.iterdir()], ["Options.set"])
+
+            about = s.start(companion("About.exe"))
+            poll(lambda: f" {ABOUT}" in driver.run("active")[0], 5, what="About in the foreground")
+            again = s.start(companion("Options.exe"))
+            self.assertEqual(s.wait_exit(again, 10), 0, "a second start ends")
+            poll(lambda: driver.run("active")[0].endswith(f" {OPTIONS}"), 5, what="the open dialog in the front")
+            self.assertEqual(len(s.find_windows(OPTIONS, visible=True)), 1, "one dialog, not two")
+
+            driver.run("find", OPTIONS, "press", IDCANCEL)
+            self.assertEqual(s.wait_exit(options, 10), 0)
+            self.assertEqual(path.stat().st_mtime_ns, before.st_mtime_ns, "Cancel writes nothing")
+            driver.run("find", ABOUT, "press", IDOK)
+            self.assertEqual(s.wait_exit(about, 10), 0)
+
+    def test_without_the_settings_folder_it_offers_to_create_it_and_the_bar_then_starts_without_the_notice(self):
+        with Session(1280, 1024) as s:
+            folder = Path(s.documents_dir) / "VTR"
+            options = s.start(companion("Options.exe"))
+            driver = Driver(s)
+            question = driver.box_text(OPTIONS)
+            self.assertIn("\\VTR\\\n\nwhich does not exist. Create it now and copy in the skins?", question)
+            driver.run("box", OPTIONS, "press", IDYES)
+            status = poll(lambda: status_line(driver).startswith("Created") and status_line(driver), 5,
+                          what="the status line after the folder is made")
+            self.assertTrue(status.endswith("\\VTR\\ with the three skins."), status)
+            for skin in ("silver.bmp", "olive.bmp", "blue.bmp"):
+                self.assertEqual((folder / skin).read_bytes(), (repo_root() / "assets" / "skins" / skin).read_bytes())
+            driver.run("find", OPTIONS, "press", IDCANCEL)
+            self.assertEqual(s.wait_exit(options, 10), 0)
+
+            s.start(require_veltrana())
+            s.wait_window(BAR, timeout=15)
+            poll(lambda: (folder / "Options.set").exists(), 3, what="the bar's settings file")
+            time.sleep(1.5)  # the notice would come while the bar is created
+            self.assertEqual(s.find_windows("Form3", visible=True), [], "no file-error notice")
+            self.assertEqual((folder / "Options.set").read_bytes(), settings_text(*DEFAULTS).encode())
+
+
+class FromTheMenuPanel(unittest.TestCase):
+    def test_options_starts_beside_the_bar_and_hides_the_panel_and_about_shows_the_version(self):
+        with Session(1280, 1024) as s:
+            RunningBar(s, lines=DEFAULTS[:6] + ("Stay",))
+            driver = Driver(s)
+            s.click(*MAGIC)
+            poll(lambda: s.find_windows(PANEL, visible=True), 2, what="the panel")
+            s.click(*PANEL_OPTIONS)
+            s.wait_window(OPTIONS, timeout=10)
+            poll(lambda: not s.find_windows(PANEL, visible=True), 2, what="the panel hidden once Options is active")
+            driver.run("find", OPTIONS, "press", IDCANCEL, "gone")
+
+            s.click(*MAGIC)
+            poll(lambda: s.find_windows(PANEL, visible=True), 2, what="the panel again")
+            s.click(*PANEL_ABOUT)
+            bar_folder = Path(require_veltrana()).parent
+            about = driver.controls(ABOUT)
+            version = (bar_folder / "version.txt").read_text().strip()
+            self.assertEqual(about[ABOUT_ID["ABOUT_VERSION"]]["text"], f"Version {version}")
+            self.assertEqual(about[ABOUT_ID["ABOUT_FOLDER"]]["text"], windows_path(bar_folder) + "\\",
+                             "started from the bar's own folder")
+            driver.run("find", ABOUT, "press", IDOK, "gone")
+
+
+class About(unittest.TestCase):
+    def test_about_shows_its_folder_and_says_when_the_bar_is_not_beside_it(self):
+        with Session(1280, 1024) as s:
+            alone = Path(s.tmp) / "alone"
+            alone.mkdir()
+            shutil.copy(companion("About.exe"), alone)
+            about = s.start(str(alone / "About.exe"))
+            controls = Driver(s).controls(ABOUT)
+            self.assertEqual(controls[ABOUT_ID["ABOUT_VERSION"]]["text"],
+                             "Veltrana.exe is not in this folder, so its version is unknown.")
+            self.assertTrue(controls[ABOUT_ID["ABOUT_FOLDER"]]["text"].endswith("\\alone\\"),
+                            controls[ABOUT_ID["ABOUT_FOLDER"]])
+            s.key("Escape")
+            self.assertEqual(s.wait_exit(about, 10), 0, "Esc closes it")
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,172 @@
+// The Options program's logic on fakes: the ranges of its fields, and what it
+// finds, creates and writes, with the texts it shows.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "options/option_fields.h"
+#include "options/settings_document.h"
+#include "settings/settings_file.h"
+#include "support/fake_ports.h"
+
+namespace {
+
+using veltrana::options::Field;
+using veltrana::options::OptionFields;
+using veltrana::options::SettingsDocument;
+
+TEST(OptionFieldRanges, TakeWholeSecondsTheBarCanTime) {
+  using veltrana::options::secondsFrom;
+  EXPECT_EQ(secondsFrom("0"), 0);
+  EXPECT_EQ(secondsFrom("2147483"), 2147483) << "the longest interval";
+  EXPECT_EQ(secondsFrom(" 7 "), 7) << "blanks around a number";
+  EXPECT_EQ(secondsFrom("$10"), 16) << "numbers as the settings file writes them";
+  for (const char* refused : {"2147484", "-1", "abc", "", "1.5", "2147483648", "1 2"})
+    EXPECT_FALSE(secondsFrom(refused)) << '"' << refused << '"';
+}
+
+TEST(OptionFieldRanges, RefuseTheFirstFieldOutOfRangeByName) {
+  OptionFields fields = veltrana::options::fieldsFor({});
+  fields.updateInterval = "abc";
+  fields.hideTime = "-1";
+  auto check = veltrana::options::valuesFrom(fields);
+  EXPECT_FALSE(check.values);
+  EXPECT_EQ(check.field, Field::updateInterval);
+  EXPECT_EQ(check.message, "Update interval must be a whole number of seconds from 0 to 2147483.");
+
+  fields.updateInterval = "2147483";
+  check = veltrana::options::valuesFrom(fields);
+  EXPECT_EQ(check.field, Field::hideTime);
+  EXPECT_EQ(check.message, "Hide time must be a whole number of seconds from 0 to 2147483.");
+
+  fields.hideTime = "0";
+  check = veltrana::options::valuesFrom(fields);
+  ASSERT_TRUE(check.values);
+  EXPECT_EQ(check.field, Field::none);
+  EXPECT_EQ(check.values->updateInterval, 2147483);
+  EXPECT_EQ(check.values->hideTime, 0);
+}
+
+class Document : public ::testing::Test {
+ protected:
+  Document() {
+    files.folders.insert(folder);
+    shell.personal = "C:\\Users\\ann\\Documents\\";
+    shell.program = "C:\\Program Files\\Veltrana\\Options.exe";
+  }
+  void installSkinsBesideTheProgram(std::initializer_list<const char*> names) {
+    files.folders.insert(skins);
+    for (const char* name : names) files.write(skins + "\\" + name, std::string("BM skin ") + name);
+  }
+
+  const std::string folder = "C:\\Users\\ann\\Documents\\VTR";
+  const std::string file = folder + "\\Options.set";
+  const std::string skins = "C:\\Program Files\\Veltrana\\skins";
+  fakes::FakeFiles files;
+  fakes::FakeShell shell;
+  SettingsDocument document{files, shell};
+};
+
+TEST_F(Document, OpensTheFileWithItsFaultsNamedInTheStatusLine) {
+  files.write(file, "abc\r\n5\r\nBlue\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  auto opened = document.open();
+  EXPECT_EQ(opened.found, SettingsDocument::Found::file);
+  EXPECT_EQ(opened.values.updateInterval, 1) << "the faulty line at its default";
+  EXPECT_EQ(opened.values.background, veltrana::Background{veltrana::Skin::blue});
+  EXPECT_EQ(opened.status, "Line 1: 'abc' is not a valid integer value. The field shows its default.");
+  EXPECT_EQ(files.openHandles, 0) << "the file is closed again";
+
+  files.write(file, "1\r\n\xFCx\r\nBlue\r\nx\r\n32768\r\nTrue\r\nMove\r\n");
+  opened = document.open();
+  EXPECT_EQ(opened.status,
+            "Line 2: '\u00FCx' is not a valid integer value. Line 4: 'x' is not a valid integer value. "
+            "These fields show their defaults.");
+
+  files.write(file, "1\r\n5\r\nBlue\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  EXPECT_EQ(document.open().status, "Settings file: " + file);
+}
+
+TEST_F(Document, OpensTheDefaultsWhenTheFileIsMissingOrRefused) {
+  auto opened = document.open();
+  EXPECT_EQ(opened.found, SettingsDocument::Found::noFile);
+  EXPECT_EQ(opened.values, veltrana::SettingsValues{});
+
+  files.write(file, "2\r\n");
+  files.heldForWriting.insert(file);
+  opened = document.open();
+  EXPECT_EQ(opened.found, SettingsDocument::Found::unreadable);
+  EXPECT_EQ(opened.values, veltrana::SettingsValues{});
+  EXPECT_EQ(opened.status, file + " cannot be read: Error 32. The fields show the defaults.");
+
+  shell.personal.reset();
+  EXPECT_EQ(document.open().found, SettingsDocument::Found::noDocuments);
+}
+
+TEST_F(Document, WritesTheValuesInOneReplaceOrKeepsTheOldFile) {
+  files.write(file, "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  document.open();
+  veltrana::SettingsValues values;
+  values.background = veltrana::Skin::olive;
+  auto saved = document.save(values);
+  EXPECT_TRUE(saved.done);
+  EXPECT_EQ(saved.message, "Saved. The bar shows the change within a second.");
+  EXPECT_EQ(files.text(file), "1\r\n5\r\nOlive\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  EXPECT_EQ(files.replacements, 1);
+  EXPECT_EQ(files.creations, 0) << "never truncated and written in place";
+
+  files.readOnly.insert(file);
+  values.background = veltrana::Skin::blue;
+  saved = document.save(values);
+  EXPECT_FALSE(saved.done);
+  EXPECT_EQ(saved.message, "The settings cannot be saved to " + file + ": Error 5.\n\nThe file was left as it was.");
+  EXPECT_EQ(files.text(file), "1\r\n5\r\nOlive\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+}
+
+TEST_F(Document, OffersTheMissingFolderAndCopiesInTheSkinsBesideTheProgram) {
+  files.folders.clear();
+  installSkinsBesideTheProgram({"silver.bmp", "olive.bmp", "blue.bmp"});
+  const auto opened = document.open();
+  EXPECT_EQ(opened.found, SettingsDocument::Found::noFolder);
+  EXPECT_NE(document.createFolderQuestion().find("\n" + folder + "\\\n"), std::string::npos)
+      << "the question names the folder: " << document.createFolderQuestion();
+
+  const auto created = document.createFolder();
+  EXPECT_TRUE(created.done);
+  EXPECT_EQ(created.message, "") << "nothing to report";
+  EXPECT_EQ(created.status, "Created " + folder + "\\ with the three skins.");
+  for (const char* skin : {"silver.bmp", "olive.bmp", "blue.bmp"})
+    EXPECT_EQ(files.text(folder + "\\" + skin), std::string("BM skin ") + skin);
+  EXPECT_FALSE(files.exists(file)) << "the bar writes the settings file when it starts";
+  EXPECT_EQ(document.open().found, SettingsDocument::Found::noFile);
+}
+
+TEST_F(Document, CreatesTheFolderWithoutSkinsAndSaysWhichAreMissing) {
+  files.folders.clear();
+  document.open();
+  auto created = document.createFolder();
+  EXPECT_TRUE(created.done);
+  EXPECT_TRUE(files.folders.count(folder));
+  EXPECT_EQ(created.missingSkins, (std::vector<std::string>{"silver.bmp", "olive.bmp", "blue.bmp"}));
+  EXPECT_EQ(created.message,
+            "The folder " + folder +
+                "\\ was created. The skins are missing: silver.bmp, olive.bmp and blue.bmp are not in " + skins +
+                "\\.\n\nUntil a skin is in the new folder, the bar reports an error when it is to show it.");
+
+  files.folders.clear();
+  installSkinsBesideTheProgram({"silver.bmp", "blue.bmp"});
+  created = document.createFolder();
+  EXPECT_EQ(created.missingSkins, std::vector<std::string>{"olive.bmp"});
+  EXPECT_NE(created.message.find("olive.bmp is not in"), std::string::npos) << created.message;
+  EXPECT_TRUE(files.exists(folder + "\\silver.bmp"));
+}
+
+TEST_F(Document, ReportsAFolderItCannotCreate) {
+  files.folders.clear();
+  files.readOnly.insert(folder);
+  document.open();
+  const auto created = document.createFolder();
+  EXPECT_FALSE(created.done);
+  EXPECT_EQ(created.message, "The folder " + folder + "\\ cannot be created: Error 5.");
+}
+
+}  // namespace
