@@ -2,8 +2,6 @@
 // window system until its main window closes.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <exception>
 
 #include "app/program.h"
@@ -34,9 +32,6 @@ bool anotherInstanceRuns() {
 int runProgram(HINSTANCE instance) {
   if (anotherInstanceRuns()) return 0;
   singleInstanceMutex.reset(::CreateMutexA(nullptr, FALSE, mutexName));
-
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  ::InitCommonControlsEx(&controls);
 
   win32::Win32SystemInfo systemInfo;
   win32::Win32Resources resources;

@@ -1,6 +1,6 @@
 #include "readouts/captions.h"
 
-#include <charconv>
+#include <cstdio>
 
 namespace veltrana {
 
@@ -14,15 +14,17 @@ std::string totalMemoryCaption(const platform::MemoryStatus& status) {
 
 std::string refreshRateCaption(int hertz) { return std::to_string(hertz) + "Hz"; }
 
+// printf's own general format: std::to_chars would do the same but brings
+// 180 KB of tables into the program, which Wine keeps resident.
 std::string generalFormat(double value, const std::string& decimalSeparator) {
   char text[64];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15).ptr;
+  const int length = std::snprintf(text, sizeof text, "%.15G", value);
   std::string result;
-  for (const char* p = text; p != end; ++p) {
-    if (*p == '.')
+  for (int i = 0; i < length && i < static_cast<int>(sizeof text); ++i) {
+    if (text[i] == '.')
       result += decimalSeparator;
     else
-      result += *p == 'e' ? 'E' : *p;
+      result += text[i];
   }
   return result;
 }

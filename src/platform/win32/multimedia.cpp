@@ -9,7 +9,16 @@
 namespace win32 {
 
 int Win32Multimedia::sendCommand(const std::string& command, platform::WindowHandle callbackWindow) {
-  const MCIERROR error = ::mciSendStringA(command.c_str(), nullptr, 0, reinterpret_cast<HWND>(callbackWindow));
+  if (!sendString_) {
+    library_.reset(::LoadLibraryW(L"winmm.dll"));
+    if (library_)
+      sendString_ = reinterpret_cast<SendString>(reinterpret_cast<void*>(::GetProcAddress(library_.get(), "mciSendStringA")));
+    if (!sendString_) {
+      traceIgnoredFailure("loading mciSendStringA");
+      return MCIERR_DEVICE_NOT_INSTALLED;
+    }
+  }
+  const MCIERROR error = sendString_(command.c_str(), nullptr, 0, reinterpret_cast<HWND>(callbackWindow));
   if (error != 0) traceIgnoredFailure("mciSendStringA", error);
   return static_cast<int>(error);
 }

@@ -92,6 +92,7 @@ inline void closeKey(HKEY key) { ::RegCloseKey(key); }
 inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
 inline void freeTaskMemory(void* memory) { ::CoTaskMemFree(memory); }
 inline void freeLocalMemory(void* memory) { ::LocalFree(memory); }
+inline void freeLibrary(HMODULE module) { ::FreeLibrary(module); }
 
 using UniqueHandle = Unique<NullEmptyTraits<HANDLE, ::CloseHandle>>;
 using UniqueMutex = UniqueHandle;
@@ -105,6 +106,8 @@ using UniqueWindow = Unique<NullEmptyTraits<HWND, destroyWindow>>;
 using UniqueItemIdList = Unique<NullEmptyTraits<LPITEMIDLIST, freeTaskMemory>>;
 // Text a system call allocated with LocalAlloc (FormatMessage with FORMAT_MESSAGE_ALLOCATE_BUFFER).
 using UniqueLocalText = Unique<NullEmptyTraits<wchar_t*, freeLocalMemory>>;
+// A library loaded on first need.
+using UniqueModule = Unique<NullEmptyTraits<HMODULE, freeLibrary>>;
 
 // A device context borrowed with GetDC, given back on destruction.
 class WindowDc {

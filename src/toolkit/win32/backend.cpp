@@ -1,5 +1,6 @@
 #include "toolkit/win32/backend.h"
 
+#include <commctrl.h>
 #include <uxtheme.h>
 
 #include <system_error>
@@ -94,6 +95,22 @@ namespace {
 constexpr DWORD displayRecheckMs = 10000;
 
 }  // namespace
+
+bool Win32Backend::loadCommonControls() {
+  if (commonControls_) return true;
+  UniqueModule library(::LoadLibraryW(L"comctl32.dll"));
+  using Initialize = decltype(&::InitCommonControlsEx);
+  const auto initialize =
+      library ? reinterpret_cast<Initialize>(reinterpret_cast<void*>(::GetProcAddress(library.get(), "InitCommonControlsEx")))
+              : nullptr;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  if (!initialize || !initialize(&controls)) {
+    traceIgnoredFailure("loading the common controls");
+    return false;
+  }
+  commonControls_ = std::move(library);
+  return true;
+}
 
 void Win32Backend::displayChanged() { displayChangedAt_ = ::GetTickCount(); }
 

@@ -38,7 +38,7 @@ FormWindow::FormWindow(Win32Backend& backend, toolkit::Form& form, const toolkit
   if (!window_)
     throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
                             "Cannot create the window " + options.className);
-  hint_.emplace(window_.get(), backend_.instance());
+  hint_.emplace(window_.get(), backend_);
 }
 
 FormWindow::~FormWindow() {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/trace.h"
+#include "toolkit/win32/backend.h"
 
 namespace win32 {
 
@@ -26,22 +27,29 @@ TTTOOLINFOA toolInfo(HWND owner) {
 
 }  // namespace
 
-HintTip::HintTip(HWND owner, HINSTANCE instance) : owner_(owner) {
+HintTip::HintTip(HWND owner, Win32Backend& backend) : owner_(owner), backend_(backend) {}
+
+bool HintTip::makeTooltip() {
+  if (tooltip_ || failed_) return !failed_;
+  failed_ = true;  // until it is made: a form works on without hints
+  if (!backend_.loadCommonControls()) return false;
   tooltip_.reset(::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
-                                   instance, nullptr));
+                                   backend_.instance(), nullptr));
   if (!tooltip_) {
-    traceIgnoredFailure("creating the hint's tooltip");  // the form works on, without hints
-    return;
+    traceIgnoredFailure("creating the hint's tooltip");
+    return false;
   }
   TTTOOLINFOA info = toolInfo(owner_);
   info.uFlags = TTF_TRACK | TTF_ABSOLUTE;
   info.lpszText = const_cast<char*>("");
   ::SendMessageA(tooltip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  failed_ = false;
+  return true;
 }
 
 void HintTip::pointerOver(const void* control, const std::string& hint) {
-  if (!tooltip_ || (control == control_ && hint == text_)) return;
+  if (failed_ || (control == control_ && hint == text_)) return;
   control_ = control;
   text_ = hint;
   hide();
@@ -63,7 +71,7 @@ bool HintTip::onTimer(UINT_PTR id) {
 void HintTip::show() {
   ::KillTimer(owner_, showTimer);
   POINT cursor{};
-  if (text_.empty() || !::GetCursorPos(&cursor) || ::WindowFromPoint(cursor) != owner_) return;
+  if (text_.empty() || !::GetCursorPos(&cursor) || ::WindowFromPoint(cursor) != owner_ || !makeTooltip()) return;
   TTTOOLINFOA info = toolInfo(owner_);
   info.lpszText = const_cast<char*>(text_.c_str());
   ::SendMessageA(tooltip_.get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));

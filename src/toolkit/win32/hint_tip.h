@@ -14,9 +14,11 @@ namespace win32 {
 // tracking of the mouse: the bar's thread is busy for half of every second
 // (the frequency probe), and the tooltip control gives up on a tool whose
 // messages come late.
+class Win32Backend;
+
 class HintTip {
  public:
-  HintTip(HWND owner, HINSTANCE instance);
+  HintTip(HWND owner, Win32Backend& backend);
 
   // The pointer is over `control` (any identity) whose hint is `hint`.
   void pointerOver(const void* control, const std::string& hint);
@@ -27,8 +29,12 @@ class HintTip {
 
  private:
   void show();
+  // The tooltip control, made when the first hint is shown.
+  bool makeTooltip();
 
   HWND owner_;
+  Win32Backend& backend_;
+  bool failed_ = false;
   UniqueWindow tooltip_;
   const void* control_ = nullptr;
   std::string text_;
