@@ -6,6 +6,7 @@
 #include "settings/error_messages.h"
 #include "settings/line_reader.h"
 #include "settings/settings_file.h"
+#include "support/bytes_file.h"
 #include "support/fake_ports.h"
 #include "toolkit/error_reports.h"
 
@@ -13,20 +14,7 @@ namespace {
 
 using veltrana::parseInteger;
 
-class BytesFile : public platform::ReadableFile {
- public:
-  explicit BytesFile(std::string text) : text_(std::move(text)) {}
-  std::size_t read(std::span<std::uint8_t> buffer) override {
-    const std::size_t n = std::min(buffer.size(), text_.size() - position_);
-    std::copy_n(text_.begin() + static_cast<std::ptrdiff_t>(position_), n, buffer.begin());
-    position_ += n;
-    return n;
-  }
-
- private:
-  std::string text_;
-  std::size_t position_ = 0;
-};
+using fakes::BytesFile;
 
 std::vector<std::string> lines(const std::string& text, int count) {
   veltrana::LineReader reader(std::make_unique<BytesFile>(text));

@@ -48,4 +48,8 @@ struct Scenario {
   std::unique_ptr<veltrana::Program> program;
 };
 
+// The bar's caption font as the bar itself sets it (first asked for once
+// main() runs: the bar's own fonts are made before it).
+const toolkit::Font& barCaptionFont();
+
 }  // namespace fakes
