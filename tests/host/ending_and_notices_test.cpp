@@ -54,4 +54,21 @@ TEST(Notices, TheUnsupportedScreenNoticeHasItsTexts) {
   EXPECT_EQ(notice.focusedControl(), &notice.Button1);
 }
 
+TEST(Notices, EnterOrSpaceOnTheUnsupportedScreenNoticeEndsTheProgramWithCodeZero) {
+  for (const toolkit::Key key : {toolkit::Key::enter, toolkit::Key::space}) {
+    fakes::Scenario s(1366, 768);
+    bool endedByAnotherKey = false;
+    s.backend.duringModal = [&] {
+      auto& notice = s.program->unsupportedScreenNotice();
+      notice.keyDown(toolkit::Key::other);
+      endedByAnotherKey = s.backend.exitCode.has_value();
+      notice.keyDown(key);
+    };
+    s.start();
+    s.advanceSeconds(1);
+    EXPECT_FALSE(endedByAnotherKey);
+    EXPECT_EQ(s.backend.exitCode, 0) << (key == toolkit::Key::enter ? "Enter" : "Space");
+  }
+}
+
 }  // namespace

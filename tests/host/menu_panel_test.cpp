@@ -27,6 +27,36 @@ TEST(MenuPanel, TheMagicButtonShowsItWithTheFocusOnOptions) {
   EXPECT_EQ(panel.focusedControl(), &panel.BitBtn1) << "shown again, the focus goes back to Options";
 }
 
+TEST(MenuPanel, ShiftTabWalksBackwardsAndEnterOrSpaceClicksTheFocusedButton) {
+  Started s;
+  auto& panel = s.program->menuPanel();
+  click(s.bar().SpeedButton6);
+  std::vector<const toolkit::Control*> walked;
+  for (int i = 0; i < 5; ++i) {
+    panel.keyDown(toolkit::Key::backTab);
+    walked.push_back(panel.focusedControl());
+  }
+  EXPECT_EQ(walked, (std::vector<const toolkit::Control*>{&panel.BitBtn5, &panel.BitBtn4, &panel.BitBtn3,
+                                                          &panel.BitBtn1, &panel.BitBtn5}))
+      << "from Options back to Exit, About, Help, Options, and round again";
+  panel.keyDown(toolkit::Key::tab);
+  EXPECT_EQ(panel.focusedControl(), &panel.BitBtn1) << "Tab wraps forwards";
+
+  panel.keyDown(toolkit::Key::tab);
+  panel.keyDown(toolkit::Key::space);
+  panel.keyDown(toolkit::Key::tab);
+  panel.keyDown(toolkit::Key::enter);
+  ASSERT_EQ(s.shell.opened.size(), 2u);
+  EXPECT_EQ(s.shell.opened[0].second.substr(s.shell.opened[0].second.rfind('\\') + 1), "About.exe");
+  EXPECT_EQ(s.shell.opened[1].second.substr(s.shell.opened[1].second.rfind('\\') + 1), "About.html");
+  EXPECT_FALSE(panel.visible()) << "Help closes the panel";
+
+  click(s.bar().SpeedButton6);
+  panel.keyDown(toolkit::Key::backTab);
+  panel.keyDown(toolkit::Key::enter);
+  EXPECT_EQ(s.backend.exitCode, 0) << "Enter on Exit";
+}
+
 TEST(MenuPanel, HidesWhenThePointerLeavesTheCornerOrAnotherWindowIsActive) {
   Started s;
   auto& panel = s.program->menuPanel();
