@@ -27,24 +27,13 @@ import unittest
 from pathlib import Path
 
 from harness import Session, build_fixture, poll, repo_root, windows_path
-from program import BAR, RunningBar
+from program import BACKGROUND, BAR, BAR_1280, DATE_ZONE, DAY, EXIT_BUTTON, MAGIC, PANEL, PANEL_RECT, RunningBar
 from reading import read_text
 
 HIDE_SECONDS = 2
 # Hide time 2 s and move mode off, the rest as the defaults.
 STAY = ("1", str(HIDE_SECONDS), "Silver", "0", "32768", "True", "Stay")
 MOVE = STAY[:6] + ("Move",)
-
-# Places in the 1280-wide layout.
-BACKGROUND = (1190, 12)   # bare background between "Lg" and the work clock
-DAY = (47, 12)            # Label1, the day of the month
-DATE_ZONE = (70, 10)      # over the date's pointer zone
-MAGIC = (20, 12)          # the star button
-BAR_1280 = (0, 0, 1280, 25)
-
-PANEL = "+"
-PANEL_RECT = (5, 27, 177, 185)
-EXIT_BUTTON = (5 + 4 + 169 // 2, 27 + 148 + 25 // 2)
 
 
 def screens_dir() -> Path:
@@ -105,7 +94,7 @@ class HideAndReturn(unittest.TestCase):
             poll(watch.hidden, 1.5, what="hidden after a click on the background")
             shot = s.screenshot()
             root = shot.pixel(s.width - 1, s.height - 1)
-            self.assertEqual(shot.colors((0, 0, 1280, 25)), {root: 1280 * 25},
+            self.assertEqual(shot.colors(BAR_1280), {root: 1280 * 25},
                              "the top rows show nothing but the root window")
             holds(watch.hidden, 1.5 - (time.monotonic() - clicked), what="still hidden 1.5 s after the click")
             poll(watch.at_top, 3.5 - (time.monotonic() - clicked), what="back at the top within 3.5 s")
