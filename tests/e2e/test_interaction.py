@@ -149,11 +149,14 @@ class TrayProbe:
         self.exe = build_fixture("tray_probe")
         self.runs = 0
 
-    def look(self, owner=None, hwnd=None, icon_id=1) -> dict:
+    def look(self, owner=None, hwnd=None, icon_id=1, restart_shell=False) -> dict:
+        """What the tray holds; with `restart_shell`, what it holds once the
+        icon is lost, before the owner hears of the new notification area."""
         self.runs += 1
         out = os.path.join(self.s.tmp, f"tray-{self.runs}.txt")
         target = ["--owner", owner] if owner is not None else ["--hwnd", hwnd]
-        proc = self.s.start(self.exe, ["--out", windows_path(out), *target, "--id", str(icon_id)])
+        restart = ["--restart-shell"] if restart_shell else []
+        proc = self.s.start(self.exe, ["--out", windows_path(out), *target, "--id", str(icon_id), *restart])
         code = self.s.wait_exit(proc, 20)
         if code != 0:
             raise AssertionError(f"tray_probe {target} ended with {code}")
@@ -180,6 +183,18 @@ class TrayIcon(unittest.TestCase):
             self.assertEqual(s.wait_exit(bar.proc, 10), 0)
             ended = probe.look(hwnd=running["owner"])
             self.assertEqual((ended["modify"], ended["icons"]), (False, 0), "the icon gone with the program")
+
+    def test_after_the_shell_restarts_the_icon_is_added_again_within_seconds(self):
+        with Session(1280, 1024) as s:
+            probe = TrayProbe(s)
+            RunningBar(s, lines=STAY)
+            owner = probe.look(owner=BAR)["owner"]
+            lost = probe.look(hwnd=owner, restart_shell=True)
+            self.assertEqual((lost["modify"], lost["icons"]), (False, 0), "the icon lost with the notification area")
+            # The next settings pass, within a second and a half, adds it again.
+            again = poll(lambda: (lambda seen: seen["modify"] and seen)(probe.look(hwnd=owner)), 10, interval=0.2,
+                         what="the icon added again")
+            self.assertEqual((again["icons"], again["tips"]), (1, ["Veltrana"]))
 
 
 class Notices(unittest.TestCase):
