@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <memory>
+#include <vector>
 
 #include "support/recording_canvas.h"
 #include "support/scenario.h"
@@ -16,7 +18,6 @@ namespace {
 
 using fakes::Drawing;
 using Kind = Drawing::Kind;
-using toolkit::Point;
 using toolkit::Rect;
 
 // Paints the whole form as its window does.
@@ -211,12 +212,11 @@ TEST(FormPaint, APartialRepaintChangesNothingOutsideItsArea) {
   auto& bar = s.bar();
   const Rect seconds = bar.Label7.bounds();
   const auto canvas = paintForm(bar, seconds);
-  bool secondsDrawn = false;
-  for (const Drawing& d : canvas.drawings) {
+  for (const Drawing& d : canvas.drawings)
     EXPECT_EQ(d.onCanvas().unite(seconds), seconds) << "a drawing reaches outside the seconds";
-    secondsDrawn |= d.kind == Kind::text && d.text == bar.Label7.caption() && d.origin == Point{seconds.left, seconds.top};
-  }
-  EXPECT_TRUE(secondsDrawn);
+  const auto label = canvas.madeAt({seconds.left, seconds.top});
+  ASSERT_FALSE(label.empty());
+  EXPECT_EQ(label.back().text, bar.Label7.caption());
   EXPECT_GT(canvas.drawings.size(), 2u) << "what lies beneath is drawn too";
 }
 
