@@ -8,6 +8,33 @@ from harness import repo_root, require_veltrana
 
 BAR = "Tesvo "
 DEFAULTS = ("1", "5", "Silver", "0", "32768", "True", "Move")
+MOVE_MODE_OFF = DEFAULTS[:6] + ("Stay",)
+SKINS = sorted(path.name for path in (repo_root() / "assets" / "skins").glob("*.bmp"))
+
+# Where things stand on a 1280-wide screen: rectangles (x, y, w, h) and points (x, y).
+BAR_1280 = (0, 0, 1280, 25)
+BAR_1280_PLAIN_COLOUR = (0, 0, 1280, 26)  # a colour number in line 3
+MAGIC = (20, 12)                # the star button
+DAY = (47, 12)                  # Label1, the day of the month
+DATE_ZONE = (70, 10)            # over the date's hot zone
+DATE_1280 = (38, 0, 75, 25)
+# Each readout's rectangle ends before the next component: "Monitor:" at 525,
+# the Re button at 616, "GHz" at 1102.
+TOTAL_MEMORY_1280 = (458, 2, 64, 21)
+REFRESH_RATE_1280 = (578, 2, 37, 21)
+PROCESSOR_GAUGE_1280 = (760, 4, 185, 17)
+FREQUENCY_1280 = (1022, 2, 79, 21)
+BACKGROUND = (1190, 12)         # bare background between "Lg" and the work clock
+CLOCK_1280 = (1200, 0, 80, 25)
+CLOCK_AS_MADE = (934, 0, 60, 25)  # where an unsupported screen leaves the work clock
+# The menu panel under the star, titled "+".
+PANEL = "+"
+PANEL_RECT = (5, 27, 177, 185)
+# The centres of its buttons, 169 x 25 each, 4 from the panel's left edge.
+OPTIONS_BUTTON = (5 + 4 + 169 // 2, 27 + 20 + 25 // 2)
+ABOUT_BUTTON = (5 + 4 + 169 // 2, 27 + 84 + 25 // 2)
+HELP_BUTTON = (5 + 4 + 169 // 2, 27 + 116 + 25 // 2)
+EXIT_BUTTON = (5 + 4 + 169 // 2, 27 + 148 + 25 // 2)
 
 
 def settings_text(*lines):
@@ -34,7 +61,7 @@ class RunningBar:
         self.folder = os.path.join(session.documents_dir, "VTR")
         if install_folder:
             os.makedirs(self.folder)
-            for skin in ("silver.bmp", "olive.bmp", "blue.bmp"):
+            for skin in SKINS:
                 shutil.copy(repo_root() / "assets" / "skins" / skin, self.folder)
             if lines is not None:
                 self.write(*lines)

@@ -4,12 +4,8 @@ import time
 import unittest
 
 from harness import Session, poll, regions_differ, require_veltrana
-from program import BAR, RunningBar
+from program import BAR, BAR_1280, CLOCK_1280, CLOCK_AS_MADE, DATE_1280, MOVE_MODE_OFF, RunningBar
 from reading import read_text, shows
-
-# Where the work clock and the date stand in the 1280-wide layout (x, y, w, h).
-CLOCK_1280 = (1200, 0, 80, 25)
-DATE_1280 = (38, 0, 75, 25)
 
 
 class BarGeometry(unittest.TestCase):
@@ -22,7 +18,7 @@ class BarGeometry(unittest.TestCase):
     def test_1280_wide_screens_show_a_1280_by_25_bar_at_the_origin(self):
         for width, height in ((1280, 1024), (1280, 960), (1280, 800)):
             with self.subTest(screen=f"{width}x{height}"):
-                self.assertEqual(self.bar_geometry(width, height), (0, 0, 1280, 25))
+                self.assertEqual(self.bar_geometry(width, height), BAR_1280)
 
     def test_1024x768_bar_reaches_past_the_edge_while_the_hot_zones_have_their_widths(self):
         with Session(1024, 768) as s:
@@ -33,11 +29,11 @@ class BarGeometry(unittest.TestCase):
 
 
 class UnsupportedScreen(unittest.TestCase):
-    def test_1366x768_keeps_the_creation_width_and_the_clock_stands_still(self):
+    def test_1366x768_keeps_the_creation_width_and_the_clock_and_date_stand_still(self):
         with Session(1366, 768) as s:
             bar = RunningBar(s).bar
-            self.assertEqual(s.geometry(bar), (0, 0, 1280, 25))
-            clock = (934, 0, 60, 25)  # the work clock at its creation place
+            self.assertEqual(s.geometry(bar), BAR_1280)
+            clock = CLOCK_AS_MADE
             # The first look once the bar has painted: the clock's digits are
             # there and two screenshots in a row agree.
             shots = [s.screenshot()]
@@ -50,6 +46,8 @@ class UnsupportedScreen(unittest.TestCase):
             time.sleep(2.5)  # the clock would have ticked twice
             second = s.screenshot()
             self.assertFalse(regions_differ(first, second, clock), "the work clock must not advance")
+            self.assertTrue(shows(second.path, DATE_1280, "00.00.0000", s.tmp),
+                            "the date stays as made: the readouts never ran")
 
 
 class SingleInstance(unittest.TestCase):
@@ -89,7 +87,7 @@ class Readouts(unittest.TestCase):
 class Hints(unittest.TestCase):
     def test_a_component_resting_under_the_pointer_shows_its_hint(self):
         with Session(1280, 1024) as s:
-            RunningBar(s, lines=("1", "5", "Silver", "0", "32768", "True", "Stay"))
+            RunningBar(s, lines=MOVE_MODE_OFF)
             s.move_pointer(210, 12)  # the caption "Free" of the memory gauge
             below = (160, 26, 200, 40)
 

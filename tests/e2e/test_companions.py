@@ -21,13 +21,9 @@ from pathlib import Path
 
 from companions import ABOUT, ABOUT_ID, ID, IDCANCEL, IDOK, IDYES, OPTIONS, Driver, companion
 from harness import Session, poll, repo_root, require_veltrana, windows_path
-from program import BAR, DEFAULTS, RunningBar, settings_text, skin_pixel
+from program import (ABOUT_BUTTON, BACKGROUND, BAR, DEFAULTS, MAGIC, OPTIONS_BUTTON, PANEL, RunningBar, settings_text,
+                     skin_pixel)
 
-BACKGROUND = (1190, 12)  # bare background in the 1280-wide layout
-MAGIC = (20, 12)
-PANEL = "+"
-PANEL_OPTIONS = (5 + 4 + 169 // 2, 27 + 20 + 25 // 2)
-PANEL_ABOUT = (5 + 4 + 169 // 2, 27 + 84 + 25 // 2)
 OLIVE_ENTRY = 1
 
 
@@ -173,14 +169,14 @@ class FromTheMenuPanel(unittest.TestCase):
             driver = Driver(s)
             s.click(*MAGIC)
             poll(lambda: s.find_windows(PANEL, visible=True), 2, what="the panel")
-            s.click(*PANEL_OPTIONS)
+            s.click(*OPTIONS_BUTTON)
             s.wait_window(OPTIONS, timeout=10)
             poll(lambda: not s.find_windows(PANEL, visible=True), 2, what="the panel hidden once Options is active")
             driver.run("find", OPTIONS, "press", IDCANCEL, "gone")
 
             s.click(*MAGIC)
             poll(lambda: s.find_windows(PANEL, visible=True), 2, what="the panel again")
-            s.click(*PANEL_ABOUT)
+            s.click(*ABOUT_BUTTON)
             bar_folder = Path(require_veltrana()).parent
             about = driver.controls(ABOUT)
             version = (bar_folder / "version.txt").read_text().strip()

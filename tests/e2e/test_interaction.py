@@ -27,24 +27,13 @@ import unittest
 from pathlib import Path
 
 from harness import Session, build_fixture, poll, repo_root, windows_path
-from program import BAR, RunningBar
+from program import BACKGROUND, BAR, BAR_1280, DATE_ZONE, DAY, EXIT_BUTTON, MAGIC, PANEL, PANEL_RECT, RunningBar
 from reading import read_text
 
 HIDE_SECONDS = 2
 # Hide time 2 s and move mode off, the rest as the defaults.
 STAY = ("1", str(HIDE_SECONDS), "Silver", "0", "32768", "True", "Stay")
 MOVE = STAY[:6] + ("Move",)
-
-# Places in the 1280-wide layout.
-BACKGROUND = (1190, 12)   # bare background between "Lg" and the work clock
-DAY = (47, 12)            # Label1, the day of the month
-DATE_ZONE = (70, 10)      # over the date's pointer zone
-MAGIC = (20, 12)          # the star button
-BAR_1280 = (0, 0, 1280, 25)
-
-PANEL = "+"
-PANEL_RECT = (5, 27, 177, 185)
-EXIT_BUTTON = (5 + 4 + 169 // 2, 27 + 148 + 25 // 2)
 
 
 def screens_dir() -> Path:
@@ -105,7 +94,7 @@ class HideAndReturn(unittest.TestCase):
             poll(watch.hidden, 1.5, what="hidden after a click on the background")
             shot = s.screenshot()
             root = shot.pixel(s.width - 1, s.height - 1)
-            self.assertEqual(shot.colors((0, 0, 1280, 25)), {root: 1280 * 25},
+            self.assertEqual(shot.colors(BAR_1280), {root: 1280 * 25},
                              "the top rows show nothing but the root window")
             holds(watch.hidden, 1.5 - (time.monotonic() - clicked), what="still hidden 1.5 s after the click")
             poll(watch.at_top, 3.5 - (time.monotonic() - clicked), what="back at the top within 3.5 s")
@@ -160,11 +149,14 @@ class TrayProbe:
         self.exe = build_fixture("tray_probe")
         self.runs = 0
 
-    def look(self, owner=None, hwnd=None, icon_id=1) -> dict:
+    def look(self, owner=None, hwnd=None, icon_id=1, restart_shell=False) -> dict:
+        """What the tray holds; with `restart_shell`, what it holds once the
+        icon is lost, before the owner hears of the new notification area."""
         self.runs += 1
         out = os.path.join(self.s.tmp, f"tray-{self.runs}.txt")
         target = ["--owner", owner] if owner is not None else ["--hwnd", hwnd]
-        proc = self.s.start(self.exe, ["--out", windows_path(out), *target, "--id", str(icon_id)])
+        restart = ["--restart-shell"] if restart_shell else []
+        proc = self.s.start(self.exe, ["--out", windows_path(out), *target, "--id", str(icon_id), *restart])
         code = self.s.wait_exit(proc, 20)
         if code != 0:
             raise AssertionError(f"tray_probe {target} ended with {code}")
@@ -191,6 +183,18 @@ class TrayIcon(unittest.TestCase):
             self.assertEqual(s.wait_exit(bar.proc, 10), 0)
             ended = probe.look(hwnd=running["owner"])
             self.assertEqual((ended["modify"], ended["icons"]), (False, 0), "the icon gone with the program")
+
+    def test_after_the_shell_restarts_the_icon_is_added_again_within_seconds(self):
+        with Session(1280, 1024) as s:
+            probe = TrayProbe(s)
+            RunningBar(s, lines=STAY)
+            owner = probe.look(owner=BAR)["owner"]
+            lost = probe.look(hwnd=owner, restart_shell=True)
+            self.assertEqual((lost["modify"], lost["icons"]), (False, 0), "the icon lost with the notification area")
+            # The next settings pass, within a second and a half, adds it again.
+            again = poll(lambda: (lambda seen: seen["modify"] and seen)(probe.look(hwnd=owner)), 10, interval=0.2,
+                         what="the icon added again")
+            self.assertEqual((again["icons"], again["tips"]), (1, ["Veltrana"]))
 
 
 class Notices(unittest.TestCase):

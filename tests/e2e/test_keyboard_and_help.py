@@ -5,12 +5,8 @@ import stat
 import unittest
 
 from harness import Session, build_fixture, poll, require_veltrana
-from program import DEFAULTS, RunningBar
+from program import HELP_BUTTON, MAGIC, MOVE_MODE_OFF, PANEL, RunningBar
 
-STAY = DEFAULTS[:6] + ("Stay",)
-MAGIC = (20, 12)  # the star button
-PANEL = "+"
-HELP_BUTTON = (5 + 4 + 169 // 2, 27 + 116 + 25 // 2)
 BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
 
 
@@ -29,7 +25,7 @@ class Keyboard(unittest.TestCase):
 
     def test_tab_moves_through_the_panels_buttons_and_enter_clicks_the_focused_one(self):
         with Session(1280, 1024) as s:
-            bar = RunningBar(s, lines=STAY)
+            bar = RunningBar(s, lines=MOVE_MODE_OFF)
             open_panel(s)
             s.key("Tab", "Tab", "Tab")  # Options, About, Help, then Exit
             s.key("Return")
@@ -47,7 +43,7 @@ class Help(unittest.TestCase):
             # winebrowser hands a page to the first of these programs it finds.
             s.wine("reg", "add", BROWSER_KEY, "/v", "Browsers", "/d", browser, "/f")
             try:
-                RunningBar(s, lines=STAY)
+                RunningBar(s, lines=MOVE_MODE_OFF)
                 open_panel(s)
                 s.click(*HELP_BUTTON)
                 opened = poll(lambda: os.path.exists(record) and open(record).read(), 10,

@@ -16,17 +16,9 @@ from pathlib import Path
 
 from harness import (Session, build_fixture, build_host_fixture, poll, regions_differ, repo_root,
                      windows_path)
-from program import RunningBar
+from program import (BAR_1280, FREQUENCY_1280, PROCESSOR_GAUGE_1280, REFRESH_RATE_1280, TOTAL_MEMORY_1280,
+                     RunningBar)
 from reading import gauge_percent, read_value, shows
-
-# Where the readouts stand in the 1280-wide layout (x, y, w, h). Each text
-# rectangle ends before the next component: "Monitor:" at 525, the Re button
-# at 616, "GHz" at 1102.
-BAR_1280 = (0, 0, 1280, 25)
-TOTAL_MEMORY_1280 = (458, 2, 64, 21)
-REFRESH_RATE_1280 = (578, 2, 37, 21)
-FREQUENCY_1280 = (1022, 2, 79, 21)
-PROCESSOR_GAUGE_1280 = (760, 4, 185, 17)
 
 # How long the gauge may take to follow a change of load: it shows the load of
 # the last whole second, and the machine may be busy with other work.

@@ -4,13 +4,10 @@ import time
 import unittest
 
 from harness import Session, poll, regions_differ
-from program import BAR, RunningBar, skin_pixel
+from program import BACKGROUND, BAR, BAR_1280, BAR_1280_PLAIN_COLOUR, CLOCK_1280, RunningBar, skin_pixel
 from reading import read_text
 
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
-CLOCK_1280 = (1200, 0, 80, 25)
-# A stretch of bare background in the 1280-wide layout: between "Lg" and the hours.
-BACKGROUND = (1190, 12)
 
 
 def close_to(a, b, tolerance=6):
@@ -25,14 +22,14 @@ class Background(unittest.TestCase):
             poll(lambda: close_to(s.pixel(*BACKGROUND), silver), 3, interval=0.2, what="the silver skin")
 
             bar.change(3, "255")
-            poll(lambda: s.geometry(bar.bar) == (0, 0, 1280, 26), 2, interval=0.1, what="a 26-pixel bar")
+            poll(lambda: s.geometry(bar.bar) == BAR_1280_PLAIN_COLOUR, 2, interval=0.1, what="a 26-pixel bar")
             poll(lambda: s.pixel(*BACKGROUND) == (255, 0, 0), 2, interval=0.1, what="a red background")
             self.assertEqual(s.pixel(5, 25), (255, 0, 0), "the plain colour covers the 26th row too")
 
             bar.change(3, "Olive")
             olive = skin_pixel("olive.bmp", *BACKGROUND)
             poll(lambda: close_to(s.pixel(*BACKGROUND), olive), 2, interval=0.1, what="the olive skin")
-            poll(lambda: s.geometry(bar.bar) == (0, 0, 1280, 25), 2, interval=0.1, what="25 high again")
+            poll(lambda: s.geometry(bar.bar) == BAR_1280, 2, interval=0.1, what="25 high again")
 
 
 class Autostart(unittest.TestCase):

@@ -12,11 +12,10 @@ namespace {
 
 using fakes::Scenario;
 
-constexpr char defaults7[] = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
 
 TEST(ErrorReports, AFileThatChangesEveryPassOpensOneBoxWhileNobodyAnswers) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.setLine(1, "bad0");
   int boxesOpenAtOnce = 0;
@@ -47,13 +46,13 @@ TEST(ErrorReports, AFileThatChangesEveryPassOpensOneBoxWhileNobodyAnswers) {
 
 TEST(ErrorReports, AFailureGoneBeforeTheBoxIsAnsweredIsNotShownAfterIt) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.setLine(1, "bad");
   s.backend.duringErrorBox = [&] {
     s.setLine(2, "worse");
     s.advanceSeconds(1);
-    s.writeSettings(defaults7);
+    s.writeSettings(fakes::defaultSettings);
     s.advanceSeconds(1);
   };
   s.advanceSeconds(1);
@@ -62,7 +61,7 @@ TEST(ErrorReports, AFailureGoneBeforeTheBoxIsAnsweredIsNotShownAfterIt) {
 
 TEST(ErrorReports, AHugeLineIsQuotedByItsStartAndTheNextFileIsApplied) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.files.readPiece = 1 << 16;
   const std::string huge(50 << 20, '7');
@@ -79,7 +78,7 @@ TEST(ErrorReports, AHugeLineIsQuotedByItsStartAndTheNextFileIsApplied) {
 
 TEST(ErrorReports, RunningOutOfMemoryInAPassIsReportedAndTheBarTicksOn) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.files.onRead = [] { throw std::bad_alloc(); };
   s.advanceSeconds(5);
@@ -96,7 +95,7 @@ TEST(ErrorReports, RunningOutOfMemoryInAPassIsReportedAndTheBarTicksOn) {
 
 TEST(ErrorReports, AnExceptionEscapingAnyHandlerIsReportedOnceAndTheBarGoesOn) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.bar().Timer2.onTimer = [] { throw std::runtime_error("Readout failed"); };
   s.advanceSeconds(10);

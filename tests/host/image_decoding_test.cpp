@@ -1,22 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
+#include "support/assets.h"
 #include "toolkit/bitmap_file.h"
 #include "toolkit/jpeg_image.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using fakes::readAsset;
 using toolkit::BitmapFile;
-
-Bytes readAsset(const char* name) {
-  std::ifstream in(std::string(VELTRANA_ASSETS_DIR) + "/" + name, std::ios::binary);
-  return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 void put16(Bytes& b, std::size_t at, std::uint16_t v) {
   b[at] = v & 0xFF;

@@ -8,8 +8,8 @@ using fakes::Scenario;
 
 // A running bar whose readings do not change: only the work clock moves.
 struct SteadyBar : Scenario {
-  SteadyBar(const char* moveLine, int width, int height) : Scenario(width, height) {
-    writeSettings(std::string("1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\n") + moveLine + "\r\n");
+  SteadyBar(const char* settings, int width, int height) : Scenario(width, height) {
+    writeSettings(settings);
     start();
     advanceSeconds(3);  // first readings and the skin are in place
   }
@@ -19,8 +19,8 @@ struct SteadyBar : Scenario {
 class SteadySecond : public ::testing::TestWithParam<std::tuple<const char*, int, int>> {};
 
 TEST_P(SteadySecond, RepaintsOnlyTheSecondsOfTheWorkClock) {
-  const auto [moveLine, width, height] = GetParam();
-  SteadyBar s(moveLine, width, height);
+  const auto [settings, width, height] = GetParam();
+  SteadyBar s(settings, width, height);
   const auto before = s.bar().counters();
   s.invalidated().clear();
   const int reads = s.files.fullReads;
@@ -39,11 +39,13 @@ TEST_P(SteadySecond, RepaintsOnlyTheSecondsOfTheWorkClock) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MoveModeAndScreens, SteadySecond,
-                         ::testing::Values(std::make_tuple("Move", 1280, 1024), std::make_tuple("Stay", 1280, 1024),
-                                           std::make_tuple("Stay", 1024, 768), std::make_tuple("Move", 1024, 768)));
+                         ::testing::Values(std::make_tuple(fakes::defaultSettings, 1280, 1024),
+                                           std::make_tuple(fakes::staySettings, 1280, 1024),
+                                           std::make_tuple(fakes::staySettings, 1024, 768),
+                                           std::make_tuple(fakes::defaultSettings, 1024, 768)));
 
 TEST(RepaintEconomy, AMinuteRolloverRepaintsTheTwoLabelsThatChanged) {
-  SteadyBar s("Move", 1280, 1024);
+  SteadyBar s(fakes::defaultSettings, 1280, 1024);
   s.advanceSeconds(56);  // 00:00:59
   ASSERT_EQ(s.workClock(), "00:00:59");
   s.invalidated().clear();

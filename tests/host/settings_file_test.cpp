@@ -6,27 +6,16 @@
 #include "settings/error_messages.h"
 #include "settings/line_reader.h"
 #include "settings/settings_file.h"
+#include "support/bytes_file.h"
 #include "support/fake_ports.h"
+#include "toolkit/color.h"
 #include "toolkit/error_reports.h"
 
 namespace {
 
 using veltrana::parseInteger;
 
-class BytesFile : public platform::ReadableFile {
- public:
-  explicit BytesFile(std::string text) : text_(std::move(text)) {}
-  std::size_t read(std::span<std::uint8_t> buffer) override {
-    const std::size_t n = std::min(buffer.size(), text_.size() - position_);
-    std::copy_n(text_.begin() + static_cast<std::ptrdiff_t>(position_), n, buffer.begin());
-    position_ += n;
-    return n;
-  }
-
- private:
-  std::string text_;
-  std::size_t position_ = 0;
-};
+using fakes::BytesFile;
 
 std::vector<std::string> lines(const std::string& text, int count) {
   veltrana::LineReader reader(std::make_unique<BytesFile>(text));
@@ -91,13 +80,29 @@ TEST(SettingsIntegers, FollowTheFileRules) {
     EXPECT_FALSE(parseInteger(bad)) << '"' << bad << '"';
 }
 
-TEST(SettingsDefaults, AreWrittenByteForByte) {
-  const auto startup = veltrana::startupDefaults();
-  EXPECT_EQ(std::string(startup.begin(), startup.end()), "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
-  EXPECT_EQ(startup.size(), 36u);
-  const auto reload = veltrana::reloadDefaults();
-  EXPECT_EQ(std::string(reload.begin(), reload.end()), "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\n");
-  EXPECT_EQ(reload.size(), 30u);
+// Read back as the bar reads them: a one-second update, five seconds hidden,
+// the silver skin, black captions, green values, autostart, move mode.
+TEST(SettingsDefaults, ReadBackAsTheDefaultValuesWithEveryLineEndedByCrLf) {
+  const auto text = [](std::span<const std::uint8_t> bytes) { return std::string(bytes.begin(), bytes.end()); };
+  const std::string startup = text(veltrana::startupDefaults());
+  veltrana::LineReader reader(std::make_unique<BytesFile>(startup));
+  EXPECT_EQ(reader.next().integer(), 1);
+  EXPECT_EQ(reader.next().integer(), 5);
+  EXPECT_TRUE(reader.next().is("Silver"));
+  EXPECT_EQ(reader.next().integer(), static_cast<std::int32_t>(toolkit::colors::black));
+  EXPECT_EQ(reader.next().integer(), static_cast<std::int32_t>(toolkit::colors::green));
+  EXPECT_TRUE(reader.next().is("True"));
+  EXPECT_TRUE(reader.next().is("Move"));
+
+  std::vector<std::size_t> lineEnds;
+  for (std::size_t i = 0; i < startup.size(); ++i) {
+    if (startup[i] != '\n' && startup[i] != '\r') continue;
+    EXPECT_EQ(startup.substr(startup[i] == '\n' ? i - 1 : i, 2), "\r\n") << "at byte " << i;
+    if (startup[i] == '\n') lineEnds.push_back(i + 1);
+  }
+  ASSERT_EQ(lineEnds.size(), 7u);
+  EXPECT_EQ(lineEnds.back(), startup.size()) << "the last line ended too";
+  EXPECT_EQ(text(veltrana::reloadDefaults()), startup.substr(0, lineEnds[5])) << "the start-up defaults but line 7";
 }
 
 TEST(SettingsFolder, IsThePersonalFolderAndVtr) {

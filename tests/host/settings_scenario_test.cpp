@@ -7,7 +7,6 @@ namespace {
 
 using fakes::Scenario;
 
-constexpr char defaults7[] = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
 constexpr char quotedProgram[] = "\"C:\\Program Files\\Veltrana\\Veltrana.exe\"";
 
 std::vector<int> zoneWidths(Scenario& s) {
@@ -19,7 +18,7 @@ std::vector<int> zoneWidths(Scenario& s) {
 TEST(SettingsStartup, FirstStartCreatesTheFileAndTheFirstReloadAppliesIt) {
   Scenario s;
   s.start();
-  EXPECT_EQ(s.files.text(Scenario::settingsPath()), defaults7) << "seven lines, 36 bytes";
+  EXPECT_EQ(s.files.text(Scenario::settingsPath()), fakes::defaultSettings) << "seven lines, 36 bytes";
   EXPECT_EQ(s.bar().settings().colourScheme(), "") << "not applied in the start-up pass";
   EXPECT_TRUE(s.registry.run.empty());
   EXPECT_TRUE(s.shell.trayIcons.empty());
@@ -84,7 +83,7 @@ TEST(SettingsStartup, AMissingFolderShowsTheFileErrorNoticeAndWritesNothing) {
 
 TEST(SettingsReload, UpdateIntervalMovesTheReadoutsButNotTheClock) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.setLine(1, "2");
   s.advanceSeconds(1);  // the pass reads the new interval and restarts the countdowns
@@ -106,7 +105,7 @@ TEST(SettingsReload, UpdateIntervalMovesTheReadoutsButNotTheClock) {
 
 TEST(SettingsReload, BackgroundFollowsLineThreeWithTheSchemeRule) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   auto& bar = s.bar();
   const auto silver = bar.Image1.picture();
@@ -135,7 +134,7 @@ TEST(SettingsReload, BackgroundFollowsLineThreeWithTheSchemeRule) {
 
 TEST(SettingsReload, AutostartFollowsLineSixAndIsWrittenOnlyWhenItDiffers) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.advanceSeconds(10);
   EXPECT_EQ(s.registry.run.at("VTR"), quotedProgram);
@@ -152,7 +151,7 @@ TEST(SettingsReload, AutostartFollowsLineSixAndIsWrittenOnlyWhenItDiffers) {
 
 TEST(SettingsReload, MoveModeGivesTheHotZonesTheirWidthsOrNone) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.advanceSeconds(1);
   EXPECT_EQ(zoneWidths(s), (std::vector<int>{80, 40, 380, 400}));
@@ -170,7 +169,7 @@ TEST(SettingsReload, MoveModeGivesTheHotZonesTheirWidthsOrNone) {
 
 TEST(SettingsReload, NarrowScreenBarIs1024WideWithoutMoveMode) {
   Scenario s(1024, 768);
-  s.writeSettings("1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nStay\r\n");
+  s.writeSettings(fakes::staySettings);
   s.start();
   EXPECT_EQ(s.bar().bounds().width(), 1024);
   s.setLine(7, "Move");
@@ -180,7 +179,7 @@ TEST(SettingsReload, NarrowScreenBarIs1024WideWithoutMoveMode) {
 
 TEST(SettingsReload, ADeletedFileIsRecreatedWithSixLinesAndMoveModeGoes) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.advanceSeconds(1);
   s.files.files.erase(Scenario::settingsPath());
@@ -195,7 +194,7 @@ TEST(SettingsReload, ADeletedFileIsRecreatedWithSixLinesAndMoveModeGoes) {
 
 TEST(SettingsReload, AFaultyLineIsReportedOnceWhileTheBarKeepsRunning) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.setLine(1, "one");
   s.advanceSeconds(60);
@@ -214,7 +213,7 @@ TEST(SettingsReload, AFaultyLineIsReportedOnceWhileTheBarKeepsRunning) {
 
 TEST(SettingsReload, NoSecondBoxOpensWhilePassesRunUnderTheFirst) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.setLine(2, "");
   int passesUnderTheBox = 0;
@@ -233,7 +232,7 @@ TEST(SettingsReload, NoSecondBoxOpensWhilePassesRunUnderTheFirst) {
 
 TEST(SettingsReload, AMovedDocumentsFolderIsFoundOnceTheFileIsGoneFromTheOldOne) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.advanceSeconds(2);
   s.files.folders.insert("D:\\Docs\\VTR");
@@ -264,7 +263,7 @@ TEST(SettingsReload, EarlierStepsStayAppliedWhenALaterLineIsFaulty) {
 
 TEST(SettingsReload, SkinErrorsKeepThePreviousBackground) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.advanceSeconds(1);
   const std::string folder = std::string(Scenario::settingsFolder) + "\\";
@@ -297,7 +296,7 @@ TEST(SettingsReload, SkinErrorsKeepThePreviousBackground) {
 
 TEST(SettingsReload, AFileRefusedForAMomentIsNeitherRecreatedNorReported) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.files.heldForWriting.insert(Scenario::settingsPath());  // a companion replacing it
   s.advanceSeconds(2);
@@ -311,7 +310,7 @@ TEST(SettingsReload, AFileRefusedForAMomentIsNeitherRecreatedNorReported) {
 
 TEST(SettingsReload, AFileThatCanBeNeitherOpenedNorCreatedIsReported) {
   Scenario s;
-  s.writeSettings(defaults7);
+  s.writeSettings(fakes::defaultSettings);
   s.start();
   s.files.heldForWriting.insert(Scenario::settingsPath());
   s.advanceSeconds(3);

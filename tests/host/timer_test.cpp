@@ -74,11 +74,14 @@ TEST(Timer, StoppedTimerKeepsNewIntervalUntilStarted) {
 
 TEST(Timer, DestroyedTimerIsForgottenByItsHost) {
   fakes::FakeBackend clock;
+  CountingTimer kept(clock, 1000);
   {
     CountingTimer t(clock, 1000);
     EXPECT_TRUE(clock.isScheduled(t.timer));
   }
-  clock.advance(5000);  // would touch the destroyed timer if it were still scheduled
+  EXPECT_EQ(clock.scheduledTimers(), 1u) << "only the timer still alive is scheduled";
+  clock.advance(5000);
+  EXPECT_EQ(kept.ticks, 5);
 }
 
 }  // namespace

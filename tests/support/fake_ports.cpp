@@ -1,9 +1,10 @@
 #include "support/fake_ports.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "support/assets.h"
+#include "support/bytes_file.h"
 
 namespace fakes {
 
@@ -61,11 +62,6 @@ std::string fileOf(platform::Resource resource) {
 
 }  // namespace
 
-std::vector<std::uint8_t> readAsset(const std::string& name) {
-  std::ifstream in(std::string(VELTRANA_ASSETS_DIR) + "/" + name, std::ios::binary);
-  return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 std::span<const std::uint8_t> FakeResources::bytes(platform::Resource resource) const {
   auto it = loaded_.find(resource);
   if (it == loaded_.end()) it = loaded_.emplace(resource, readAsset(fileOf(resource))).first;
@@ -83,28 +79,23 @@ std::string folderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-// Reads in small pieces, so that lines cross the reader's buffer boundaries.
-class FakeReadableFile : public platform::ReadableFile {
+// Reads in small pieces, so that lines cross the reader's buffer boundaries,
+// and counts as an open handle while it lives.
+class FakeReadableFile : public BytesFile {
  public:
-  FakeReadableFile(std::vector<std::uint8_t> bytes, int& openHandles, std::size_t piece,
+  FakeReadableFile(std::span<const std::uint8_t> bytes, int& openHandles, std::size_t piece,
                    const std::function<void()>& onRead)
-      : bytes_(std::move(bytes)), open_(openHandles), piece_(piece), onRead_(onRead) {
+      : BytesFile(bytes, [piece](std::size_t) { return piece; }), open_(openHandles), onRead_(onRead) {
     ++open_;
   }
   ~FakeReadableFile() override { --open_; }
   std::size_t read(std::span<std::uint8_t> buffer) override {
     if (onRead_) onRead_();
-    const std::size_t n = std::min({buffer.size(), bytes_.size() - position_, piece_});
-    std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), n, buffer.begin());
-    position_ += n;
-    return n;
+    return BytesFile::read(buffer);
   }
 
  private:
-  std::vector<std::uint8_t> bytes_;
-  std::size_t position_ = 0;
   int& open_;
-  std::size_t piece_;
   const std::function<void()>& onRead_;
 };
 

@@ -71,9 +71,6 @@ class FakeSystemInfo : public platform::SystemInfo {
   std::string separator = ".";
 };
 
-// A file of the assets folder.
-std::vector<std::uint8_t> readAsset(const std::string& name);
-
 // The program's resources, read from the assets folder.
 class FakeResources : public platform::Resources {
  public:

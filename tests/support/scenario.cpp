@@ -1,5 +1,7 @@
 #include "support/scenario.h"
 
+#include "support/assets.h"
+
 namespace fakes {
 
 Scenario::Scenario(int screenWidth, int screenHeight)
@@ -7,10 +9,8 @@ Scenario::Scenario(int screenWidth, int screenHeight)
   backend.setScreen(screenWidth, screenHeight);
   // The settings folder as an installer leaves it: the skins, no settings file.
   files.folders.insert(settingsFolder);
-  for (const char* skin : {"silver.bmp", "olive.bmp", "blue.bmp"}) {
-    const auto bytes = readAsset(std::string("skins/") + skin);
-    files.files[std::string(settingsFolder) + "\\" + skin] = bytes;
-  }
+  for (const char* skin : skinFiles)
+    files.files[std::string(settingsFolder) + "\\" + skin] = readAsset(std::string("skins/") + skin);
 }
 
 void Scenario::forgetRecords() {
@@ -60,6 +60,15 @@ std::string Scenario::workClock() {
 std::string Scenario::date() {
   return bar().Label1.caption() + bar().Label2.caption() + bar().Label3.caption() + bar().Label5.caption() +
          bar().Label4.caption();
+}
+
+const toolkit::Font& barCaptionFont() {
+  static const toolkit::Font font = [] {
+    Scenario s;
+    s.start();
+    return s.bar().Label12.font();
+  }();
+  return font;
 }
 
 }  // namespace fakes

@@ -9,6 +9,11 @@
 
 namespace fakes {
 
+// Settings files: the defaults the bar writes at its first start, and the
+// same with move mode off.
+inline constexpr char defaultSettings[] = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
+inline constexpr char staySettings[] = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nStay\r\n";
+
 // The whole program on fakes: a screen of a chosen size, a virtual clock and
 // everything a test can look at.
 struct Scenario {
@@ -47,5 +52,9 @@ struct Scenario {
   platform::Ports ports;
   std::unique_ptr<veltrana::Program> program;
 };
+
+// The bar's caption font as the bar itself sets it (first asked for once
+// main() runs: the bar's own fonts are made before it).
+const toolkit::Font& barCaptionFont();
 
 }  // namespace fakes

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,6 +23,90 @@ bool pumpUntil(win32::Win32Backend& backend, Done done) {
     ::Sleep(5);
   }
   return true;
+}
+
+// Lets window messages run for about `ms`, calling `each` every few
+// milliseconds; returns the longest pause between two calls, so that a test
+// can tell whether a busy machine kept it from keeping up.
+template <typename Each>
+DWORD pumpFor(win32::Win32Backend& backend, DWORD ms, Each each) {
+  const DWORD start = ::GetTickCount();
+  DWORD last = start, longest = 0;
+  while (::GetTickCount() - start < ms) {
+    backend.processMessages();
+    each();
+    const DWORD now = ::GetTickCount();
+    longest = std::max(longest, now - last);
+    last = now;
+    ::Sleep(5);
+  }
+  return longest;
+}
+
+// A timer on the window system's timers that notes when it ticks.
+struct TickLog {
+  TickLog(win32::Win32Backend& backend, std::uint32_t interval) : timer(backend, interval) {
+    timer.onTimer = [this] { ticks.push_back(::GetTickCount()); };
+  }
+  toolkit::Timer timer;
+  std::vector<DWORD> ticks;
+};
+
+// The countdown rules of toolkit::Timer on the real timers. Only lower bounds
+// and generous deadlines are timed: a busy machine delays ticks, never hastens them.
+TEST(Win32Timers, TheSameIntervalOrEnablingARunningTimerLeavesTheCountdownRunning) {
+  win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  TickLog t(backend, 600);
+  EXPECT_TRUE(pumpUntil(backend, [&] {
+    t.timer.setInterval(600);
+    t.timer.setEnabled(true);
+    return !t.ticks.empty();
+  })) << "restarted by every call, the countdown would never run out";
+}
+
+TEST(Win32Timers, ANewIntervalRestartsTheCountdownFromThatMoment) {
+  win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  for (int attempt = 0;; ++attempt) {
+    TickLog t(backend, 1000);
+    // A new interval every few milliseconds for longer than the interval.
+    std::uint32_t interval = 1000;
+    DWORD lastChange = ::GetTickCount();
+    const DWORD longestPause = pumpFor(backend, 1500, [&] {
+      interval = interval == 1000 ? 1001 : 1000;
+      t.timer.setInterval(interval);
+      lastChange = ::GetTickCount();
+    });
+    if (longestPause > 800) {
+      // The machine held the test up for most of an interval: no verdict.
+      if (attempt < 2) continue;
+      GTEST_SKIP() << "paused for " << longestPause << " ms in each of three attempts";
+    }
+    EXPECT_TRUE(t.ticks.empty()) << t.ticks.size() << " ticks while the interval kept changing";
+    ASSERT_TRUE(pumpUntil(backend, [&] { return !t.ticks.empty(); })) << "left alone, it ticks";
+    EXPECT_GE(t.ticks.front() - lastChange, 900u) << "a whole interval after the last change";
+    return;
+  }
+}
+
+TEST(Win32Timers, IntervalZeroOrDisablingStopsTheTicksUntilTheTimerRunsAgain) {
+  win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  TickLog t(backend, 20);
+  ASSERT_TRUE(pumpUntil(backend, [&] { return t.ticks.size() >= 2; }));
+  for (const bool byInterval : {true, false}) {
+    SCOPED_TRACE(byInterval ? "interval 0" : "disabled");
+    if (byInterval)
+      t.timer.setInterval(0);
+    else
+      t.timer.setEnabled(false);
+    const std::size_t ticked = t.ticks.size();
+    pumpFor(backend, 300, [] {});
+    EXPECT_EQ(t.ticks.size(), ticked);
+    if (byInterval)
+      t.timer.setInterval(20);
+    else
+      t.timer.setEnabled(true);
+    EXPECT_TRUE(pumpUntil(backend, [&] { return t.ticks.size() >= ticked + 2; })) << "running again";
+  }
 }
 
 TEST(Win32Backend, ListsThePrimaryMonitorFirstWithItsFullRectangle) {

@@ -7,10 +7,9 @@
 #include "toolkit/win32/font_cache.h"
 #include "toolkit/win32/surface_pool.h"
 #include "memory_surface.h"
+#include "support/scenario.h"
 
 namespace {
-
-const toolkit::Font barFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::black};
 
 TEST(Canvas, FillsAndClipsInTheCurrentArea) {
   MemorySurface s(40, 20);
@@ -62,6 +61,7 @@ TEST(Canvas, TheBarFontMeasuresLikeTheLayoutExpects) {
   win32::FontCache fonts;
   win32::SurfacePool surfaces;
   win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
+  const toolkit::Font& barFont = fakes::barCaptionFont();
   const toolkit::Size digits = canvas.textExtent("0000", barFont);
   EXPECT_EQ(digits.width, 4 * canvas.textExtent("0", barFont).width) << "digits have one width";
   EXPECT_NEAR(digits.width, 28, 2);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "memory_surface.h"
+#include "support/scenario.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/win32/backend.h"
@@ -17,8 +18,6 @@ constexpr std::uint32_t white = 0xFFFFFF;
 constexpr std::uint32_t black = 0x000000;
 constexpr std::uint32_t silver = 0xC0C0C0;
 constexpr std::uint32_t red = 0xFF0000;  // as a 32-bit DIB stores the colour 255
-
-const toolkit::Font barFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::black};
 
 struct GaugeHost {
   GaugeHost() : backend(::GetModuleHandleA(nullptr)), application(backend) {
@@ -42,6 +41,7 @@ void checkGauge(GaugeHost& host, int width, int percentage, int lastFilled, tool
                 std::uint32_t fill) {
   veltrana::TGauge gauge(*host.form, "gauge", toolkit::Rect::fromBounds(0, 0, width, 17));
   gauge.setForeColor(foreColor);
+  const toolkit::Font& barFont = fakes::barCaptionFont();
   gauge.setFont(barFont);
   gauge.setProgress(percentage);
   MemorySurface surface(width, 17);

@@ -2,11 +2,8 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/program.h"
 #include "platform/win32/files.h"
@@ -17,6 +14,7 @@
 #include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
 #include "platform/win32/text.h"
+#include "support/assets.h"
 #include "toolkit/win32/backend.h"
 
 // The real program on the real window system, with a personal folder of its
@@ -35,10 +33,8 @@ class ScratchProgram {
         ports_{systemInfo_, resources_, files_, shell_, registry_, session_, multimedia_} {
     ::CreateDirectoryW(win32::widen(personal_).c_str(), nullptr);
     ::CreateDirectoryW(win32::widen(folder_).c_str(), nullptr);
-    for (const char* skin : {"silver.bmp", "olive.bmp", "blue.bmp"}) {
-      const auto bytes = asset(std::string("skins/") + skin);
-      files_.createWith(folder_ + skin, bytes);
-    }
+    for (const char* skin : fakes::skinFiles)
+      files_.createWith(folder_ + skin, fakes::readAsset(std::string("skins/") + skin));
     writeSettings(settings("Silver"));
     backend_.emplace(::GetModuleHandleW(nullptr));
     program_.emplace(*backend_, ports_);
@@ -47,8 +43,8 @@ class ScratchProgram {
   ~ScratchProgram() {
     program_.reset();
     backend_.reset();
-    for (const char* name : {"silver.bmp", "olive.bmp", "blue.bmp", "Options.set"})
-      ::DeleteFileW(win32::widen(folder_ + name).c_str());
+    for (const char* skin : fakes::skinFiles) ::DeleteFileW(win32::widen(folder_ + skin).c_str());
+    ::DeleteFileW(win32::widen(folder_ + "Options.set").c_str());
     ::RemoveDirectoryW(win32::widen(folder_).c_str());
     ::RemoveDirectoryW(win32::widen(personal_).c_str());
   }
@@ -76,11 +72,6 @@ class ScratchProgram {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
     return win32::narrow(temp) + "veltrana-scratch-" + std::to_string(::GetCurrentProcessId());
-  }
-
-  static std::vector<std::uint8_t> asset(const std::string& name) {
-    std::ifstream in(std::string(VELTRANA_ASSETS_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
   std::string personal_;

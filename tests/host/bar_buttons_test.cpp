@@ -1,0 +1,43 @@
+// The bar's buttons and the taskbar button it keeps hidden.
+#include <gtest/gtest.h>
+
+#include "started_program.h"
+
+namespace {
+
+TEST(BarButtons, EachMakesItsOneRequestAndNothingElse) {
+  Started s;
+  auto& bar = s.bar();
+  const auto handle = bar.nativeHandle();
+  click(bar.SpeedButton1);
+  click(bar.SpeedButton2);
+  ASSERT_EQ(s.multimedia.commands.size(), 2u);
+  EXPECT_EQ(s.multimedia.commands[0], (std::pair<std::string, platform::WindowHandle>{"Set cdaudio door open wait", handle}));
+  EXPECT_EQ(s.multimedia.commands[1].first, "Set cdaudio door closed wait");
+
+  click(bar.SpeedButton3);
+  click(bar.SpeedButton4);
+  click(bar.SpeedButton5);
+  click(bar.SpeedButton11);
+  EXPECT_EQ(s.session.requests, (std::vector<std::string>{"privilege", "exit 2", "privilege", "exit 8", "privilege",
+                                                          "exit 0", "next layout"}));
+  EXPECT_FALSE(bar.MyExitWindows(2)) << "refused by the system";
+  s.session.accepts = true;
+  EXPECT_TRUE(bar.MyExitWindows(0));
+
+  EXPECT_EQ(s.top(), 0);
+  EXPECT_TRUE(s.backend.errorBoxes.empty()) << "no button shows a message";
+  EXPECT_FALSE(s.backend.exitCode);
+}
+
+TEST(TaskbarButton, TheApplicationWindowIsHiddenEverySecond) {
+  Started s;
+  EXPECT_TRUE(s.backend.applicationWindowVisible);
+  s.advanceSeconds(1);
+  EXPECT_FALSE(s.backend.applicationWindowVisible);
+  s.backend.applicationWindowVisible = true;
+  s.advanceSeconds(1);
+  EXPECT_FALSE(s.backend.applicationWindowVisible) << "a button that reappears is gone again within a second";
+}
+
+}  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fakes {
+
+// A whole file of the project's assets folder, by its path there
+// ("skins/olive.bmp"); throws when it cannot be read, so that a test never
+// goes on with an empty picture.
+std::vector<std::uint8_t> readAsset(const std::string& name);
+
+// The skins an installer puts into the settings folder (assets/skins).
+inline constexpr std::array<const char*, 3> skinFiles{"silver.bmp", "olive.bmp", "blue.bmp"};
+
+}  // namespace fakes
