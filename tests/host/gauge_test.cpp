@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/recording_canvas.h"
 #include "support/scenario.h"
 #include "widgets/gauge.h"
 
@@ -58,8 +59,19 @@ TEST_F(GaugeFixture, PaintsOnlyWhenWhatItShowsChanges) {
   EXPECT_EQ(paints(), before + 3);
   EXPECT_EQ(scenario.backend.windowOf(scenario.bar())->paintedNow.back(), gauge().bounds())
       << "only the gauge's own rectangle";
-  EXPECT_EQ(scenario.backend.windowOf(scenario.bar())->lowestPaintedNow.back(), &gauge())
-      << "opaque: nothing beneath it is drawn first";
+}
+
+// The gauge is opaque: its repaint reaches the window as one copy of the
+// finished picture, with nothing beneath it (the skin) drawn first.
+TEST_F(GaugeFixture, ARepaintIsOneCopyOfItsPictureAndNothingElse) {
+  scenario.advanceSeconds(1);  // the skin is shown
+  gauge().setProgress(57);
+  const fakes::FakeWindow& window = *scenario.backend.windowOf(scenario.bar());
+  fakes::RecordingCanvas screen;
+  scenario.bar().paintControls(screen, window.paintedNow.back(), window.lowestPaintedNow.back());
+  ASSERT_EQ(screen.drawings.size(), 1u);
+  EXPECT_EQ(screen.drawings[0].kind, fakes::Drawing::Kind::combine);
+  EXPECT_EQ(screen.drawings[0].onCanvas(), gauge().bounds());
 }
 
 TEST_F(GaugeFixture, AHiddenBarDefersThePaint) {
