@@ -79,6 +79,7 @@ Var BarPath           ; the program file of the bar it closed, when known
 Var MadeInstDir       ; 1 when setup created the program folder
 Var MadeSettingsDir   ; 1 when setup created the settings folder
 Var KeptNote          ; what the uninstaller's last page says about the settings
+Var FinishNote        ; the end of setup's last page: whether it started the bar again
 Var OldInstDir        ; an earlier installation's folder when it is not $INSTDIR
 
 !define MUI_WELCOMEPAGE_TEXT "Setup will install Veltrana ${VERSION} for you alone; it needs no administrator rights.$\r$\n$\r$\nIf Veltrana is running, Setup closes it and starts it again when the new files are in place.$\r$\n$\r$\nClick Next to continue."
@@ -90,6 +91,7 @@ Var OldInstDir        ; an earlier installation's folder when it is not $INSTDIR
 !define MUI_FINISHPAGE_RUN_TEXT "Start Veltrana"
 !define MUI_FINISHPAGE_RUN_FUNCTION StartBar
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishShow
+!define MUI_FINISHPAGE_TEXT "Veltrana ${VERSION} has been installed on your computer.$\r$\n$\r$\n$FinishNote"
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -357,6 +359,7 @@ Function .onInit
   StrCpy $BarPath ""
   StrCpy $MadeInstDir 0
   StrCpy $MadeSettingsDir 0
+  StrCpy $FinishNote "Click Finish to close Setup."
   ReadRegStr $OldInstDir HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${IfNot} ${FileExists} "$OldInstDir\Uninstall.exe"
     StrCpy $OldInstDir ""
@@ -482,6 +485,7 @@ Section "Veltrana" SectionProgram
   ${If} $BarWasRunning = 1
     DetailPrint "Starting Veltrana again..."
     Call StartBar
+    StrCpy $FinishNote "Veltrana was running; it has been started again.$\r$\n$\r$\nClick Finish to close Setup."
   ${EndIf}
 SectionEnd
 
