@@ -3,14 +3,15 @@ program, silent and through its pages, upgrades over a running bar, the
 uninstaller, and the portable zip. Each test that installs runs in a fresh
 prefix of its own (see installation.py)."""
 import os
+import shutil
 import unittest
 import zipfile
 from pathlib import Path
 
 from harness import Session, build_fixture, poll, repo_root, windows_path
-from installation import (DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, SKINS, USER_WIN, Dialogs, Installation,
-                          build_dir, fresh_prefix, older_setup, portable_zip, programs, setup_program, snapshot,
-                          tree, unix_path, version)
+from installation import (COMPANIONS, DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, SKINS, USER_WIN, Dialogs,
+                          Installation, build_dir, fresh_prefix, make_setup, older_setup, portable_zip, programs,
+                          setup_program, snapshot, tree, unix_path, version)
 from program import BAR, settings_text, skin_pixel
 from test_interaction import TrayProbe
 
@@ -279,6 +280,31 @@ class Failures(InstallerCase):
         self.assertEqual(snapshot(inst.program_dir, inst.settings, inst.start_menu), installed, "after uninstall")
         self.assertEqual(inst.uninstall_values(), values)
         self.assertIsNone(stubborn.poll(), "neither killed the program")
+
+
+class Companions(InstallerCase):
+    def test_setup_ships_the_companion_programs_a_build_has_and_will_not_replace_one_that_runs(self):
+        s, inst = self.s, Installation(self.s)
+        build = Path(s.tmp) / "build-with-companions"
+        build.mkdir()
+        for name in ("Veltrana.exe", "About.html", "version.txt"):
+            shutil.copy(build_dir() / name, build)
+        for name in COMPANIONS:   # stand-ins: windows of their own
+            shutil.copy(build_fixture("titled_window"), build / name)
+        setup = make_setup(build, Path(s.tmp) / "setup-with-companions.exe")
+
+        self.assertEqual(inst.setup("/S", exe=setup), 0)
+        self.assertEqual(tree(inst.program_dir), sorted(set(installed_files()) | set(COMPANIONS)))
+        self.assertIn("Veltrana Options.lnk", tree(inst.start_menu))
+        self.assertEqual(inst.shortcut("Veltrana Options.lnk")["target"], inst.exe_win("Options.exe"))
+
+        installed = snapshot(inst.program_dir, inst.settings, inst.start_menu)
+        options = s.start(str(inst.program_dir / "Options.exe"), ["--title", "Options"])
+        s.wait_window("Options", timeout=15)
+        self.assertEqual(inst.setup("/S", exe=setup), 2, "setup while Options.exe runs")
+        self.assertEqual(snapshot(inst.program_dir, inst.settings, inst.start_menu), installed)
+        s.kill(options)
+        self.assertEqual(inst.setup("/S", exe=setup), 0, "setup once it has ended")
 
 
 class Pages(InstallerCase):
