@@ -15,7 +15,6 @@
 #include "memory_surface.h"
 #include "scratch_program.h"
 #include "platform/win32/system_info.h"
-#include "platform/win32/window_system.h"
 #include "readouts/memory_readout.h"
 #include "readouts/processor_frequency.h"
 #include "readouts/processor_load.h"
@@ -86,9 +85,8 @@ const toolkit::Font valueFont{"Times New Roman", 13, true, toolkit::Charset::cyr
 }  // namespace
 
 int main() {
-  win32::Win32WindowSystem windowSystem;
   win32::Win32Backend backend(::GetModuleHandleA(nullptr));
-  toolkit::Application application(backend, windowSystem);
+  toolkit::Application application(backend);
   toolkit::FormOptions options;
   options.className = "BenchForm";
   options.bounds = toolkit::Rect::fromBounds(0, 0, 200, 30);

@@ -4,16 +4,19 @@
 
 #include <commctrl.h>
 
+#include <exception>
+
 #include "app/program.h"
 #include "platform/ports.h"
 #include "platform/win32/files.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/resources.h"
+#include "platform/win32/multimedia.h"
 #include "platform/win32/session.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
+#include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
-#include "platform/win32/window_system.h"
 #include "toolkit/win32/backend.h"
 
 namespace {
@@ -28,16 +31,13 @@ bool anotherInstanceRuns() {
   return static_cast<bool>(existing);
 }
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int runProgram(HINSTANCE instance) {
   if (anotherInstanceRuns()) return 0;
   singleInstanceMutex.reset(::CreateMutexA(nullptr, FALSE, mutexName));
 
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
 
-  win32::Win32WindowSystem windowSystem;
   win32::Win32SystemInfo systemInfo;
   win32::Win32Resources resources;
   win32::Win32Files files;
@@ -45,10 +45,22 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   win32::Win32Registry registry;
   win32::Win32Session session;
   win32::Win32Multimedia multimedia;
-  const platform::Ports ports{windowSystem, systemInfo, resources, files, shell, registry, session, multimedia};
+  const platform::Ports ports{systemInfo, resources, files, shell, registry, session, multimedia};
 
   win32::Win32Backend backend(instance);
   backend.onTaskbarCreated = [&shell] { shell.notificationAreaRecreated(); };
   veltrana::Program program(backend, ports);
   return backend.run();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  try {
+    return runProgram(instance);
+  } catch (const std::exception& e) {
+    // The windows could not even be made: nothing else can tell the user.
+    ::MessageBoxW(nullptr, win32::widen(e.what()).c_str(), L"Veltrana", MB_OK | MB_ICONERROR);
+    return 1;
+  }
 }

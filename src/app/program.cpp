@@ -1,13 +1,13 @@
 #include "app/program.h"
 
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
+#include "windows/unsupported_screen_notice.h"
+#include "windows/file_error_notice.h"
+#include "windows/menu_panel.h"
 
 namespace veltrana {
 
 Program::Program(toolkit::Backend& backend, const platform::Ports& ports)
-    : application_(backend, ports.windowSystem) {
+    : application_(backend) {
   application_.setTitle("Veltrana");
   bar_ = std::make_unique<TVTR>(application_, ports, static_cast<BarCompanions&>(*this));
   form2_ = std::make_unique<TForm2>(application_);

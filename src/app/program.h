@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "bar/vtr.h"
+#include "bar/bar_window.h"
 #include "platform/ports.h"
 #include "toolkit/application.h"
 

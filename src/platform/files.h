@@ -5,6 +5,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -48,6 +49,9 @@ class Files {
   virtual FileContents readAll(const std::string& path) = 0;
   // The system's text for an error code.
   virtual std::string errorText(int code) const = 0;
+  // Text read from a settings file, which is 8-bit text in the user's code
+  // page, as the program's UTF-8.
+  virtual std::string decodeFileText(std::string_view bytes) const = 0;
 };
 
 }  // namespace platform

@@ -9,12 +9,10 @@ class Resources;
 class Session;
 class Shell;
 class SystemInfo;
-class WindowSystem;
 
 // The operating-system services the program uses, chosen once by the entry
 // point (the real ones) or by a test (fakes).
 struct Ports {
-  WindowSystem& windowSystem;
   SystemInfo& systemInfo;
   Resources& resources;
   Files& files;

@@ -6,8 +6,6 @@ namespace platform {
 class Session {
  public:
   virtual ~Session() = default;
-  // Whether the system is of the NT family, where shutting down needs a privilege.
-  virtual bool ntPlatform() const = 0;
   // Enables the shutdown privilege of the running process; the outcome is not reported.
   virtual void enableShutdownPrivilege() = 0;
   // Asks the system to end the session with the exit flags; true when it accepted.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "readouts/two_digits.h"
+#include "readouts/captions.h"
 #include "toolkit/label.h"
 
 namespace veltrana {

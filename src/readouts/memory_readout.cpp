@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "readouts/captions.h"
 #include "toolkit/label.h"
 #include "widgets/gauge.h"
 
@@ -10,10 +11,6 @@ namespace veltrana {
 
 namespace {
 constexpr int lowMemoryPercent = 9;
-}
-
-std::string totalMemoryCaption(const platform::MemoryStatus& status) {
-  return std::to_string(status.totalPhysical >> 20) + " MB";
 }
 
 std::uint64_t freeMemoryPercent(const platform::MemoryStatus& status) {
@@ -30,7 +27,5 @@ void showMemory(const platform::MemoryStatus& status, toolkit::Label& total, TGa
   freeShare.setProgress(static_cast<std::int32_t>(percent));
   freeShare.setForeColor(freeShare.Progress() > lowMemoryPercent ? toolkit::colors::silver : toolkit::colors::red);
 }
-
-std::string refreshRateCaption(int hertz) { return std::to_string(hertz) + "Hz"; }
 
 }  // namespace veltrana

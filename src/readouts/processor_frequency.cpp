@@ -1,7 +1,5 @@
 #include "readouts/processor_frequency.h"
 
-#include <charconv>
-
 #include "platform/system_info.h"
 
 namespace veltrana {
@@ -20,18 +18,5 @@ double measureProcessorSpeed(platform::SystemInfo& system) {
 }
 
 double cyclesToGHz(std::uint64_t cycles) { return static_cast<double>(cycles) / 500000000.0; }
-
-std::string generalFormat(double value, const std::string& decimalSeparator) {
-  char text[64];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15).ptr;
-  std::string result;
-  for (const char* p = text; p != end; ++p) {
-    if (*p == '.')
-      result += decimalSeparator;
-    else
-      result += *p == 'e' ? 'E' : *p;
-  }
-  return result;
-}
 
 }  // namespace veltrana

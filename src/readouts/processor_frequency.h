@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace platform {
 class SystemInfo;
@@ -17,9 +16,5 @@ double measureProcessorSpeed(platform::SystemInfo& system);
 // Cycles counted in half a second, in GHz. The whole 64-bit count takes part,
 // so processors above 8.59 GHz do not wrap around.
 double cyclesToGHz(std::uint64_t cycles);
-
-// The general number format: up to 15 significant digits, no trailing zeros,
-// the user's decimal separator.
-std::string generalFormat(double value, const std::string& decimalSeparator);
 
 }  // namespace veltrana

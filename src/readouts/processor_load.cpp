@@ -42,10 +42,8 @@ int processorLoadPosition(double idleDelta, double timeDelta, int processors) {
 }
 
 std::optional<ProcessorLoadSampler::Sample> ProcessorLoadSampler::query(platform::SystemInfo& system) {
-  if (!lookedUp_) {
-    queryFound_ = system.findSystemInformationQuery();
-    lookedUp_ = true;
-  }
+  // Looked up again at every tick until it is found.
+  if (!queryFound_) queryFound_ = system.findSystemInformationQuery();
   if (!queryFound_) return std::nullopt;
   std::array<std::uint8_t, basicLength> basic{};
   std::array<std::uint8_t, timeOfDayLength> timeOfDay{};

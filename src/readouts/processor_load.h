@@ -37,7 +37,6 @@ class ProcessorLoadSampler {
   std::optional<Sample> query(platform::SystemInfo& system);
   std::optional<int> reading(const Sample& now) const;
 
-  bool lookedUp_ = false;
   bool queryFound_ = false;
   Sample previous_;
 };

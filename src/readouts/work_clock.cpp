@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string>
 
-#include "readouts/two_digits.h"
+#include "readouts/captions.h"
 #include "toolkit/label.h"
 
 namespace veltrana {

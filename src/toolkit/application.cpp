@@ -7,8 +7,13 @@
 
 namespace toolkit {
 
-Application::Application(Backend& backend, platform::WindowSystem& windowSystem)
-    : backend_(backend), windowSystem_(windowSystem) {}
+Application::Application(Backend& backend)
+    : backend_(backend),
+      errorReports_([this](const std::string& text) { backend_.showError(title_, text); }) {
+  backend_.onHandlerError = [this](std::exception_ptr e) { errorReports_.unexpected(describeException(e)); };
+}
+
+Application::~Application() { backend_.onHandlerError = nullptr; }
 
 void Application::setTitle(const std::string& title) {
   title_ = title;
@@ -16,8 +21,6 @@ void Application::setTitle(const std::string& title) {
 }
 
 void Application::processMessages() { backend_.processMessages(); }
-
-void Application::showError(const std::string& text) { backend_.showError(title_, text); }
 
 void Application::terminate(int exitCode) {
   const std::vector<Form*> forms = forms_;

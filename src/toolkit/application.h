@@ -3,9 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
-class WindowSystem;
-}
+#include "toolkit/error_reports.h"
 
 namespace toolkit {
 
@@ -16,12 +14,12 @@ class Form;
 // forms it owns.
 class Application {
  public:
-  Application(Backend& backend, platform::WindowSystem& windowSystem);
+  explicit Application(Backend& backend);
+  ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
   Backend& backend() const { return backend_; }
-  platform::WindowSystem& windowSystem() const { return windowSystem_; }
 
   const std::string& title() const { return title_; }
   void setTitle(const std::string& title);
@@ -29,8 +27,9 @@ class Application {
   // Lets pending window messages run once.
   void processMessages();
 
-  // An error message box titled with the application title.
-  void showError(const std::string& text);
+  // Failures shown in error message boxes titled with the application title,
+  // kept in bounds; an exception that escapes an event handler is one too.
+  ErrorReports& errorReports() { return errorReports_; }
 
   // Ends the program at once but in order: every form's destroy handler runs
   // and its window goes, then the process ends with the exit code.
@@ -41,9 +40,9 @@ class Application {
 
  private:
   Backend& backend_;
-  platform::WindowSystem& windowSystem_;
   std::string title_;
   std::vector<Form*> forms_;
+  ErrorReports errorReports_;
 };
 
 }  // namespace toolkit

@@ -1,17 +1,22 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "toolkit/color.h"
 #include "toolkit/font.h"
 #include "toolkit/geometry.h"
+#include "toolkit/monitors.h"
 #include "toolkit/timer.h"
 
 namespace toolkit {
 
+class Control;
 class Form;
 
 struct WindowOptions {
@@ -33,17 +38,25 @@ class NativeWindow {
   virtual void hide() = 0;
   virtual bool isActive() const = 0;
   virtual void invalidate(const Rect& clientRect) = 0;
-  // Paints one area at once, inside this call, without erasing it first.
-  virtual void paintNow(const Rect& clientRect) = 0;
+  // Paints the form's controls within the area at once, inside this call,
+  // without erasing it first: all of them, or those from `lowest` upwards.
+  virtual void paintNow(const Rect& clientRect, const Control* lowest) = 0;
   // Shows the window and runs a modal loop until the form hides it.
   virtual void runModal() = 0;
   // The window as the operating system knows it.
   virtual std::uintptr_t handle() const = 0;
+  // The vertical refresh rate, in hertz, of the display the window is on.
+  virtual int verticalRefreshRate() const = 0;
 };
 
-// The window system as the toolkit needs it.
+// The window system as the toolkit, and through it the program, needs it.
 class Backend : public TimerHost {
  public:
+  // Every monitor, the primary one first.
+  virtual std::vector<Monitor> monitors() const = 0;
+  // The pointer position in screen coordinates.
+  virtual Point cursorPos() const = 0;
+
   virtual std::unique_ptr<NativeWindow> createWindow(Form& form, const WindowOptions& options) = 0;
   virtual Size textExtent(const Font& font, std::string_view text) = 0;
   virtual bool visualStylesOn() const = 0;
@@ -57,6 +70,25 @@ class Backend : public TimerHost {
   virtual void showError(const std::string& title, const std::string& text) = 0;
   // Hides the application window, and with it the program's taskbar button.
   virtual void hideApplicationWindow() = 0;
+
+  // Where an exception goes that escaped an event handler: the backend
+  // catches every one at the window system's door, since none may unwind
+  // through it, and the program goes on.
+  std::function<void(std::exception_ptr)> onHandlerError;
+
+  // Runs an event handler the window system called; an exception it lets
+  // out goes to onHandlerError, and no further.
+  template <typename Handler>
+  void guarded(Handler&& handler) noexcept {
+    try {
+      handler();
+    } catch (...) {
+      reportHandlerError(std::current_exception());
+    }
+  }
+
+ private:
+  void reportHandlerError(std::exception_ptr exception) noexcept;
 };
 
 }  // namespace toolkit

@@ -22,11 +22,4 @@ inline constexpr Color buttonFace = systemColor(15);
 inline constexpr Color buttonHighlight = systemColor(20);
 }  // namespace colors
 
-inline constexpr std::uint8_t redOf(Color c) { return c & 0xFF; }
-inline constexpr std::uint8_t greenOf(Color c) { return (c >> 8) & 0xFF; }
-inline constexpr std::uint8_t blueOf(Color c) { return (c >> 16) & 0xFF; }
-inline constexpr Color rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-  return Color{r} | (Color{g} << 8) | (Color{b} << 16);
-}
-
 }  // namespace toolkit

@@ -54,7 +54,7 @@ void Control::invalidate() const {
 }
 
 void Control::repaintNow() const {
-  if (visible_) form_.repaintNow(bounds_);
+  if (visible_) form_.repaintNow(*this);
 }
 
 }  // namespace toolkit

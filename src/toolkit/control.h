@@ -46,6 +46,9 @@ class Control {
   // Whether paint draws anything at all; moving a control that draws nothing
   // needs no repaint.
   virtual bool drawsSomething() const { return true; }
+  // Whether paint covers every pixel of the control's rectangle, so that
+  // nothing beneath it needs drawing first.
+  virtual bool opaque() const { return false; }
 
   // Mouse input, in the control's own coordinates. A press and release inside
   // the control make a click.

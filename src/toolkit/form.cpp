@@ -6,7 +6,6 @@
 #include "toolkit/canvas.h"
 #include "toolkit/control.h"
 #include "toolkit/monitors.h"
-#include "platform/window_system.h"
 
 namespace toolkit {
 
@@ -55,7 +54,7 @@ void Form::setTop(int top) { moveTo({bounds_.left, top}); }
 void Form::moveTo(Point requested) {
   Point p = requested;
   if (screenSnap_ && !(p.x == 0 && p.y == 0)) {
-    const auto monitors = application_.windowSystem().monitors();
+    const auto monitors = application_.backend().monitors();
     if (const auto monitor = monitorHolding(monitors, bounds_))
       p = snapToWorkArea(p, {bounds_.width(), bounds_.height()}, monitor->work, snapDistance_);
   }
@@ -109,6 +108,8 @@ void Form::showModal() {
 bool Form::active() const { return window_ && window_->isActive(); }
 
 std::uintptr_t Form::nativeHandle() const { return window_ ? window_->handle() : 0; }
+
+int Form::displayRefreshRate() const { return window_ ? window_->verticalRefreshRate() : 0; }
 
 void Form::addControl(Control& control) { controls_.push_back(&control); }
 
@@ -166,10 +167,10 @@ void Form::invalidate(const Rect& area) {
   window_->invalidate(area);
 }
 
-void Form::repaintNow(const Rect& area) {
-  if (area.empty() || !window_ || !visible_) return;
+void Form::repaintNow(const Control& control) {
+  if (control.bounds().empty() || !window_ || !visible_) return;
   ++counters_.immediatePaints;
-  window_->paintNow(area);
+  window_->paintNow(control.bounds(), control.opaque() ? &control : nullptr);
 }
 
 void Form::paint(Canvas& canvas, const Rect& update) {
@@ -177,8 +178,10 @@ void Form::paint(Canvas& canvas, const Rect& update) {
   paintControls(canvas, update);
 }
 
-void Form::paintControls(Canvas& canvas, const Rect& area) const {
-  for (const Control* c : controls_) {
+void Form::paintControls(Canvas& canvas, const Rect& area, const Control* lowest) const {
+  auto from = lowest ? std::find(controls_.begin(), controls_.end(), lowest) : controls_.begin();
+  for (auto it = from; it != controls_.end(); ++it) {
+    const Control* c = *it;
     if (!c->visible() || c->bounds().intersect(area).empty()) continue;
     CanvasArea scope(canvas, {c->left(), c->top()}, c->bounds().intersect(area));
     c->paint(canvas);

@@ -54,6 +54,8 @@ class Form {
   bool active() const;
   // The native window, for the operating system's services.
   std::uintptr_t nativeHandle() const;
+  // The vertical refresh rate of the display the form is on; 0 when unknown.
+  int displayRefreshRate() const;
 
   const std::vector<Control*>& controls() const { return controls_; }
   Control* findControl(std::string_view name) const;
@@ -94,12 +96,15 @@ class Form {
   void addControl(Control& control);
   void removeControl(Control& control);
   void invalidate(const Rect& area);
-  void repaintNow(const Rect& area);
+  // Paints the control, and what lies above it, onto the window at once. An
+  // opaque control covers what lies beneath, which is not drawn first.
+  void repaintNow(const Control& control);
   void controlGeometryChanged();
 
   // For the native window.
   void paint(Canvas& canvas, const Rect& update);
-  void paintControls(Canvas& canvas, const Rect& area) const;
+  // The visible controls within the area, from `lowest` (all when null) upwards.
+  void paintControls(Canvas& canvas, const Rect& area, const Control* lowest = nullptr) const;
   void mouseDown(Point p);
   void mouseUp(Point p);
   void mouseMove(Point p);

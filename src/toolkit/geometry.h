@@ -30,7 +30,6 @@ struct Rect {
   int height() const { return bottom - top; }
   bool empty() const { return right <= left || bottom <= top; }
   bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-  Rect offsetBy(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
   Rect intersect(const Rect& o) const {
     Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right), std::min(bottom, o.bottom)};
     return r.empty() ? Rect{} : r;

@@ -18,13 +18,12 @@ toolkit::Point gaugeTextOrigin(const Rect& inner, toolkit::Size text) {
   return {(inner.right - inner.left + 1 - text.width) / 2, (inner.bottom - inner.top + 1 - text.height) / 2};
 }
 
-TGauge::TGauge(toolkit::Form& form, std::string name, const Rect& bounds) : Control(form, std::move(name), bounds) {}
-
-int TGauge::Percentage() const {
-  const std::int64_t range = std::int64_t{maxValue_} - minValue_;
-  if (range == 0) return 0;
-  return static_cast<int>((std::int64_t{progress_} - minValue_) * 100 / range);
+TGauge::TGauge(toolkit::Form& form, std::string name, const Rect& bounds, std::string hint)
+    : Control(form, std::move(name), bounds) {
+  setHint(std::move(hint));
 }
+
+int TGauge::Percentage() const { return (progress_ - minValue_) * 100 / (maxValue_ - minValue_); }
 
 void TGauge::setProgress(std::int32_t value) {
   const int shownBefore = Percentage();
@@ -43,16 +42,8 @@ void TGauge::setForeColor(toolkit::Color color) {
   repaintNow();
 }
 
-void TGauge::setBackColor(toolkit::Color color) {
-  if (color == backColor_) return;
-  backColor_ = color;
-  repaintNow();
-}
-
-Rect TGauge::innerRect() const {
-  const Rect client{0, 0, width(), height()};
-  return borderStyle_ == TBorderStyle::bsSingle ? Rect{1, 1, client.right - 1, client.bottom - 1} : client;
-}
+// Inside the one-pixel frame.
+Rect TGauge::innerRect() const { return Rect{1, 1, width() - 1, height() - 1}; }
 
 // The picture starts black; the bar is drawn on a black overlay and combined
 // by exclusive-or, which leaves the one-pixel frame black. The percentage is
@@ -68,7 +59,7 @@ void TGauge::paint(toolkit::Canvas& canvas) const {
     drawHorizontalBar(*overlay, inner);
     picture->combine({0, 0}, *overlay, toolkit::RasterOp::invert);
   }
-  if (showText_) drawText(*picture, inner);
+  drawText(*picture, inner);
   canvas.combine({0, 0}, *picture, toolkit::RasterOp::copy);
 }
 

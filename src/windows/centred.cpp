@@ -1,6 +1,6 @@
 #include "windows/centred.h"
 
-#include "platform/window_system.h"
+#include "toolkit/backend.h"
 #include "toolkit/application.h"
 
 namespace veltrana {
@@ -16,12 +16,12 @@ toolkit::Rect centredIn(const toolkit::Rect& area, toolkit::Size size) {
 
 toolkit::Rect centredOnDesktop(const toolkit::Application& application, toolkit::Size size) {
   toolkit::Rect desktop;
-  for (const toolkit::Monitor& m : application.windowSystem().monitors()) desktop = desktop.unite(m.full);
+  for (const toolkit::Monitor& m : application.backend().monitors()) desktop = desktop.unite(m.full);
   return centredIn(desktop, size);
 }
 
 toolkit::Rect centredOnScreen(const toolkit::Application& application, toolkit::Size size) {
-  const auto monitors = application.windowSystem().monitors();
+  const auto monitors = application.backend().monitors();
   return centredIn(monitors.empty() ? toolkit::Rect{} : monitors.front().full, size);
 }
 

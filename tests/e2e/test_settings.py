@@ -1,5 +1,6 @@
 """The settings file while the real Veltrana.exe runs: what a change shows within two seconds."""
 import os
+import time
 import unittest
 
 from harness import Session, poll, regions_differ
@@ -63,6 +64,46 @@ class FaultyFile(unittest.TestCase):
             shot = s.screenshot()
             readings = read_text(shot.path, (x, y + 20, w, h - 20), "", s.tmp, psm=6)
             self.assertTrue(any("'x' is not a valid integer value." in r for r in readings), readings)
+
+
+    def test_a_line_rewritten_every_half_second_keeps_one_box_and_the_memory_flat(self):
+        with Session(1280, 1024) as s:
+            bar = RunningBar(s)
+            poll(lambda: resident_kb(bar.proc.pid), 3, what="the bar's resident memory")
+            most_boxes = 0
+            started = time.monotonic()
+            baseline = None
+            for i in range(120):
+                bar.change(1, f"bad{i}")  # a companion writing a new faulty line
+                time.sleep(0.5)
+                most_boxes = max(most_boxes, len(s.find_windows("Veltrana", visible=True)))
+                if baseline is None and time.monotonic() - started > 10:
+                    baseline = resident_kb(bar.proc.pid)
+            grown = resident_kb(bar.proc.pid) - baseline
+            self.assertEqual(most_boxes, 1, "one box at a time, however many failures came")
+            self.assertLess(grown, 6 * 1024, f"resident memory grew by {grown} KB in 50 s")
+
+    def test_a_ten_megabyte_line_gives_one_box_that_fits_on_the_screen(self):
+        with Session(1280, 1024) as s:
+            bar = RunningBar(s)
+            with open(os.path.join(bar.folder, "Options.set"), "w", newline="") as f:
+                f.write("A" * (10 << 20))
+            box = poll(lambda: s.find_windows("Veltrana", visible=True), 5, interval=0.1, what="an error box")
+            self.assertEqual(len(box), 1)
+            x, y, w, h = s.geometry(box[0])
+            self.assertTrue(x >= 0 and y >= 0 and x + w <= 1280 and y + h <= 1024, (x, y, w, h))
+            self.assertLess(w, 640, "a bounded quote, not the whole line")
+            s.key("Return")  # the box's OK button has the focus
+            poll(lambda: not s.find_windows("Veltrana", visible=True), 3, interval=0.1, what="the box answered")
+            before = s.screenshot()
+            poll(lambda: regions_differ(before, s.screenshot(), CLOCK_1280), 3, interval=0.2,
+                 what="the work clock goes on")
+            self.assertEqual(s.find_windows("Veltrana", visible=True), [], "the same failure is not shown again")
+
+
+def resident_kb(pid):
+    with open(f"/proc/{pid}/status") as f:
+        return next(int(line.split()[1]) for line in f if line.startswith("VmRSS:"))
 
 
 class MissingFolder(unittest.TestCase):

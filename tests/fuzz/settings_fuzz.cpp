@@ -8,7 +8,8 @@
 #include <memory>
 #include <span>
 
-#include "settings/settings_file.h"
+#include "platform/files.h"
+#include "settings/line_reader.h"
 #include "toolkit/bitmap_file.h"
 
 namespace {
@@ -36,11 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   veltrana::LineReader lines(std::make_unique<BytesFile>(bytes));
   std::size_t total = 0;
   for (int i = 0; i < 9; ++i) {
-    const std::string line = lines.next();
-    total += line.size();
-    if (const auto value = veltrana::parseInteger(line)) total += static_cast<std::size_t>(*value & 1);
+    const veltrana::SettingsLine line = lines.next();
+    if (line.text().size() > veltrana::SettingsLine::keptLength) __builtin_trap();
+    total += line.text().size();
+    // A short line's integer is the whole text's.
+    if (line.whole() && line.integer() != veltrana::parseInteger(line.text())) __builtin_trap();
   }
-  if (total > size + 9) __builtin_trap();  // the lines never hold more than the file
+  if (total > size) __builtin_trap();  // the lines never hold more than the file
 
   const toolkit::BitmapFile bitmap = toolkit::decodeBitmapFile(bytes);
   if (bitmap.error == toolkit::BitmapFile::Error::none &&

@@ -116,7 +116,7 @@ TEST(UnsupportedScreen, KeepsTheCreationGeometry) {
 TEST(ScreenLayout, FollowsAModeChangeAndKeepsValuesTheNarrowLayoutDoesNotSet) {
   fakes::Scenario s(1280, 1024);
   s.start();
-  s.windowSystem.setScreen(1024, 768);
+  s.backend.setScreen(1024, 768);
   s.bar().ApplyScreenLayout();
   EXPECT_EQ(s.bar().Image4.bounds(), toolkit::Rect::fromBounds(204, 0, 281, 25));
   EXPECT_EQ(s.bar().Image5.bounds(), toolkit::Rect::fromBounds(732, 0, 265, 25));
@@ -124,7 +124,7 @@ TEST(ScreenLayout, FollowsAModeChangeAndKeepsValuesTheNarrowLayoutDoesNotSet) {
   EXPECT_EQ(s.bar().RamGauge.bounds(), toolkit::Rect::fromBounds(232, 4, 73, 17));
   EXPECT_EQ(s.bar().Image1.width(), 1024);
 
-  s.windowSystem.setScreen(1366, 768);
+  s.backend.setScreen(1366, 768);
   s.bar().ApplyScreenLayout();
   EXPECT_EQ(s.bar().Image1.width(), 1024) << "an unsupported mode leaves the last layout";
 }

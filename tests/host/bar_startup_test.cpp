@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
+#include "windows/unsupported_screen_notice.h"
+#include "windows/file_error_notice.h"
+#include "windows/menu_panel.h"
 
 namespace {
 

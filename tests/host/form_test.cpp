@@ -29,7 +29,7 @@ struct TestForm : toolkit::Form {
 };
 
 struct FormFixture : ::testing::Test {
-  FormFixture() : app(backend, windowSystem) { windowSystem.setScreen(1280, 1024); }
+  FormFixture() : app(backend) { backend.setScreen(1280, 1024); }
   toolkit::FormOptions options(bool autoSize = true) {
     toolkit::FormOptions o;
     o.bounds = Rect::fromBounds(100, 100, 10, 10);
@@ -38,7 +38,6 @@ struct FormFixture : ::testing::Test {
     return o;
   }
   fakes::FakeBackend backend;
-  fakes::FakeWindowSystem windowSystem;
   toolkit::Application app;
 };
 

@@ -34,20 +34,6 @@ struct GaugeFixture : ::testing::Test {
   fakes::Scenario scenario;
 };
 
-TEST_F(GaugeFixture, StartsWithTheDefaultsOfAPercentageGauge) {
-  auto& g = gauge();
-  EXPECT_EQ(g.MinValue(), 0);
-  EXPECT_EQ(g.MaxValue(), 100);
-  EXPECT_EQ(g.Progress(), 0);
-  EXPECT_EQ(g.Kind(), veltrana::TGaugeKind::gkHorizontalBar);
-  EXPECT_TRUE(g.ShowText());
-  EXPECT_EQ(g.BorderStyle(), veltrana::TBorderStyle::bsSingle);
-  EXPECT_EQ(g.BackColor(), toolkit::colors::white);
-  EXPECT_EQ(g.ForeColor(), toolkit::colors::silver) << "the bar's gauges are silver";
-  EXPECT_EQ(scenario.bar().RamGauge.ForeColor(), toolkit::colors::silver);
-  EXPECT_EQ(g.height(), 17);
-}
-
 TEST_F(GaugeFixture, ClampsToItsRange) {
   gauge().setProgress(-1);
   EXPECT_EQ(gauge().Progress(), 0);
@@ -72,6 +58,8 @@ TEST_F(GaugeFixture, PaintsOnlyWhenWhatItShowsChanges) {
   EXPECT_EQ(paints(), before + 3);
   EXPECT_EQ(scenario.backend.windowOf(scenario.bar())->paintedNow.back(), gauge().bounds())
       << "only the gauge's own rectangle";
+  EXPECT_EQ(scenario.backend.windowOf(scenario.bar())->lowestPaintedNow.back(), &gauge())
+      << "opaque: nothing beneath it is drawn first";
 }
 
 TEST_F(GaugeFixture, AHiddenBarDefersThePaint) {

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"
-#include "windows/executable_folder.h"
-#include "windows/form2.h"
-#include "windows/form3.h"
-#include "windows/form4.h"
+#include "windows/unsupported_screen_notice.h"
+#include "windows/file_error_notice.h"
+#include "windows/menu_panel.h"
 
 namespace {
 
@@ -76,7 +75,7 @@ TEST(HideAndReturn, APlainColourBackgroundTakesNoClick) {
 TEST(HideAndReturn, ANewHideTimeRestartsTheCountdownAtThePassThatReadsIt) {
   Started s(defaults7);
   s.advanceMs(500);
-  s.bar().Hide();
+  s.bar().HideAboveScreen();
   s.advanceMs(2000);
   s.setLine(2, "10");
   s.advanceMs(1000);  // the pass at 3 s reads it and restarts the countdown: back at 13 s
@@ -90,7 +89,7 @@ TEST(HideAndReturn, HideTimeZeroKeepsTheBarHiddenUntilItChanges) {
   Started s(defaults7);
   s.setLine(2, "0");
   s.advanceSeconds(1);
-  s.bar().Hide();
+  s.bar().HideAboveScreen();
   EXPECT_EQ(s.top(), -25) << "a hide still moves the bar up";
   s.advanceSeconds(100);
   EXPECT_EQ(s.top(), -25);
@@ -127,7 +126,7 @@ TEST(MoveMode, HotZonesHideTheBarOnPointerMovementOnlyInMoveMode) {
 TEST(MoveMode, AfterASwitchTo1024TheProcessorZoneCoversTheLayoutButton) {
   Started s(defaults7);
   s.advanceSeconds(1);
-  s.windowSystem.setScreen(1024, 768);
+  s.backend.setScreen(1024, 768);
   s.advanceSeconds(1);
   auto& bar = s.bar();
   EXPECT_EQ(bar.Image5.bounds(), toolkit::Rect::fromBounds(732, 0, 265, 25));
@@ -152,9 +151,9 @@ TEST(BarButtons, EachMakesItsOneRequestAndNothingElse) {
   click(bar.SpeedButton11);
   EXPECT_EQ(s.session.requests, (std::vector<std::string>{"privilege", "exit 2", "privilege", "exit 8", "privilege",
                                                           "exit 0", "next layout"}));
-  s.session.nt = false;
   EXPECT_FALSE(bar.MyExitWindows(2)) << "refused by the system";
-  EXPECT_EQ(s.session.requests.back(), "exit 2") << "no privilege step off the NT platform";
+  s.session.accepts = true;
+  EXPECT_TRUE(bar.MyExitWindows(0));
 
   EXPECT_EQ(s.top(), 0);
   EXPECT_TRUE(s.backend.errorBoxes.empty()) << "no button shows a message";
@@ -186,25 +185,25 @@ TEST(MenuPanel, HidesWhenThePointerLeavesTheCornerOrAnotherWindowIsActive) {
   Started s;
   auto& panel = s.program->menuPanel();
   click(s.bar().SpeedButton6);
-  s.windowSystem.cursor = {230, 230};
+  s.backend.cursor = {230, 230};
   s.advanceMs(50);
   EXPECT_TRUE(panel.visible());
-  s.windowSystem.cursor = {-300, -40};
+  s.backend.cursor = {-300, -40};
   s.advanceMs(50);
   EXPECT_TRUE(panel.visible()) << "a monitor left of and above the primary one";
-  s.windowSystem.cursor = {231, 10};
+  s.backend.cursor = {231, 10};
   s.advanceMs(10);
   EXPECT_FALSE(panel.visible());
   s.advanceMs(10);
   EXPECT_FALSE(panel.Timer1.enabled()) << "stopped within a tick of hiding";
 
   click(s.bar().SpeedButton6);
-  s.windowSystem.cursor = {10, 231};
+  s.backend.cursor = {10, 231};
   s.advanceMs(10);
   EXPECT_FALSE(panel.visible());
 
   click(s.bar().SpeedButton6);
-  s.windowSystem.cursor = {10, 10};
+  s.backend.cursor = {10, 10};
   s.backend.activate(nullptr);  // the user clicks another program
   s.advanceMs(10);
   EXPECT_FALSE(panel.visible());
@@ -228,11 +227,16 @@ TEST(MenuPanel, OpensCompanionFilesFromTheExecutableFolder) {
   EXPECT_EQ(s.shell.opened[0].first, panel.nativeHandle());
 }
 
-TEST(MenuPanel, ExecutableFolderIsTheNameUpToItsLastBackslash) {
-  EXPECT_EQ(veltrana::executableFolder("C:\\Tools\\Bar\\prog.exe"), "C:\\Tools\\Bar\\");
-  EXPECT_EQ(veltrana::executableFolder("C:\\prog.exe"), "C:\\");
-  EXPECT_EQ(veltrana::executableFolder("prog.exe"), "");
-  EXPECT_EQ(veltrana::executableFolder("\\\\server\\share\\prog.exe"), "\\\\server\\share\\");
+TEST(MenuPanel, FindsTheCompanionsBesideTheProgramWhereverItIs) {
+  for (const auto& [program, options] : std::vector<std::pair<std::string, std::string>>{
+           {"C:\\prog.exe", "C:\\Options.exe"}, {"\\\\server\\share\\prog.exe", "\\\\server\\share\\Options.exe"}}) {
+    Started s;
+    s.shell.program = program;
+    click(s.bar().SpeedButton6);
+    click(s.program->menuPanel().BitBtn1);
+    ASSERT_EQ(s.shell.opened.size(), 1u);
+    EXPECT_EQ(s.shell.opened[0].second, options);
+  }
 }
 
 TEST(Ending, ExitAndTheNoticeButtonsEndInOrderWithCodeZero) {

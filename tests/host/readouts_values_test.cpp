@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "readouts/captions.h"
 #include "readouts/memory_readout.h"
 #include "readouts/processor_frequency.h"
 #include "readouts/processor_load.h"
@@ -42,7 +43,7 @@ TEST(MemoryReadout, GaugeTurnsRedAtNinePercentAndSilverAgainAtTen) {
 
 TEST(RefreshRate, ShowsWhatTheDisplayReportsAfterTheDate) {
   fakes::Scenario s;
-  s.windowSystem.refreshRate = 1;
+  s.backend.refreshRate = 1;
   s.start();
   EXPECT_EQ(s.bar().Hz.caption(), "----Hz");
   s.advanceSeconds(1);
@@ -111,13 +112,17 @@ TEST(ProcessorLoad, AFailingQueryChangesNothingAndTheNextTickTriesAgain) {
   EXPECT_EQ(gauge.Progress(), 100) << "a record without processors gives no reading";
 }
 
-TEST(ProcessorLoad, WithoutTheQueryTheSamplerDoesNothing) {
+TEST(ProcessorLoad, WithoutTheQueryTheSamplerLooksForItAgainAtEveryTick) {
   fakes::Scenario s;
   s.systemInfo.queryExists = false;
   s.start();
   s.advanceSeconds(5);
-  EXPECT_EQ(s.systemInfo.lookups, 1);
+  EXPECT_EQ(s.systemInfo.lookups, 5);
   EXPECT_EQ(s.systemInfo.queries, 0);
+  s.systemInfo.queryExists = true;
+  s.advanceSeconds(5);
+  EXPECT_EQ(s.systemInfo.lookups, 6) << "found once, it is kept";
+  EXPECT_GT(s.systemInfo.queries, 0);
 }
 
 TEST(ProcessorFrequency, CountsCyclesAcrossHalfASecondAtRaisedPriority) {

@@ -3,8 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "settings/error_reports.h"
+#include "settings/error_messages.h"
+#include "settings/line_reader.h"
 #include "settings/settings_file.h"
+#include "support/fake_ports.h"
+#include "toolkit/error_reports.h"
 
 namespace {
 
@@ -28,7 +31,7 @@ class BytesFile : public platform::ReadableFile {
 std::vector<std::string> lines(const std::string& text, int count) {
   veltrana::LineReader reader(std::make_unique<BytesFile>(text));
   std::vector<std::string> result;
-  for (int i = 0; i < count; ++i) result.push_back(reader.next());
+  for (int i = 0; i < count; ++i) result.push_back(reader.next().text());
   return result;
 }
 
@@ -42,13 +45,29 @@ TEST(SettingsLines, EndAtLfOrCrLfAndDropALoneCr) {
   EXPECT_EQ(lines("\r\n\n", 3), (Lines{"", "", ""}));
 }
 
-TEST(SettingsLines, ReadAsEmptyPastTheEndAndHaveNoLengthLimit) {
+TEST(SettingsLines, ReadAsEmptyPastTheEnd) {
   EXPECT_EQ(lines("1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\n", 8),
             (Lines{"1", "5", "Silver", "0", "32768", "True", "", ""}))
       << "a six-line file has an empty seventh line";
   EXPECT_EQ(lines("", 2), (Lines{"", ""}));
-  const std::string longLine(100000, 'x');
-  EXPECT_EQ(lines(longLine + "\r\nMove\r\n", 2), (Lines{longLine, "Move"}));
+}
+
+// A line has no length limit, but only its start is kept: a long line can be
+// no name, and its integer reading is decided character by character.
+TEST(SettingsLines, OfAnyLengthAreDecidedWithoutBeingKept) {
+  const std::string spaces(100000, ' ');
+  veltrana::LineReader reader(std::make_unique<BytesFile>(spaces + "42\r\n" + std::string(300000, 'x') +
+                                                          "\r\r\nMove\r\n" + std::string(70, '0') + "7"));
+  const veltrana::SettingsLine number = reader.next();
+  EXPECT_EQ(number.integer(), 42) << "spaces of any number may lead a number";
+  EXPECT_FALSE(number.whole());
+  EXPECT_LE(number.text().size(), veltrana::SettingsLine::keptLength);
+  const veltrana::SettingsLine text = reader.next();
+  EXPECT_FALSE(text.integer());
+  EXPECT_FALSE(text.is(std::string(300000, 'x')));
+  EXPECT_TRUE(reader.next().is("Move")) << "the line after a long one starts where it ended";
+  EXPECT_EQ(reader.next().integer(), 7) << "so may zeros";
+  EXPECT_TRUE(reader.next().is(""));
 }
 
 TEST(SettingsIntegers, FollowTheFileRules) {
@@ -90,9 +109,16 @@ TEST(SettingsFolder, IsThePersonalFolderAndVtr) {
 }
 
 TEST(ErrorMessages, HaveTheirTextsAndTheFullStopRule) {
-  using veltrana::reportText;
-  EXPECT_EQ(reportText(veltrana::invalidIntegerMessage("silver")), "'silver' is not a valid integer value.");
-  EXPECT_EQ(reportText(veltrana::invalidIntegerMessage("")), "'' is not a valid integer value.");
+  using toolkit::reportText;
+  const fakes::FakeFiles files;
+  const auto integerMessage = [&](std::string_view line) {
+    return reportText(veltrana::invalidIntegerMessage(veltrana::SettingsLine(line), files));
+  };
+  EXPECT_EQ(integerMessage("silver"), "'silver' is not a valid integer value.");
+  EXPECT_EQ(integerMessage(""), "'' is not a valid integer value.");
+  EXPECT_EQ(integerMessage("Gr\xFCn"), "'Gr\u00FCn' is not a valid integer value.") << "8-bit text in UTF-8";
+  EXPECT_EQ(integerMessage(std::string(61, 'a')), "'" + std::string(60, 'a') + "\u2026' is not a valid integer value.")
+      << "a long line is quoted by its start";
   EXPECT_EQ(reportText(veltrana::ioErrorMessage(3)), "Invalid filename.");
   EXPECT_EQ(reportText(veltrana::ioErrorMessage(5)), "File access denied.");
   EXPECT_EQ(reportText(veltrana::ioErrorMessage(2)), "File not found.");

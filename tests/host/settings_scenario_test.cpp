@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"
-#include "windows/form3.h"
+#include "windows/file_error_notice.h"
 
 namespace {
 
@@ -293,6 +293,20 @@ TEST(SettingsReload, SkinErrorsKeepThePreviousBackground) {
   EXPECT_EQ(s.backend.errorBoxes.size(), boxes) << "an empty file is no error";
   EXPECT_TRUE(s.bar().Image1.picture()->empty()) << "it shows an empty picture";
   EXPECT_EQ(s.bar().settings().colourScheme(), "Olive");
+}
+
+TEST(SettingsReload, AFileRefusedForAMomentIsNeitherRecreatedNorReported) {
+  Scenario s;
+  s.writeSettings(defaults7);
+  s.start();
+  s.files.heldForWriting.insert(Scenario::settingsPath());  // a companion replacing it
+  s.advanceSeconds(2);
+  s.files.heldForWriting.clear();
+  s.setLine(1, "3");
+  s.advanceSeconds(1);
+  EXPECT_TRUE(s.backend.errorBoxes.empty());
+  EXPECT_EQ(s.files.creations, 0) << "the file was there all along";
+  EXPECT_EQ(s.bar().Timer2.interval(), 3000u);
 }
 
 TEST(SettingsReload, AFileThatCanBeNeitherOpenedNorCreatedIsReported) {

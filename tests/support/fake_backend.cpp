@@ -54,6 +54,13 @@ std::unique_ptr<toolkit::NativeWindow> FakeBackend::createWindow(toolkit::Form& 
   return std::make_unique<TrackedWindow>(*this, form, options);
 }
 
+void FakeBackend::setScreen(int width, int height) {
+  const auto screen = toolkit::Rect::fromBounds(0, 0, width, height);
+  monitorList = {toolkit::Monitor{screen, screen}};
+}
+
+int FakeWindow::verticalRefreshRate() const { return backend_.refreshRate; }
+
 void FakeWindow::show() {
   visible = true;
   backend_.activate(this);
@@ -111,9 +118,9 @@ void FakeBackend::advance(std::uint64_t ms) {
     now_ = next->second.due;
     next->second.due += next->second.interval;
     next->second.order = scheduled_++;
-    timer->tick();
+    guarded([timer] { timer->tick(); });
   }
-  now_ = end;
+  now_ = std::max(now_, end);  // a nested advance (under a modal box) may have gone further
 }
 
 }  // namespace fakes

@@ -27,9 +27,13 @@ class FakeWindow : public toolkit::NativeWindow {
   void hide() override;
   bool isActive() const override { return active; }
   void invalidate(const toolkit::Rect& r) override { invalidated.push_back(r); }
-  void paintNow(const toolkit::Rect& r) override { paintedNow.push_back(r); }
+  void paintNow(const toolkit::Rect& r, const toolkit::Control* lowest) override {
+    paintedNow.push_back(r);
+    lowestPaintedNow.push_back(lowest);
+  }
   void runModal() override;
   std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(this); }
+  int verticalRefreshRate() const override;
 
   toolkit::Form& form;
   toolkit::WindowOptions options;
@@ -39,6 +43,7 @@ class FakeWindow : public toolkit::NativeWindow {
   int modalRuns = 0;
   std::vector<toolkit::Rect> invalidated;
   std::vector<toolkit::Rect> paintedNow;
+  std::vector<const toolkit::Control*> lowestPaintedNow;
 
  private:
   FakeBackend& backend_;
@@ -51,6 +56,15 @@ toolkit::Size measureText(const toolkit::Font& font, std::string_view text);
 // A window system on a virtual clock.
 class FakeBackend : public toolkit::Backend {
  public:
+  // The desktop
+  std::vector<toolkit::Monitor> monitors() const override { return monitorList; }
+  toolkit::Point cursorPos() const override { return cursor; }
+  // One monitor of the size at the desktop's origin, without a taskbar.
+  void setScreen(int width, int height);
+  std::vector<toolkit::Monitor> monitorList;
+  toolkit::Point cursor;
+  int refreshRate = 60;
+
   // Timers
   void schedule(toolkit::Timer& timer, std::uint32_t intervalMs) override;
   void cancel(toolkit::Timer& timer) override;

@@ -7,11 +7,6 @@
 
 namespace fakes {
 
-void FakeWindowSystem::setScreen(int width, int height) {
-  const auto screen = toolkit::Rect::fromBounds(0, 0, width, height);
-  monitorList = {toolkit::Monitor{screen, screen}};
-}
-
 namespace {
 
 void put64(std::span<std::uint8_t> buffer, std::size_t at, std::uint64_t value) {
@@ -91,12 +86,14 @@ std::string folderOf(const std::string& path) {
 // Reads in small pieces, so that lines cross the reader's buffer boundaries.
 class FakeReadableFile : public platform::ReadableFile {
  public:
-  FakeReadableFile(std::vector<std::uint8_t> bytes, int& openHandles, std::size_t piece)
-      : bytes_(std::move(bytes)), open_(openHandles), piece_(piece) {
+  FakeReadableFile(std::vector<std::uint8_t> bytes, int& openHandles, std::size_t piece,
+                   const std::function<void()>& onRead)
+      : bytes_(std::move(bytes)), open_(openHandles), piece_(piece), onRead_(onRead) {
     ++open_;
   }
   ~FakeReadableFile() override { --open_; }
   std::size_t read(std::span<std::uint8_t> buffer) override {
+    if (onRead_) onRead_();
     const std::size_t n = std::min({buffer.size(), bytes_.size() - position_, piece_});
     std::copy_n(bytes_.begin() + static_cast<std::ptrdiff_t>(position_), n, buffer.begin());
     position_ += n;
@@ -108,6 +105,7 @@ class FakeReadableFile : public platform::ReadableFile {
   std::size_t position_ = 0;
   int& open_;
   std::size_t piece_;
+  const std::function<void()>& onRead_;
 };
 
 }  // namespace
@@ -122,7 +120,7 @@ int FakeFiles::openError(const std::string& path) const {
 platform::OpenedFile FakeFiles::openForReading(const std::string& path) {
   ++opens;
   if (const int error = openError(path)) return {error, nullptr};
-  return {platform::error::none, std::make_unique<FakeReadableFile>(files.at(path), openHandles, readPiece)};
+  return {platform::error::none, std::make_unique<FakeReadableFile>(files.at(path), openHandles, readPiece, onRead)};
 }
 
 int FakeFiles::createWith(const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -146,6 +144,20 @@ std::string FakeFiles::errorText(int code) const {
     case platform::error::pathNotFound: return "The system cannot find the path specified.\r\n";
     default: return "Error " + std::to_string(code) + ".";
   }
+}
+
+std::string FakeFiles::decodeFileText(std::string_view bytes) const {
+  std::string utf8;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      utf8 += c;
+    } else {
+      utf8 += static_cast<char>(0xC0 | (byte >> 6));
+      utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+    }
+  }
+  return utf8;
 }
 
 void FakeFiles::write(const std::string& path, std::string_view text) { files[path].assign(text.begin(), text.end()); }

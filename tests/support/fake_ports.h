@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string_view>
@@ -14,23 +15,8 @@
 #include "platform/resources.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
-#include "platform/window_system.h"
 
 namespace fakes {
-
-class FakeWindowSystem : public platform::WindowSystem {
- public:
-  // One monitor of the size at the desktop's origin, without a taskbar.
-  void setScreen(int width, int height);
-
-  std::vector<toolkit::Monitor> monitors() const override { return monitorList; }
-  toolkit::Point cursorPos() const override { return cursor; }
-  int verticalRefreshRate() const override { return refreshRate; }
-
-  std::vector<toolkit::Monitor> monitorList;
-  toolkit::Point cursor;
-  int refreshRate = 60;
-};
 
 // A machine whose counters a test sets: the records the load sampler reads,
 // memory, the cycle counter and priorities. Sleeping takes no time.
@@ -104,6 +90,8 @@ class FakeFiles : public platform::Files {
   int createWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
   platform::FileContents readAll(const std::string& path) override;
   std::string errorText(int code) const override;
+  // The code page of a Western European system (Latin-1 for the bytes tests use).
+  std::string decodeFileText(std::string_view bytes) const override;
 
   void write(const std::string& path, std::string_view text);
   std::string text(const std::string& path) const;
@@ -116,6 +104,8 @@ class FakeFiles : public platform::Files {
   int openHandles = 0;
   // Files are read in small pieces, so that lines cross the reader's buffers.
   std::size_t readPiece = 7;
+  // Runs before every read of an open file (a test may throw from it).
+  std::function<void()> onRead;
   int opens = 0;
   int creations = 0;
   int fullReads = 0;
@@ -149,7 +139,6 @@ class FakeShell : public platform::Shell {
 // Records every request; nothing ends, nothing moves.
 class FakeSession : public platform::Session {
  public:
-  bool ntPlatform() const override { return nt; }
   void enableShutdownPrivilege() override { requests.push_back("privilege"); }
   bool exitWindows(unsigned mode) override {
     requests.push_back("exit " + std::to_string(mode));
@@ -157,7 +146,6 @@ class FakeSession : public platform::Session {
   }
   void activateNextKeyboardLayout() override { requests.push_back("next layout"); }
 
-  bool nt = true;
   bool accepts = false;
   std::vector<std::string> requests;
 };

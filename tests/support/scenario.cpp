@@ -3,8 +3,8 @@
 namespace fakes {
 
 Scenario::Scenario(int screenWidth, int screenHeight)
-    : ports{windowSystem, systemInfo, resources, files, shell, registry, session, multimedia} {
-  windowSystem.setScreen(screenWidth, screenHeight);
+    : ports{systemInfo, resources, files, shell, registry, session, multimedia} {
+  backend.setScreen(screenWidth, screenHeight);
   // The settings folder as an installer leaves it: the skins, no settings file.
   files.folders.insert(settingsFolder);
   for (const char* skin : {"silver.bmp", "olive.bmp", "blue.bmp"}) {

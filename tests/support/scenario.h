@@ -37,7 +37,6 @@ struct Scenario {
   void setLine(int n, const std::string& text);
 
   FakeBackend backend;
-  FakeWindowSystem windowSystem;
   FakeSystemInfo systemInfo;
   FakeResources resources;
   FakeFiles files;

@@ -10,7 +10,7 @@
 #include "platform/win32/unique_handle.h"
 #include "scratch_program.h"
 #include "toolkit/win32/canvas.h"
-#include "windows/form4.h"
+#include "windows/menu_panel.h"
 
 namespace {
 

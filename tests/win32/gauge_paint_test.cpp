@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "memory_surface.h"
-#include "platform/win32/window_system.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/win32/backend.h"
@@ -22,13 +21,12 @@ constexpr std::uint32_t red = 0xFF0000;  // as a 32-bit DIB stores the colour 25
 const toolkit::Font barFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::black};
 
 struct GaugeHost {
-  GaugeHost() : backend(::GetModuleHandleA(nullptr)), application(backend, windowSystem) {
+  GaugeHost() : backend(::GetModuleHandleA(nullptr)), application(backend) {
     toolkit::FormOptions options;
     options.className = "GaugeTestForm";
     options.bounds = toolkit::Rect::fromBounds(0, 0, 200, 30);
     form.emplace(application, options);
   }
-  win32::Win32WindowSystem windowSystem;
   win32::Win32Backend backend;
   toolkit::Application application;
   std::optional<toolkit::Form> form;
@@ -48,7 +46,7 @@ void checkGauge(GaugeHost& host, int width, int percentage, int lastFilled, tool
   gauge.setProgress(percentage);
   MemorySurface surface(width, 17);
   win32::Win32Canvas canvas(surface.dc.get(), host.backend.fonts());
-  canvas.fillRect({0, 0, width, 17}, toolkit::rgb(1, 2, 3));  // anything the paint must cover
+  canvas.fillRect({0, 0, width, 17}, 0x030201);  // anything the paint must cover
   gauge.paint(canvas);
 
   SCOPED_TRACE("width " + std::to_string(width) + ", " + std::to_string(percentage) + " %");

@@ -12,11 +12,11 @@
 #include "platform/win32/files.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/resources.h"
+#include "platform/win32/multimedia.h"
 #include "platform/win32/session.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
 #include "platform/win32/text.h"
-#include "platform/win32/window_system.h"
 #include "toolkit/win32/backend.h"
 
 // The real program on the real window system, with a personal folder of its
@@ -32,7 +32,7 @@ class ScratchProgram {
       : personal_(scratchFolder()),
         folder_(personal_ + "\\VTR\\"),
         shell_(personal_),
-        ports_{windowSystem_, systemInfo_, resources_, files_, shell_, registry_, session_, multimedia_} {
+        ports_{systemInfo_, resources_, files_, shell_, registry_, session_, multimedia_} {
     ::CreateDirectoryW(win32::widen(personal_).c_str(), nullptr);
     ::CreateDirectoryW(win32::widen(folder_).c_str(), nullptr);
     for (const char* skin : {"silver.bmp", "olive.bmp", "blue.bmp"}) {
@@ -85,7 +85,6 @@ class ScratchProgram {
 
   std::string personal_;
   std::string folder_;
-  win32::Win32WindowSystem windowSystem_;
   win32::Win32SystemInfo systemInfo_;
   win32::Win32Resources resources_;
   win32::Win32Files files_;

@@ -75,14 +75,15 @@ platform::FileContents Win32Files::readAll(const std::string& path) {
 }
 
 std::string Win32Files::errorText(int code) const {
-  wchar_t* text = nullptr;
+  UniqueLocalText text;
+  // With FORMAT_MESSAGE_ALLOCATE_BUFFER the buffer argument receives the text's address.
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-      static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+      static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(text.put()), 0, nullptr);
   if (length == 0 || !text) return "System error " + std::to_string(code);
-  std::string result = narrow(std::wstring(text, length));
-  ::LocalFree(text);
-  return result;
+  return narrow(std::wstring_view(text.get(), length));
 }
+
+std::string Win32Files::decodeFileText(std::string_view bytes) const { return narrow(widenAnsi(bytes)); }
 
 }  // namespace win32

@@ -10,6 +10,7 @@ class Win32Files : public platform::Files {
   int createWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
   platform::FileContents readAll(const std::string& path) override;
   std::string errorText(int code) const override;
+  std::string decodeFileText(std::string_view bytes) const override;
 };
 
 }  // namespace win32

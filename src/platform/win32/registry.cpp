@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/text.h"
+#include "platform/win32/trace.h"
 #include "platform/win32/unique_handle.h"
 
 namespace win32 {
@@ -14,9 +15,9 @@ namespace {
 constexpr wchar_t runKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 UniqueKey openRunKey(REGSAM access) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExW(HKEY_CURRENT_USER, runKey, 0, access, &key) != ERROR_SUCCESS) return UniqueKey();
-  return UniqueKey(key);
+  UniqueKey key;
+  ::RegOpenKeyExW(HKEY_CURRENT_USER, runKey, 0, access, key.put());
+  return key;
 }
 
 }  // namespace
@@ -39,20 +40,22 @@ std::optional<std::string> Win32Registry::runValue(const std::string& name) cons
 
 bool Win32Registry::setRunValue(const std::string& name, const std::string& command) {
   // A new user's profile may not have the key yet.
-  HKEY created = nullptr;
-  if (::RegCreateKeyExW(HKEY_CURRENT_USER, runKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr) !=
-      ERROR_SUCCESS)
-    return false;
-  UniqueKey key(created);
+  UniqueKey key;
   const std::wstring data = widen(command);
-  return ::RegSetValueExW(key.get(), widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                          static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+  const bool written =
+      ::RegCreateKeyExW(HKEY_CURRENT_USER, runKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(), nullptr) ==
+          ERROR_SUCCESS &&
+      ::RegSetValueExW(key.get(), widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+  if (!written) traceIgnoredFailure("writing the Run value");
+  return written;
 }
 
 bool Win32Registry::deleteRunValue(const std::string& name) {
   UniqueKey key = openRunKey(KEY_SET_VALUE);
-  if (!key) return false;
-  return ::RegDeleteValueW(key.get(), widen(name).c_str()) == ERROR_SUCCESS;
+  const bool deleted = key && ::RegDeleteValueW(key.get(), widen(name).c_str()) == ERROR_SUCCESS;
+  if (!deleted) traceIgnoredFailure("deleting the Run value");
+  return deleted;
 }
 
 }  // namespace win32

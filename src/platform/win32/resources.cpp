@@ -6,7 +6,7 @@ namespace win32 {
 
 std::span<const std::uint8_t> Win32Resources::bytes(platform::Resource resource) const {
   // Resources live in the mapped program file: nothing to free.
-  HRSRC found = ::FindResourceW(nullptr, MAKEINTRESOURCEW(static_cast<int>(resource)), MAKEINTRESOURCEW(10));
+  HRSRC found = ::FindResourceA(nullptr, MAKEINTRESOURCEA(static_cast<int>(resource)), RT_RCDATA);
   if (!found) return {};
   HGLOBAL loaded = ::LoadResource(nullptr, found);
   if (!loaded) return {};

@@ -2,35 +2,33 @@
 
 #include <windows.h>
 
-#include <mmsystem.h>
-
+#include "platform/win32/trace.h"
 #include "platform/win32/unique_handle.h"
 
 namespace win32 {
 
-bool Win32Session::ntPlatform() const {
-  // Every system this program builds for is of the NT family; the version
-  // query that used to tell is deprecated.
-  return true;
-}
-
 void Win32Session::enableShutdownPrivilege() {
-  HANDLE token = nullptr;
-  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
-  UniqueHandle owned(token);
+  UniqueHandle token;
   TOKEN_PRIVILEGES privileges{};
-  if (!::LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) return;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.put()) ||
+      !::LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) {
+    traceIgnoredFailure("looking up the shutdown privilege");
+    return;
+  }
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  ::AdjustTokenPrivileges(owned.get(), FALSE, &privileges, 0, nullptr, nullptr);
+  if (!::AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr))
+    traceIgnoredFailure("AdjustTokenPrivileges");
 }
 
-bool Win32Session::exitWindows(unsigned mode) { return ::ExitWindowsEx(mode, 0) != FALSE; }
+bool Win32Session::exitWindows(unsigned mode) {
+  const bool accepted = ::ExitWindowsEx(mode, 0) != FALSE;
+  if (!accepted) traceIgnoredFailure("ExitWindowsEx");
+  return accepted;
+}
 
-void Win32Session::activateNextKeyboardLayout() { ::ActivateKeyboardLayout(reinterpret_cast<HKL>(HKL_NEXT), 0); }
-
-int Win32Multimedia::sendCommand(const std::string& command, platform::WindowHandle callbackWindow) {
-  return static_cast<int>(::mciSendStringA(command.c_str(), nullptr, 0, reinterpret_cast<HWND>(callbackWindow)));
+void Win32Session::activateNextKeyboardLayout() {
+  if (!::ActivateKeyboardLayout(reinterpret_cast<HKL>(HKL_NEXT), 0)) traceIgnoredFailure("ActivateKeyboardLayout");
 }
 
 }  // namespace win32

@@ -10,6 +10,8 @@
 
 #include "platform/resource_ids.h"
 #include "platform/win32/text.h"
+#include "platform/win32/trace.h"
+#include "platform/win32/unique_handle.h"
 
 namespace win32 {
 
@@ -22,21 +24,16 @@ static_assert(NOTIFYICONDATAA_V1_SIZE == 88);
 // Any message number the bar does not act on: it takes no notifications from the icon.
 constexpr UINT trayCallbackMessage = WM_APP + 0x5A;
 
-struct ItemIdList {
-  ~ItemIdList() { ::CoTaskMemFree(list); }
-  LPITEMIDLIST list = nullptr;
-};
-
 }  // namespace
 
 std::optional<std::string> Win32Shell::personalFolder(platform::WindowHandle owner) const {
-  ItemIdList id;
-  if (FAILED(::SHGetSpecialFolderLocation(reinterpret_cast<HWND>(owner), CSIDL_PERSONAL, &id.list)) || !id.list)
+  UniqueItemIdList id;
+  if (FAILED(::SHGetSpecialFolderLocation(reinterpret_cast<HWND>(owner), CSIDL_PERSONAL, id.put())) || !id)
     return std::nullopt;
   // Paths longer than MAX_PATH need the call that takes the buffer's size.
   std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
-    if (::SHGetPathFromIDListEx(id.list, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) break;
+    if (::SHGetPathFromIDListEx(id.get(), path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT)) break;
     if (path.size() >= 32768) return std::nullopt;
     path.resize(path.size() * 4);
   }
@@ -64,7 +61,10 @@ void Win32Shell::addTrayIcon(platform::WindowHandle window, unsigned id, const s
   data.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(VELTRANA_ICON));
   // The first form's tip holds 63 characters and the terminating zero.
   std::strncpy(data.szTip, tip.c_str(), 63);
-  if (::Shell_NotifyIconA(NIM_ADD, &data)) shownIcons_.insert({window, id});
+  if (::Shell_NotifyIconA(NIM_ADD, &data))
+    shownIcons_.insert({window, id});
+  else
+    traceIgnoredFailure("Shell_NotifyIconA(NIM_ADD)");
 }
 
 void Win32Shell::deleteTrayIcon(platform::WindowHandle window, unsigned id) {
@@ -73,12 +73,15 @@ void Win32Shell::deleteTrayIcon(platform::WindowHandle window, unsigned id) {
   data.cbSize = notifyIconRecordSize;
   data.hWnd = reinterpret_cast<HWND>(window);
   data.uID = id;
-  ::Shell_NotifyIconA(NIM_DELETE, &data);
+  if (!::Shell_NotifyIconA(NIM_DELETE, &data)) traceIgnoredFailure("Shell_NotifyIconA(NIM_DELETE)");
 }
 
 // The wide-character call, so that a folder outside the ANSI code page works.
 void Win32Shell::openFile(platform::WindowHandle parent, const std::string& path) {
-  ::ShellExecuteW(reinterpret_cast<HWND>(parent), L"open", widen(path).c_str(), nullptr, nullptr, SW_SHOW);
+  const auto result = reinterpret_cast<INT_PTR>(
+      ::ShellExecuteW(reinterpret_cast<HWND>(parent), L"open", widen(path).c_str(), nullptr, nullptr, SW_SHOW));
+  // Values above 32 mean success; below, the value is the reason.
+  if (result <= 32) traceIgnoredFailure("ShellExecuteW", static_cast<unsigned long>(result));
 }
 
 }  // namespace win32

@@ -4,15 +4,23 @@
 
 namespace win32 {
 
-std::wstring widen(const std::string& text) {
+namespace {
+
+std::wstring widenFrom(UINT codePage, std::string_view text) {
   if (text.empty()) return {};
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int length = ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  ::MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
   return wide;
 }
 
-std::string narrow(const std::wstring& text) {
+}  // namespace
+
+std::wstring widen(std::string_view text) { return widenFrom(CP_UTF8, text); }
+
+std::wstring widenAnsi(std::string_view text) { return widenFrom(CP_ACP, text); }
+
+std::string narrow(std::wstring_view text) {
   if (text.empty()) return {};
   const int length =
       ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace win32 {
 
 // The program keeps text in UTF-8; the system's wide-character calls take UTF-16.
-std::wstring widen(const std::string& text);
-std::string narrow(const std::wstring& text);
+std::wstring widen(std::string_view text);
+std::string narrow(std::wstring_view text);
+// 8-bit text in the user's ANSI code page, as UTF-16.
+std::wstring widenAnsi(std::string_view text);
 
 }  // namespace win32

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <objbase.h>
+#include <shtypes.h>
+
 #include <utility>
 
 namespace win32 {
@@ -16,39 +19,59 @@ class Unique {
   using Handle = typename Traits::Handle;
 
   Unique() = default;
-  explicit Unique(Handle h) : handle_(h) {
-    if (h != Traits::empty()) ++live_;
-  }
+  explicit Unique(Handle h) { reset(h); }
   ~Unique() { reset(); }
-  Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, Traits::empty())) {}
+  Unique(Unique&& other) noexcept
+      : handle_(std::exchange(other.handle_, Traits::empty())), counted_(std::exchange(other.counted_, false)) {}
   Unique& operator=(Unique&& other) noexcept {
     if (this != &other) {
       reset();
       handle_ = std::exchange(other.handle_, Traits::empty());
+      counted_ = std::exchange(other.counted_, false);
     }
     return *this;
   }
   Unique(const Unique&) = delete;
   Unique& operator=(const Unique&) = delete;
 
-  Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != Traits::empty(); }
+  Handle get() const {
+    countReceived();
+    return handle_;
+  }
+  explicit operator bool() const { return get() != Traits::empty(); }
   void reset(Handle h = Traits::empty()) {
-    if (h != Traits::empty()) ++live_;
     const Handle old = std::exchange(handle_, h);
     if (old != Traits::empty()) {
       Traits::close(old);
-      --live_;
+      if (counted_) --live_;
     }
+    counted_ = false;
+    countReceived();
+  }
+
+  // For a call that hands a handle out through a pointer, as in
+  // `::RegOpenKeyExW(root, name, 0, access, key.put())`: closes the handle
+  // held and lends the storage; what the call leaves there is owned from then on.
+  Handle* put() {
+    reset();
+    return &handle_;
   }
 
   // Handles of this kind open now.
   static long liveCount() { return live_; }
 
  private:
+  // A handle that arrived through put() is counted at its first use.
+  void countReceived() const {
+    if (counted_ || handle_ == Traits::empty()) return;
+    ++live_;
+    counted_ = true;
+  }
+
   // The whole program runs on one thread.
   static inline long live_ = 0;
   Handle handle_ = Traits::empty();
+  mutable bool counted_ = false;
 };
 
 template <typename H, auto CloseFunction>
@@ -67,6 +90,8 @@ struct FileTraits {
 inline void deleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
 inline void closeKey(HKEY key) { ::RegCloseKey(key); }
 inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
+inline void freeTaskMemory(void* memory) { ::CoTaskMemFree(memory); }
+inline void freeLocalMemory(void* memory) { ::LocalFree(memory); }
 
 using UniqueHandle = Unique<NullEmptyTraits<HANDLE, ::CloseHandle>>;
 using UniqueMutex = UniqueHandle;
@@ -76,6 +101,10 @@ using UniqueBitmap = Unique<NullEmptyTraits<HBITMAP, deleteGdiObject>>;
 using UniqueDc = Unique<NullEmptyTraits<HDC, ::DeleteDC>>;
 using UniqueKey = Unique<NullEmptyTraits<HKEY, closeKey>>;
 using UniqueWindow = Unique<NullEmptyTraits<HWND, destroyWindow>>;
+// A shell item-id list, which the shell allocates with the task allocator.
+using UniqueItemIdList = Unique<NullEmptyTraits<LPITEMIDLIST, freeTaskMemory>>;
+// Text a system call allocated with LocalAlloc (FormatMessage with FORMAT_MESSAGE_ALLOCATE_BUFFER).
+using UniqueLocalText = Unique<NullEmptyTraits<wchar_t*, freeLocalMemory>>;
 
 // A device context borrowed with GetDC, given back on destruction.
 class WindowDc {
@@ -106,21 +135,6 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ previous_;
-};
-
-// A device context's state, restored at the end of the scope.
-class SavedDc {
- public:
-  explicit SavedDc(HDC dc) : dc_(dc), saved_(::SaveDC(dc)) {}
-  ~SavedDc() {
-    if (saved_) ::RestoreDC(dc_, saved_);
-  }
-  SavedDc(const SavedDc&) = delete;
-  SavedDc& operator=(const SavedDc&) = delete;
-
- private:
-  HDC dc_;
-  int saved_;
 };
 
 // BeginPaint and EndPaint as one scope.

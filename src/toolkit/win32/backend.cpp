@@ -2,26 +2,53 @@
 
 #include <uxtheme.h>
 
+#include <system_error>
+
+#include "platform/resource_ids.h"
 #include "platform/win32/text.h"
+#include "platform/win32/trace.h"
 #include "toolkit/timer.h"
-#include "toolkit/win32/native_window.h"
+#include "toolkit/win32/disabled_windows.h"
+#include "toolkit/win32/form_window.h"
+#include "toolkit/win32/window_class.h"
 
 namespace win32 {
 
 namespace {
+
 constexpr char applicationClass[] = "TApplication";
+
+toolkit::Rect toRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (::GetMonitorInfoW(monitor, &info)) {
+    auto& monitors = *reinterpret_cast<std::vector<toolkit::Monitor>*>(list);
+    const toolkit::Monitor m{toRect(info.rcMonitor), toRect(info.rcWork)};
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+      monitors.insert(monitors.begin(), m);
+    else
+      monitors.push_back(m);
+  }
+  return TRUE;
 }
+
+}  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance)
     : instance_(instance),
       taskbarCreated_(::RegisterWindowMessageA("TaskbarCreated")),
       measuringDc_(::CreateCompatibleDC(nullptr)) {
-  registerClass(applicationClass, applicationProc);
+  registerClass(applicationClass, routeMessages<Win32Backend>);
   // Zero size at the screen's centre; the caption style gives it its taskbar button.
   applicationWindow_.reset(::CreateWindowExA(0, applicationClass, "",
                                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                              ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2,
                                              0, 0, nullptr, nullptr, instance_, this));
+  if (!applicationWindow_)
+    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                            "Cannot create the application window");
 }
 
 Win32Backend::~Win32Backend() {
@@ -35,24 +62,12 @@ void Win32Backend::registerClass(const std::string& name, WNDPROC procedure) {
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance_;
   wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-  wc.hIcon = ::LoadIconA(instance_, MAKEINTRESOURCEA(1));
+  wc.hIcon = ::LoadIconA(instance_, MAKEINTRESOURCEA(VELTRANA_ICON));
   wc.lpszClassName = name.c_str();
   ::RegisterClassExA(&wc);
 }
 
-LRESULT CALLBACK Win32Backend::applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Win32Backend*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Win32Backend*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  if (!self || message == WM_NCCREATE || message == WM_NCDESTROY)
-    return ::DefWindowProcA(window, message, wParam, lParam);
-  return self->onMessage(message, wParam, lParam);
-}
-
-LRESULT Win32Backend::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32Backend::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER: {
       auto* timer = reinterpret_cast<toolkit::Timer*>(wParam);
@@ -63,14 +78,27 @@ LRESULT Win32Backend::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ::PostQuitMessage(0);
       return 0;
     default:
-      return ::DefWindowProcA(applicationWindow_.get(), message, wParam, lParam);
+      return ::DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+std::vector<toolkit::Monitor> Win32Backend::monitors() const {
+  std::vector<toolkit::Monitor> list;
+  ::EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&list));
+  return list;
+}
+
+toolkit::Point Win32Backend::cursorPos() const {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return {p.x, p.y};
 }
 
 void Win32Backend::schedule(toolkit::Timer& timer, std::uint32_t intervalMs) {
   timers_.insert(&timer);
   // The same id replaces a running timer and restarts its countdown.
-  ::SetTimer(applicationWindow_.get(), reinterpret_cast<UINT_PTR>(&timer), intervalMs, nullptr);
+  if (!::SetTimer(applicationWindow_.get(), reinterpret_cast<UINT_PTR>(&timer), intervalMs, nullptr))
+    traceIgnoredFailure("SetTimer");
 }
 
 void Win32Backend::cancel(toolkit::Timer& timer) {
@@ -79,7 +107,7 @@ void Win32Backend::cancel(toolkit::Timer& timer) {
 
 std::unique_ptr<toolkit::NativeWindow> Win32Backend::createWindow(toolkit::Form& form,
                                                                   const toolkit::WindowOptions& options) {
-  return std::make_unique<Win32Window>(*this, form, options);
+  return std::make_unique<FormWindow>(*this, form, options);
 }
 
 toolkit::Size Win32Backend::textExtent(const toolkit::Font& font, std::string_view text) {

@@ -23,6 +23,8 @@ class Win32Backend : public toolkit::Backend {
   Win32Backend(const Win32Backend&) = delete;
   Win32Backend& operator=(const Win32Backend&) = delete;
 
+  std::vector<toolkit::Monitor> monitors() const override;
+  toolkit::Point cursorPos() const override;
   void schedule(toolkit::Timer& timer, std::uint32_t intervalMs) override;
   void cancel(toolkit::Timer& timer) override;
   std::unique_ptr<toolkit::NativeWindow> createWindow(toolkit::Form& form,
@@ -49,9 +51,12 @@ class Win32Backend : public toolkit::Backend {
   // Registers a window class once, with the given window procedure.
   void registerClass(const std::string& name, WNDPROC procedure);
 
+  // The application window's messages: the timers' ticks and closing.
+  LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool takesMessages() const { return true; }
+  toolkit::Backend& backend() { return *this; }
+
  private:
-  static LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   HINSTANCE instance_;
   UINT taskbarCreated_;

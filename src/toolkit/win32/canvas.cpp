@@ -143,7 +143,9 @@ void Win32Canvas::drawFocusRect(const toolkit::Rect& r) {
 
 void Win32Canvas::drawBevel(const toolkit::Rect& r, toolkit::Bevel bevel) {
   RECT rect = toRECT(r);
-  ::DrawEdge(dc_, &rect, bevel == toolkit::Bevel::raised ? BDR_RAISEDOUTER : BDR_SUNKENOUTER, BF_RECT);
+  // The single-edge styles in the highlight and shadow colours (BDR_RAISEDOUTER
+  // would take the light and dark-shadow colours of a two-edge frame).
+  ::DrawEdge(dc_, &rect, bevel == toolkit::Bevel::raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
 }
 
 }  // namespace win32

@@ -1,13 +1,12 @@
-#include "windows/form4.h"
+#include "windows/menu_panel.h"
 
 #include <memory>
 
 #include "platform/resources.h"
 #include "platform/shell.h"
-#include "platform/window_system.h"
+#include "toolkit/backend.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
-#include "windows/executable_folder.h"
 #include "windows/fonts.h"
 
 namespace veltrana {
@@ -30,6 +29,13 @@ toolkit::FormOptions options() {
 }
 
 toolkit::Rect button(int top) { return toolkit::Rect::fromBounds(4, top, 169, 25); }
+
+// The program's own full file name up to and including its last backslash:
+// the companion files lie beside it.
+std::string executableFolder(const std::string& programFile) {
+  const auto slash = programFile.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : programFile.substr(0, slash + 1);
+}
 
 }  // namespace
 
@@ -68,7 +74,7 @@ void TForm4::Timer1Timer() {
     hide();
     return;
   }
-  const toolkit::Point pointer = application().windowSystem().cursorPos();
+  const toolkit::Point pointer = application().backend().cursorPos();
   if (pointer.x > pointerLimit) hide();
   if (pointer.y > pointerLimit) hide();
 }

@@ -1,7 +1,8 @@
-#include "bar/vtr.h"
+#include "bar/bar_window.h"
 
 #include <memory>
 
+#include "readouts/captions.h"
 #include "readouts/date_readout.h"
 #include "readouts/memory_readout.h"
 #include "readouts/processor_frequency.h"
@@ -10,13 +11,12 @@
 #include "platform/multimedia.h"
 #include "platform/session.h"
 #include "platform/shell.h"
-#include "platform/window_system.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
 #include "toolkit/jpeg_image.h"
 #include "actions/bar_buttons.h"
-#include "windows/form2.h"
-#include "windows/form4.h"
+#include "windows/unsupported_screen_notice.h"
+#include "windows/menu_panel.h"
 
 namespace veltrana {
 
@@ -80,10 +80,10 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
       SpeedButton3(*this, "SpeedButton3", Rect::fromBounds(488, 0, 25, 25), "Re", captionFont, "Reboot"),
       SpeedButton4(*this, "SpeedButton4", Rect::fromBounds(512, 0, 25, 25), "Sh", captionFont, "Shut Down"),
       SpeedButton5(*this, "SpeedButton5", Rect::fromBounds(536, 0, 25, 25), "N", captionFont, "Change user"),
-      Gauge1(*this, "Gauge1", Rect::fromBounds(632, 4, 73, 17)),
+      Gauge1(*this, "Gauge1", Rect::fromBounds(632, 4, 73, 17), "CPU Use"),
       Label17(*this, "Label17", {604, 6}, "Use", captionFont, "CPU Use"),
       Label18(*this, "Label18", {715, 6}, "Frequency", captionFont, "CPU Frequency GHz"),
-      RamGauge(*this, "RamGauge", Rect::fromBounds(232, 4, 73, 17)),
+      RamGauge(*this, "RamGauge", Rect::fromBounds(232, 4, 73, 17), "Free RAM"),
       Label19(*this, "Label19", {854, 7}, "GHz", valueFont),
       Image2(*this, "Image2", Rect::fromBounds(936, 0, 97, 25)),
       Image3(*this, "Image3", Rect::fromBounds(48, 0, 49, 25)),
@@ -143,7 +143,7 @@ void TVTR::connectHandlers() {
 }
 
 ScreenMode TVTR::currentScreenMode() const {
-  const auto monitors = application().windowSystem().monitors();
+  const auto monitors = application().backend().monitors();
   return screenModeFor(monitors, bounds());
 }
 
@@ -185,7 +185,7 @@ void TVTR::DeleteTrayIcon() { ports_.shell.deleteTrayIcon(nativeHandle(), trayIc
 
 void TVTR::Timer8Timer() { settings_.reload(); }
 
-void TVTR::Hide() {
+void TVTR::HideAboveScreen() {
   setTop(-25);
   Timer3.setEnabled(true);
 }
@@ -195,23 +195,23 @@ void TVTR::Timer3Timer() {
   Timer3.setEnabled(false);
 }
 
-void TVTR::Image1Click() { Hide(); }
+void TVTR::Image1Click() { HideAboveScreen(); }
 
-void TVTR::LabelClick() { Hide(); }
+void TVTR::LabelClick() { HideAboveScreen(); }
 
 void TVTR::Image2MouseMove() {
-  if (settings_.moveMode()) Hide();
+  if (settings_.moveMode()) HideAboveScreen();
 }
 
 void TVTR::Image3MouseMove() {
-  if (settings_.moveMode()) Hide();
+  if (settings_.moveMode()) HideAboveScreen();
 }
 
-bool TVTR::MyExitWindows(unsigned mode) { return veltrana::MyExitWindows(ports_.session, mode); }
+bool TVTR::MyExitWindows(unsigned mode) { return requestSessionEnd(ports_.session, mode); }
 
-void TVTR::SpeedButton1Click() { sendTrayCommand(ports_.multimedia, cdDoorOpenCommand, nativeHandle()); }
+void TVTR::SpeedButton1Click() { ports_.multimedia.sendCommand(cdDoorOpenCommand, nativeHandle()); }
 
-void TVTR::SpeedButton2Click() { sendTrayCommand(ports_.multimedia, cdDoorClosedCommand, nativeHandle()); }
+void TVTR::SpeedButton2Click() { ports_.multimedia.sendCommand(cdDoorClosedCommand, nativeHandle()); }
 
 void TVTR::SpeedButton3Click() { MyExitWindows(exitReboot); }
 
@@ -235,7 +235,7 @@ void TVTR::Timer1Timer() { advanceWorkClock({Label10, Label8, Label7}); }
 
 void TVTR::Timer2Timer() {
   showDate(ports_.systemInfo.today(), {Label1, Label3, Label4});
-  Hz.setCaption(refreshRateCaption(application().windowSystem().verticalRefreshRate()));
+  Hz.setCaption(refreshRateCaption(displayRefreshRate()));
 }
 
 void TVTR::Timer4Timer() {

@@ -1,23 +1,19 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "platform/ports.h"
-#include "settings/error_reports.h"
-
-namespace toolkit {
-class Pixmap;
-}
 
 namespace veltrana {
 
 class LineReader;
 class TVTR;
 
-// Applies the settings file to the bar: the start-up pass inside the bar's
-// creation handler, and the reload pass every second.
+// The bar's creation and reload handlers for the settings file: the start-up
+// pass inside the bar's creation handler, and the reload pass every second.
+// A failure ends a pass at the step where it occurs; the steps before it stay
+// applied, and the failure is reported in a box kept in bounds.
 class SettingsPasses {
  public:
   SettingsPasses(TVTR& bar, const platform::Ports& ports);
@@ -31,16 +27,21 @@ class SettingsPasses {
 
   bool moveMode() const { return moveMode_; }
   const std::string& colourScheme() const { return colourScheme_; }
-  const ErrorReports& errorReports() const { return reports_; }
 
  private:
   enum class Pass { startup, reload };
 
-  // The reload pass's steps; the error that ended it, or nothing.
-  std::string reloadSteps();
+  // Runs a pass's steps and reports how it ended. The steps answer false
+  // when the pass is put off to the next second, which is neither a success
+  // nor a failure.
+  template <typename Steps>
+  void run(Steps steps);
+  bool startupSteps();
+  bool reloadSteps();
   std::string personalFolder() const;
+  std::int32_t integerLine(LineReader& lines) const;
   void applyIntervals(LineReader& lines);
-  void applyBackground(const std::string& line, Pass pass);
+  void applyBackground(LineReader& lines, Pass pass);
   void applyColours(LineReader& lines);
   void applyAutostartAndMoveMode(LineReader& lines);
   void fitHotZones();
@@ -49,12 +50,13 @@ class SettingsPasses {
 
   TVTR& bar_;
   const platform::Ports& ports_;
-  ErrorReports reports_;
   // The name of the skin last loaded; never set by a plain colour.
   std::string colourScheme_;
   bool moveMode_ = false;
   // The settings folder of the pass under way, looked up once per pass.
   std::string folder_;
+  // Reload passes in a row that found the settings file there but refused.
+  int refusals_ = 0;
 };
 
 }  // namespace veltrana

@@ -1,4 +1,4 @@
-#include "windows/form2.h"
+#include "windows/unsupported_screen_notice.h"
 
 #include "toolkit/application.h"
 #include "windows/centred.h"

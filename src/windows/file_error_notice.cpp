@@ -1,4 +1,4 @@
-#include "windows/form3.h"
+#include "windows/file_error_notice.h"
 
 #include "toolkit/application.h"
 #include "windows/centred.h"

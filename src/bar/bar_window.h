@@ -1,0 +1,164 @@
+#pragma once
+
+#include "bar/screen_layout.h"
+#include "bar/screen_mode.h"
+#include "platform/ports.h"
+#include "readouts/processor_load.h"
+#include "bar/settings_passes.h"
+#include "toolkit/form.h"
+#include "toolkit/image.h"
+#include "toolkit/label.h"
+#include "toolkit/shape.h"
+#include "toolkit/speed_button.h"
+#include "toolkit/timer.h"
+#include "widgets/gauge.h"
+
+#include <array>
+
+namespace toolkit {
+class Application;
+}
+
+namespace veltrana {
+
+class TForm2;
+class TForm3;
+class TForm4;
+
+// The program's other windows, as the bar reaches them. The file-error notice
+// may be asked for while the bar is still being created.
+class BarCompanions {
+ public:
+  virtual ~BarCompanions() = default;
+  virtual TForm2& unsupportedScreenNotice() = 0;
+  virtual TForm3& fileErrorNotice() = 0;
+  virtual TForm4& menuPanel() = 0;
+};
+
+// The bar: a borderless, top-most strip along the top of the screen that
+// sizes itself to its components, and the timers that drive the program.
+class TVTR : public toolkit::Form {
+ public:
+  TVTR(toolkit::Application& application, const platform::Ports& ports, BarCompanions& companions);
+  ~TVTR() override;
+
+  // Components, in creation order: each later one lies above the earlier ones.
+  // Their left edges and widths per screen size are in screen_layout.cpp.
+  toolkit::Shape Shape1;               // plain-colour background, shown when line 3 is a colour
+  toolkit::Image Image1;               // background picture (skin); a click hides the bar
+  toolkit::SpeedButton SpeedButton1;   // "CD Out": opens the CD tray
+  toolkit::SpeedButton SpeedButton2;   // "CD In": closes the CD tray
+  toolkit::Label Label1;               // date: day of the month
+  toolkit::Label Label2;               // date: "." after the day
+  toolkit::Label Label3;               // date: month
+  toolkit::Label Label4;               // date: year
+  toolkit::Label Label5;               // date: "." after the month
+  toolkit::Label Label6;               // work clock: ":" before the seconds
+  toolkit::Label Label7;               // work clock: seconds
+  toolkit::Label Label8;               // work clock: minutes
+  toolkit::Label Label9;               // work clock: ":" before the minutes
+  toolkit::Label Label10;              // work clock: hours
+  toolkit::SpeedButton SpeedButton11;  // "Lg": next keyboard layout
+  toolkit::Label Label11;              // processor frequency, the value
+  toolkit::Label Label12;              // caption "RAM:"
+  toolkit::Label Label13;              // caption "Free", before the free-memory gauge
+  toolkit::Label Label14;              // caption "Total"
+  toolkit::Label TotalPhys;            // total physical memory, "24576 MB"
+  toolkit::Label Label15;              // caption "Monitor:"
+  toolkit::Label Hz;                   // display refresh rate, "60Hz"
+  toolkit::Label Label16;              // caption "CPU:"
+  toolkit::SpeedButton SpeedButton3;   // "Re": restart the computer
+  toolkit::SpeedButton SpeedButton4;   // "Sh": shut the computer down
+  toolkit::SpeedButton SpeedButton5;   // "N": log the user off
+  TGauge Gauge1;                       // processor load gauge
+  toolkit::Label Label17;              // caption "Use", before the processor gauge
+  toolkit::Label Label18;              // caption "Frequency"
+  TGauge RamGauge;                     // free-memory gauge
+  toolkit::Label Label19;              // unit "GHz" after the frequency
+  // Move-mode hot zones: empty pictures over the texts; moving the pointer
+  // over one hides the bar in move mode. Width 0 when move mode is off.
+  toolkit::Image Image2;               // hot zone over the work clock
+  toolkit::Image Image3;               // hot zone over the date
+  toolkit::Image Image4;               // hot zone over the memory and monitor readouts
+  toolkit::Image Image5;               // hot zone over the processor readouts
+  toolkit::SpeedButton SpeedButton6;   // magic button (the star): opens the menu panel
+
+  // The schedule that drives the program; each tick handler is TimerNTimer.
+  toolkit::Timer Timer1;   // every second: the work clock
+  toolkit::Timer Timer2;   // update interval: the date and the refresh rate
+  toolkit::Timer Timer3;   // hide time: brings the hidden bar back, once
+  toolkit::Timer Timer4;   // update interval: memory, then the processor frequency
+  toolkit::Timer Timer5;   // update interval: processor load
+  toolkit::Timer Timer6;   // every second: hides the taskbar button
+  toolkit::Timer Timer8;   // every second: the settings reload pass
+  toolkit::Timer Timer12;  // once, on an unsupported screen: the notice
+
+  // Stops the timers of the schedule: all but Timer12.
+  void StopScheduleTimers();
+
+  // The mode of the monitor that holds the bar, looked up afresh.
+  ScreenMode currentScreenMode() const;
+  // Lays the bar out for the current screen mode; nothing on an unsupported one.
+  void ApplyScreenLayout();
+
+  // The labels that take the caption colour and the value colour, and the hot zones.
+  std::array<toolkit::Label*, 17> captionLabels();
+  std::array<toolkit::Label*, 4> valueLabels();
+  std::array<toolkit::Image*, 4> hotZones();
+
+  BarCompanions& companions() { return companions_; }
+  const SettingsPasses& settings() const { return settings_; }
+
+  // Pushes the bar above the screen's top edge until the return timer brings
+  // it back; the window stays shown (unlike Form::hide(), which hides it).
+  void HideAboveScreen();
+
+  // The notification-area icon with the application title as its tip.
+  void CreateTrayIcon();
+  void DeleteTrayIcon();
+  // Total memory and the free-memory gauge.
+  void UpdateMemoryReadout();
+  // Samples the processor load into Gauge1.
+  void GetCPUUsage();
+  // Measures the processor clock in GHz (blocks for about half a second).
+  double GetCPUSpeed();
+
+  // Asks the system to end the session with the exit mode (log off, restart,
+  // power off); true when it accepted.
+  bool MyExitWindows(unsigned mode);
+
+  void FormCreate();
+  void FormDestroy();
+  void Image1Click();
+  // The click handler of the texts that hide the bar: every label but the day of the month.
+  void LabelClick();
+  void Image2MouseMove();
+  // Shared by the hot zones Image3, Image4 and Image5.
+  void Image3MouseMove();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton5Click();
+  void SpeedButton6Click();
+  void SpeedButton11Click();
+  void Timer1Timer();
+  void Timer2Timer();
+  void Timer3Timer();
+  void Timer4Timer();
+  void Timer5Timer();
+  void Timer6Timer();
+  void Timer8Timer();
+  void Timer12Timer();
+
+ private:
+  void connectHandlers();
+
+  const platform::Ports& ports_;
+  BarCompanions& companions_;
+  ScreenLayout layout_;
+  ProcessorLoadSampler loadSampler_;
+  SettingsPasses settings_;
+};
+
+}  // namespace veltrana

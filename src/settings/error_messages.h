@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+class Files;
+}
+
+namespace veltrana {
+
+class SettingsLine;
+
+// The messages of the failures a settings pass can meet, as the bar reports
+// them and the Options dialog repeats them.
+
+// "'%s' is not a valid integer value", quoting the line in the program's
+// text; a long line is quoted by its start and an ellipsis, so that a report
+// always fits on the screen.
+std::string invalidIntegerMessage(const SettingsLine& line, const platform::Files& files);
+// The code the runtime gives a write into a file that was never opened.
+inline constexpr int fileNotOpenForOutput = 105;
+
+// The input/output error text for a system error code.
+std::string ioErrorMessage(int code);
+// A file that cannot be opened: its path in double quotes and the system's
+// text without trailing full stops or blanks.
+std::string cannotOpenFileMessage(const std::string& path, const std::string& systemText);
+inline constexpr char streamReadErrorMessage[] = "Stream read error";
+inline constexpr char invalidBitmapMessage[] = "Bitmap image is not valid";
+
+}  // namespace veltrana

@@ -1,0 +1,84 @@
+#include "settings/line_reader.h"
+
+#include <cstring>
+
+#include "platform/files.h"
+
+namespace veltrana {
+
+namespace {
+constexpr std::size_t chunk = 64 * 1024;
+}
+
+SettingsLine::SettingsLine(std::string_view text) {
+  for (char c : text) append(c);
+}
+
+void SettingsLine::append(char c) {
+  if (start_.size() < keptLength)
+    start_ += c;
+  else
+    whole_ = false;
+  integer_.feed(c);
+}
+
+LineReader::LineReader(std::unique_ptr<platform::ReadableFile> file) : file_(std::move(file)) {}
+LineReader::~LineReader() = default;
+LineReader::LineReader(LineReader&&) noexcept = default;
+LineReader& LineReader::operator=(LineReader&&) noexcept = default;
+
+int LineReader::peek() {
+  if (position_ == filled_) {
+    if (ended_ || !file_) return -1;
+    // Not zeroed first: the file fills what is read.
+    if (!buffer_) buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(chunk);
+    filled_ = file_->read({buffer_.get(), chunk});
+    position_ = 0;
+    if (filled_ == 0) {
+      ended_ = true;
+      return -1;
+    }
+  }
+  return buffer_[position_];
+}
+
+int LineReader::get() {
+  const int c = peek();
+  if (c >= 0) ++position_;
+  return c;
+}
+
+SettingsLine LineReader::next() {
+  SettingsLine line;
+  for (;;) {
+    const int c = get();
+    if (c < 0 || c == '\n') break;
+    if (c == '\r') {
+      if (peek() == '\n') {
+        get();
+        break;
+      }
+      continue;  // a lone CR is dropped
+    }
+    line.append(static_cast<char>(c));
+    if (line.settled()) {
+      skipRestOfLine();
+      break;
+    }
+  }
+  return line;
+}
+
+// A lone CR is dropped and changes nothing here: the line ends at the next LF.
+void LineReader::skipRestOfLine() {
+  while (peek() >= 0) {
+    const auto* start = buffer_.get() + position_;
+    if (const void* lf = std::memchr(start, '\n', filled_ - position_)) {
+      position_ += static_cast<std::size_t>(static_cast<const std::uint8_t*>(lf) - start) + 1;
+      return;
+    }
+    position_ = filled_;
+  }
+}
+
+}  // namespace veltrana

@@ -1,0 +1,181 @@
+#include "toolkit/win32/form_window.h"
+
+#include <windowsx.h>
+
+#include <system_error>
+
+#include "toolkit/control.h"
+#include "toolkit/win32/backend.h"
+#include "toolkit/win32/canvas.h"
+#include "toolkit/win32/disabled_windows.h"
+#include "toolkit/win32/window_class.h"
+
+namespace win32 {
+
+namespace {
+
+toolkit::Key keyOf(WPARAM virtualKey) {
+  switch (virtualKey) {
+    case VK_TAB: return (::GetKeyState(VK_SHIFT) & 0x8000) ? toolkit::Key::backTab : toolkit::Key::tab;
+    case VK_RETURN: return toolkit::Key::enter;
+    case VK_SPACE: return toolkit::Key::space;
+    default: return toolkit::Key::other;
+  }
+}
+
+toolkit::Point pointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
+
+FormWindow::FormWindow(Win32Backend& backend, toolkit::Form& form, const toolkit::WindowOptions& options)
+    : backend_(backend), form_(form), mainWindow_(options.mainWindow) {
+  backend_.registerClass(options.className, routeMessages<FormWindow>);
+  const DWORD exStyle = options.topmost ? WS_EX_TOPMOST : 0;
+  const toolkit::Rect& r = form.bounds();
+  window_.reset(::CreateWindowExA(exStyle, options.className.c_str(), options.caption.c_str(),
+                                  WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top, r.width(), r.height(),
+                                  backend_.applicationWindow(), nullptr, backend_.instance(), this));
+  if (!window_)
+    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                            "Cannot create the window " + options.className);
+  hint_.emplace(window_.get(), backend_.instance());
+}
+
+FormWindow::~FormWindow() {
+  destroying_ = true;
+  hint_.reset();
+  window_.reset();
+}
+
+toolkit::Backend& FormWindow::backend() { return backend_; }
+
+LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers every pixel
+    case WM_PAINT:
+      paint();
+      return 0;
+    case WM_TIMER:
+      hint_->onTimer(wParam);
+      return 0;
+    case WM_LBUTTONDOWN:
+      hint_->hide();
+      ::SetCapture(window);
+      form_.mouseDown(pointOf(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      if (::GetCapture() == window) ::ReleaseCapture();
+      form_.mouseUp(pointOf(lParam));
+      return 0;
+    case WM_MOUSEMOVE:
+      mouseMoved(pointOf(lParam));
+      return 0;
+    case WM_MOUSELEAVE:
+      tracking_ = false;
+      hint_->pointerLeft();
+      form_.mouseLeave();
+      return 0;
+    case WM_KEYDOWN:
+      form_.keyDown(keyOf(wParam));
+      return 0;
+    case WM_ACTIVATE:
+      // The default handling would give an activated window the keyboard
+      // focus; handled here, the focus is given by hand (unless minimized).
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) ::SetFocus(window);
+      form_.activationChanged(LOWORD(wParam) != WA_INACTIVE);
+      return 0;
+    case WM_CLOSE:
+      if (mainWindow_)
+        ::PostQuitMessage(0);
+      else
+        form_.hide();
+      return 0;
+    default:
+      if (message == backend_.taskbarCreatedMessage() && backend_.onTaskbarCreated) backend_.onTaskbarCreated();
+      return ::DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+void FormWindow::paint() {
+  PaintScope scope(window_.get());
+  const RECT& area = scope.area();
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
+  // Composed off-screen and copied once, so nothing flickers.
+  UniqueDc memory(::CreateCompatibleDC(scope.dc()));
+  UniqueBitmap bitmap(::CreateCompatibleBitmap(scope.dc(), width, height));
+  if (!memory || !bitmap) return;
+  {
+    SelectedObject selected(memory.get(), bitmap.get());
+    {
+      Win32Canvas canvas(memory.get(), backend_.fonts());
+      const toolkit::Rect update{area.left, area.top, area.right, area.bottom};
+      canvas.enter({-area.left, -area.top}, toolkit::Rect{0, 0, width, height});
+      form_.paint(canvas, update);
+    }
+    ::BitBlt(scope.dc(), area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
+  }
+}
+
+void FormWindow::mouseMoved(toolkit::Point p) {
+  if (!tracking_) {
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window_.get(), 0};
+    tracking_ = ::TrackMouseEvent(&track) != FALSE;
+  }
+  const toolkit::Control* control = form_.controlAt(p);
+  hint_->pointerOver(control, control ? control->hint() : std::string());
+  form_.mouseMove(p);
+}
+
+void FormWindow::setBounds(const toolkit::Rect& r) {
+  ::SetWindowPos(window_.get(), nullptr, r.left, r.top, r.width(), r.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::show() {
+  ::ShowWindow(window_.get(), SW_SHOW);
+  ::SetForegroundWindow(window_.get());
+}
+
+void FormWindow::hide() { ::ShowWindow(window_.get(), SW_HIDE); }
+
+// The window's own device context: with several monitors, the display it is on.
+int FormWindow::verticalRefreshRate() const {
+  WindowDc dc(window_.get());
+  return dc.get() ? ::GetDeviceCaps(dc.get(), VREFRESH) : 0;
+}
+
+bool FormWindow::isActive() const { return ::GetActiveWindow() == window_.get(); }
+
+void FormWindow::invalidate(const toolkit::Rect& r) {
+  const RECT rect = toRECT(r);
+  ::InvalidateRect(window_.get(), &rect, FALSE);
+}
+
+void FormWindow::paintNow(const toolkit::Rect& r, const toolkit::Control* lowest) {
+  WindowDc dc(window_.get());
+  if (!dc.get()) return;
+  Win32Canvas canvas(dc.get(), backend_.fonts());
+  canvas.enter({0, 0}, r);
+  form_.paintControls(canvas, r, lowest);
+}
+
+void FormWindow::runModal() {
+  DisabledWindows others(window_.get());
+  show();
+  MSG msg;
+  while (form_.visible()) {
+    const BOOL result = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (result == 0) {
+      ::PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (result < 0) break;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  hide();
+}
+
+}  // namespace win32

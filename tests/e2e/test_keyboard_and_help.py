@@ -1,0 +1,77 @@
+"""The keyboard in the notices and the menu panel, the help page, and 8-bit text in an error box, on the real
+Veltrana.exe."""
+import os
+import stat
+import unittest
+
+from harness import Session, build_fixture, poll, require_veltrana
+from program import DEFAULTS, RunningBar
+
+STAY = DEFAULTS[:6] + ("Stay",)
+MAGIC = (20, 12)  # the star button
+PANEL = "+"
+HELP_BUTTON = (5 + 4 + 169 // 2, 27 + 116 + 25 // 2)
+BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
+
+
+def open_panel(s):
+    s.click(*MAGIC)
+    poll(lambda: s.find_windows(PANEL, visible=True), 2, what="the menu panel shown")
+
+
+class Keyboard(unittest.TestCase):
+    def test_enter_on_the_unsupported_screen_notice_ends_the_program_with_code_0(self):
+        with Session(1366, 768) as s:
+            bar = RunningBar(s)
+            poll(lambda: s.find_windows("Form2", visible=True), 3, what="the unsupported-screen notice")
+            s.key("Return")  # its OK button has the focus
+            self.assertEqual(s.wait_exit(bar.proc, 10), 0)
+
+    def test_tab_moves_through_the_panels_buttons_and_enter_clicks_the_focused_one(self):
+        with Session(1280, 1024) as s:
+            bar = RunningBar(s, lines=STAY)
+            open_panel(s)
+            s.key("Tab", "Tab", "Tab")  # Options, About, Help, then Exit
+            s.key("Return")
+            self.assertEqual(s.wait_exit(bar.proc, 10), 0, "Exit ended the program")
+
+
+class Help(unittest.TestCase):
+    def test_help_hands_about_html_beside_the_program_to_the_browser(self):
+        with Session(1280, 1024) as s:
+            record = os.path.join(s.tmp, "browser-arguments")
+            browser = os.path.join(s.tmp, "browser")
+            with open(browser, "w") as f:
+                f.write(f'#!/bin/sh\necho "$@" >> "{record}"\n')
+            os.chmod(browser, os.stat(browser).st_mode | stat.S_IXUSR)
+            # winebrowser hands a page to the first of these programs it finds.
+            s.wine("reg", "add", BROWSER_KEY, "/v", "Browsers", "/d", browser, "/f")
+            try:
+                RunningBar(s, lines=STAY)
+                open_panel(s)
+                s.click(*HELP_BUTTON)
+                opened = poll(lambda: os.path.exists(record) and open(record).read(), 10,
+                              what="the browser started")
+                self.assertIn(os.path.join(os.path.dirname(require_veltrana()), "About.html"), opened)
+            finally:
+                s.wine("reg", "delete", BROWSER_KEY, "/v", "Browsers", "/f")
+
+
+class ErrorBox(unittest.TestCase):
+    def test_an_8_bit_line_reads_in_the_users_code_page(self):
+        with Session(1280, 1024) as s:
+            bar = RunningBar(s)
+            with open(os.path.join(bar.folder, "Options.set"), "wb") as f:
+                f.write(b"Gr\xfcn\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n")
+            poll(lambda: s.find_windows("Veltrana", visible=True), 5, what="an error box")
+            out = os.path.join(s.tmp, "box.txt")
+            reader = build_fixture("window_texts")
+            poll(lambda: s.wine(reader, "--title", "Veltrana", "--out", out).returncode == 0, 5,
+                 what="the box's texts read")
+            with open(out, encoding="utf-8") as f:
+                texts = f.read()
+            self.assertIn("'Grün' is not a valid integer value.", texts)
+
+
+if __name__ == "__main__":
+    unittest.main()
