@@ -9,7 +9,7 @@ import zipfile
 from pathlib import Path
 
 from harness import Session, build_fixture, poll, repo_root, windows_path
-from installation import (COMPANIONS, DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, SKINS, USER_WIN, Dialogs,
+from installation import (COMPANIONS, DEFAULT_PROGRAM_WIN, RUN_KEY, SHELL_FOLDERS_KEY, SKINS, USER_WIN, Dialogs,
                           Installation, build_dir, fresh_prefix, make_setup, older_setup, portable_zip, programs,
                           setup_program, snapshot, tree, unix_path, version)
 from program import BAR, settings_text, skin_pixel
@@ -221,6 +221,22 @@ class SilentUninstall(InstallerCase):
         inst.wait_uninstalled()
         self.assertEqual(tree(inst.settings), ["Options.set"])
         self.assertEqual(options.read_bytes(), kept)
+
+
+    def test_a_vtr_value_naming_a_portable_copy_that_still_exists_stays(self):
+        s, inst = self.s, Installation(self.s)
+        self.assertEqual(inst.setup("/S"), 0)
+        portable = Path(s.tmp) / "Veltrana portable" / "Veltrana.exe"
+        portable.parent.mkdir()
+        shutil.copy(build_dir() / "Veltrana.exe", portable)
+        value = f'"{windows_path(portable)}"'
+        result = s.wine("reg", "add", RUN_KEY, "/v", "VTR", "/d", value, "/f")
+        self.assertEqual(result.returncode, 0, result.stderr)
+
+        uninstall = s.wine(inst.exe_win("Uninstall.exe"), "/S", f"_?={inst.program_win}")
+        self.assertEqual(uninstall.returncode, 0)
+        self.assertEqual(tree(inst.program_dir), ["Uninstall.exe"], "in place, the uninstaller keeps only itself")
+        self.assertEqual(inst.run_value(), value, "log-on still starts the portable copy")
 
 
 class CyrillicDocuments(InstallerCase):
