@@ -174,7 +174,7 @@ def build_fixture(name: str) -> str:
     """Path of tests/e2e/fixtures/<name>.c built as a static 32-bit GUI exe."""
     return _build(name, f"{name}.exe",
                   ["i686-w64-mingw32-gcc-posix", "-O2", "-Wall", "-Wextra", "-Werror",
-                   "-mwindows", "-static"], ["-lgdi32", "-lshell32"])
+                   "-mwindows", "-static"], ["-lgdi32", "-lshell32", "-lole32", "-luuid"])
 
 
 def build_host_fixture(name: str) -> str:

@@ -1,0 +1,308 @@
+"""The setup program, the installed program and its uninstaller under Wine,
+as a user has them, for the end-to-end tests of the packages.
+
+Each test gets a prefix of its own, a copy of a template prefix that nothing
+ever runs in (a copy takes about half a second, a new prefix twelve): an
+install leaves registry values, shortcuts and folders that no other test may
+find.
+
+What NSIS 3 and Wine 8 do here (checked):
+  - Uninstall.exe copies itself to %TEMP%, starts the copy, which does the
+    work, and ends at once; so a test that runs it the way "Apps & features"
+    does waits for its effects. With "_?=FOLDER" it runs in place, its exit
+    code counts, and it cannot delete itself.
+  - A running program's file cannot be opened for writing or deleted (access
+    denied), as on Windows; an exe a program runs from shows in its
+    /proc/PID/maps under its Unix path.
+  - The setup program's window is titled "<Name> Setup" plus the page's
+    caption ("Veltrana 1.0.0 Setup " on most pages); its message boxes carry
+    "<Name> Setup". Pages and boxes are ordinary dialogs: dialog_probe reads
+    and clicks them.
+  - A silent setup or uninstall takes about a second.
+"""
+import getpass
+import os
+import re
+import shutil
+import subprocess
+import unittest
+from pathlib import Path
+from typing import NamedTuple, Optional
+
+from harness import build_fixture, poll, repo_root, require_veltrana, windows_path
+
+UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltrana"
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+SHELL_FOLDERS_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
+SKINS = ("silver.bmp", "olive.bmp", "blue.bmp")
+COMPANIONS = ("Options.exe", "About.exe")
+USER_WIN = rf"C:\users\{getpass.getuser()}"
+DEFAULT_PROGRAM_WIN = USER_WIN + r"\AppData\Local\Programs\Veltrana"
+START_MENU_WIN = USER_WIN + r"\AppData\Roaming\Microsoft\Windows\Start Menu\Programs\Veltrana"
+
+
+def keep() -> bool:
+    return bool(os.environ.get("VELTRANA_E2E_KEEP"))
+
+
+def build_dir() -> Path:
+    """The Windows build the packages were made from."""
+    return Path(require_veltrana()).resolve().parent
+
+
+def version() -> str:
+    return (build_dir() / "version.txt").read_text().strip()
+
+
+def programs() -> list:
+    """The programs the packages ship."""
+    return ["Veltrana.exe", *COMPANIONS]
+
+
+def dist_file(kind: str) -> str:
+    dist = Path(os.environ.get("VELTRANA_DIST") or repo_root() / "build" / "dist")
+    path = dist / f"Veltrana-{version()}-{kind}"
+    if not path.is_file():
+        raise unittest.SkipTest(f"{path} is missing (run scripts/package)")
+    return str(path)
+
+
+def setup_program() -> str:
+    return dist_file("setup.exe")
+
+
+def portable_zip() -> str:
+    return dist_file("portable.zip")
+
+
+def make_setup(build: Path, out: Path) -> str:
+    """A setup program of another build folder, made the way scripts/package makes it."""
+    subprocess.run([str(repo_root() / "installer" / "build"), str(build), str(out)], check=True,
+                   capture_output=True)
+    return str(out)
+
+
+def older_setup(folder: Path, old_version="0.9.0") -> str:
+    """A setup program of an older build: its own version number and a
+    Veltrana.exe that differs from this build's in its last bytes (data after
+    the image, which Windows does not load)."""
+    build = folder / "old-build"
+    build.mkdir()
+    for name in programs() + ["About.html"]:
+        shutil.copy(build_dir() / name, build)
+    with open(build / "Veltrana.exe", "ab") as exe:
+        exe.write(b"an older build")
+    (build / "version.txt").write_text(old_version + "\n")
+    return make_setup(build, folder / f"Veltrana-{old_version}-setup.exe")
+
+
+def template_prefix() -> str:
+    path = os.environ.get("VELTRANA_INSTALLER_TEMPLATE") or str(repo_root() / "build" / "installer-template")
+    subprocess.run([str(repo_root() / "scripts" / "wine-prefix"), path], check=True)
+    return str(Path(path).resolve())
+
+
+def fresh_prefix(test: unittest.TestCase) -> str:
+    """A prefix for this test alone, removed after it (unless VELTRANA_E2E_KEEP)."""
+    path = repo_root() / "build" / "installer-prefixes" / test.id().rsplit(".", 1)[-1]
+    path.parent.mkdir(parents=True, exist_ok=True)
+    shutil.rmtree(path, ignore_errors=True)
+    subprocess.run(["cp", "-a", template_prefix(), str(path)], check=True)
+    if not keep():
+        test.addCleanup(shutil.rmtree, path, True)
+    return str(path)
+
+
+def unix_path(prefix: str, win: str) -> Path:
+    """Where a C: or Z: path of the prefix is on this machine."""
+    drive, rest = win[:2].upper(), [part for part in win[2:].split("\\") if part]
+    if drive == "C:":
+        return Path(prefix, "drive_c", *rest)
+    if drive == "Z:":
+        return Path("/", *rest)
+    raise ValueError(f"no Unix path for {win}")
+
+
+def tree(folder: Path) -> list:
+    """Every file below folder, as sorted relative paths with '/'."""
+    return sorted(str(p.relative_to(folder)) for p in folder.rglob("*") if p.is_file())
+
+
+def snapshot(*folders: Path) -> dict:
+    """Each file's identity and last change (a rewrite changes st_ctime even
+    when the writer restores the modification time, as NSIS does)."""
+    found = {}
+    for folder in folders:
+        for p in sorted(folder.rglob("*")) if folder.exists() else []:
+            st = p.stat()
+            found[str(p)] = (st.st_ino, st.st_size, st.st_ctime_ns)
+    return found
+
+
+class Installation:
+    """Setup and uninstall in a session, and where they leave things."""
+
+    def __init__(self, session, program_win: str = DEFAULT_PROGRAM_WIN, documents: Optional[Path] = None):
+        self.s = session
+        self.program_win = program_win
+        self.settings = Path(documents or session.documents_dir) / "VTR"
+        self.start_menu = self.unix(START_MENU_WIN)
+
+    def unix(self, win: str) -> Path:
+        return unix_path(self.s.prefix, win)
+
+    @property
+    def program_dir(self) -> Path:
+        return self.unix(self.program_win)
+
+    def exe_win(self, name="Veltrana.exe") -> str:
+        return self.program_win + "\\" + name
+
+    def setup(self, *args: str, exe: Optional[str] = None, timeout: float = 60) -> int:
+        """Runs a setup program (by default the packaged one) to its end; its exit code."""
+        proc = self.s.start(exe or setup_program(), args)
+        return self.s.wait_exit(proc, timeout)
+
+    def start_bar(self):
+        return self.s.start(str(self.unix(self.exe_win())))
+
+    def uninstall_values(self) -> Optional[dict]:
+        return self.s.reg_query(UNINSTALL_KEY)
+
+    def run_value(self) -> Optional[str]:
+        value = (self.s.reg_query(RUN_KEY) or {}).get("VTR")
+        return value[1] if value else None
+
+    def bar_pids(self, program_win: Optional[str] = None) -> list:
+        """Processes running the Veltrana.exe of the program folder."""
+        exe = str(self.unix((program_win or self.program_win) + r"\Veltrana.exe").resolve())
+        pids = []
+        for entry in os.scandir("/proc"):
+            if not entry.name.isdigit():
+                continue
+            try:
+                with open(f"/proc/{entry.name}/maps", errors="replace") as maps:
+                    if any(line.rstrip("\n").endswith(" " + exe) for line in maps):
+                        pids.append(int(entry.name))
+            except OSError:
+                pass
+        return pids
+
+    def shortcut(self, name: str) -> dict:
+        """What the shell reads from a Start-menu entry: target, arguments, folder."""
+        out = Path(self.s.tmp) / f"shortcut-{name}.txt"
+        link = self.start_menu / name
+        proc = self.s.start(build_fixture("shortcut_probe"), ["--out", windows_path(out), "--link", windows_path(link)])
+        code = self.s.wait_exit(proc, 30)
+        if code != 0:
+            raise AssertionError(f"shortcut_probe could not read {link} ({code})")
+        return dict(line.split("=", 1) for line in out.read_text(encoding="utf-8").splitlines())
+
+    def uninstall_as_apps_and_features_does(self):
+        """Runs the registered quiet uninstall command; the uninstaller's copy
+        goes on working after it returns."""
+        command = self.uninstall_values()["QuietUninstallString"][1]
+        m = re.fullmatch(r'"([^"]+)"\s*(.*)', command)
+        if not m:
+            raise AssertionError(f"QuietUninstallString {command!r} does not start with a quoted program")
+        result = self.s.wine(m.group(1), *m.group(2).split())
+        if result.returncode != 0:
+            raise AssertionError(f"{command} ended with {result.returncode}")
+
+    def leftovers(self) -> list:
+        """What an uninstall removes and is still there."""
+        found = []
+        if self.program_dir.exists():
+            found.append(f"program folder {tree(self.program_dir)}")
+        if self.start_menu.exists():
+            found.append(f"Start-menu folder {tree(self.start_menu)}")
+        if self.uninstall_values() is not None:
+            found.append("Uninstall key")
+        if self.run_value() is not None:
+            found.append(f"VTR run value {self.run_value()}")
+        found += [f"skin {skin}" for skin in SKINS if (self.settings / skin).exists()]
+        return found
+
+    def wait_uninstalled(self, timeout=20):
+        last = []
+
+        def gone():
+            last[:] = self.leftovers()
+            return not last
+        try:
+            poll(gone, timeout, interval=0.2)
+        except AssertionError:
+            raise AssertionError(f"still there {timeout:g} s after the uninstall: {last}") from None
+
+
+class Control(NamedTuple):
+    handle: str
+    id: int
+    cls: str
+    visible: bool
+    enabled: bool
+    checked: bool
+    text: str
+
+    @property
+    def label(self) -> str:
+        """The text without its keyboard-accelerator ampersands."""
+        return self.text.replace("&", "")
+
+
+class Dialog(NamedTuple):
+    handle: str
+    visible: bool
+    title: str
+    controls: list
+
+    def shown(self, cls: str, label: Optional[str] = None) -> list:
+        return [c for c in self.controls if c.visible and c.cls == cls and (label is None or c.label == label)]
+
+    def button(self, label: str) -> Optional[Control]:
+        found = self.shown("Button", label)
+        return found[0] if found else None
+
+    def text(self) -> str:
+        return "\n".join(c.text for c in self.controls if c.visible and c.cls == "Static")
+
+
+_CONTROL = re.compile(r"control=(\w+) id=(-?\d+) class=(\S+) visible=([01]) enabled=([01]) checked=([01]) text=(.*)")
+
+
+class Dialogs:
+    """The dialog_probe fixture run in a session."""
+
+    def __init__(self, session):
+        self.s = session
+        self.exe = build_fixture("dialog_probe")
+        self.runs = 0
+
+    def _run(self, title: str, *actions: str) -> list:
+        self.runs += 1
+        out = Path(self.s.tmp) / f"dialogs-{self.runs}.txt"
+        code = self.s.wait_exit(self.s.start(self.exe, ["--out", windows_path(out), "--title", title, *actions]), 20)
+        if code != 0:
+            raise AssertionError(f"dialog_probe {actions} ended with {code}")
+        dialogs = []
+        for line in out.read_text(encoding="utf-8").splitlines():
+            if line.startswith("window="):
+                m = re.match(r"window=(\w+) visible=([01]) title=(.*)", line)
+                dialogs.append(Dialog(m[1], m[2] == "1", m[3], []))
+            else:
+                m = _CONTROL.fullmatch(line)
+                dialogs[-1].controls.append(Control(m[1], int(m[2]), m[3], m[4] == "1", m[5] == "1", m[6] == "1",
+                                                    m[7].replace("\\n", "\n")))
+        return dialogs
+
+    def wait(self, title: str, accept, timeout=20, what=None) -> Dialog:
+        """The first shown window titled `title`... for which accept(dialog) holds."""
+        def found():
+            return next((d for d in self._run(title) if d.visible and accept(d)), None)
+        return poll(found, timeout, interval=0.2, what=what)
+
+    def click(self, title: str, control: Control):
+        self._run(title, "--click", control.handle)
+
+    def set_text(self, title: str, control: Control, text: str):
+        self._run(title, "--set", control.handle, text)
