@@ -10,7 +10,6 @@
 
     bench/companions.py BAR_EXE PREFIX [runs]
 """
-import shutil
 import statistics
 import sys
 import time
@@ -20,9 +19,8 @@ here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
 from companions import ID, IDCANCEL, OPTIONS, Driver  # noqa: E402
 from harness import Session, windows_path  # noqa: E402
-from program import BAR, DEFAULTS, settings_text, skin_pixel  # noqa: E402
+from program import BACKGROUND, RunningBar, skin_pixel  # noqa: E402
 
-BACKGROUND = (1190, 12)  # bare background in the 1280-wide layout
 SKINS = (("Olive", 1, "olive.bmp"), ("Silver", 0, "silver.bmp"))
 
 
@@ -39,13 +37,7 @@ def summary(values):
 def main(bar_exe, prefix, runs):
     options_exe = str(Path(bar_exe).parent / "Options.exe")
     with Session(1280, 1024, prefix=prefix) as s:
-        folder = Path(s.documents_dir) / "VTR"
-        folder.mkdir()
-        for skin in ("silver.bmp", "olive.bmp", "blue.bmp"):
-            shutil.copy(here.parent / "assets" / "skins" / skin, folder)
-        (folder / "Options.set").write_text(settings_text(*DEFAULTS), newline="")
-        s.start(bar_exe)
-        s.wait_window(BAR, timeout=20)
+        RunningBar(s, exe=bar_exe)
         driver = Driver(s)
 
         starts = []

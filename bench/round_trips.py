@@ -5,15 +5,15 @@ changes them little.
 
     bench/round_trips.py PREFIX SECONDS NAME=EXE [NAME=EXE...]
 
-Each program runs alone in a session of its own (1280x1024 Xvfb; the bar
-with its settings folder and default settings), started first so that the
+Each program runs alone in a session of its own (1280x1024 Xvfb; a bar with
+its settings folder and default settings; a NAME starting with "floor" is the
+floor program, bench/floor.c), started first so that the
 wineserver it starts traces every request (WINEDEBUG=+server). After 5 s of
 settling, the requests that the program's own threads make are counted for
 SECONDS, while strace counts their system calls over the same span.
 """
 import os
 import re
-import shutil
 import subprocess
 import sys
 import time
@@ -22,11 +22,10 @@ from pathlib import Path
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
 from harness import Session, poll  # noqa: E402
-from program import DEFAULTS, settings_text  # noqa: E402
+from program import BAR, install_settings_folder  # noqa: E402
 
 REQUEST = re.compile(r"^([0-9a-f]{4}): \w+\((?!\) = )")
 THREAD = re.compile(r"^([0-9a-f]{4}): init_(?:first_)?thread\( (?:unix_pid=\d+, )?unix_tid=(\d+)")
-WINDOW = {"bar": "Tesvo ", "floor": "Floor"}
 
 
 def server_threads(trace_text):
@@ -45,18 +44,15 @@ def syscalls(strace_output):
 
 def measure(name, exe, prefix, seconds):
     with Session(1280, 1024, prefix=prefix) as s:
-        if name == "bar":
-            folder = Path(s.documents_dir) / "VTR"
-            folder.mkdir()
-            for skin in ("silver.bmp", "olive.bmp", "blue.bmp"):
-                shutil.copy(here.parent / "assets" / "skins" / skin, folder)
-            (folder / "Options.set").write_text(settings_text(*DEFAULTS), newline="")
+        floor = name.startswith("floor")
+        if not floor:
+            install_settings_folder(s)
         trace_path = Path(s.tmp) / f"{name}.trace"
         with open(trace_path, "w") as trace:
             proc = subprocess.Popen(["wine", exe], env=dict(s.env, WINEDEBUG="+server"), stdout=subprocess.DEVNULL,
                                     stderr=trace, stdin=subprocess.DEVNULL, cwd=str(Path(exe).parent))
             try:
-                s.wait_window(WINDOW.get(name, name), timeout=30)
+                s.wait_window("Floor" if floor else BAR, timeout=30)
                 time.sleep(5)
                 tids = [int(t.name) for t in Path(f"/proc/{proc.pid}/task").iterdir()]
                 start = trace_path.stat().st_size

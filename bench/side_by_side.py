@@ -6,7 +6,6 @@ noise. The bar's frequency probe sleeps, which costs no processor time.
 
     bench/side_by_side.py BAR_EXE FLOOR_EXE PREFIX [runs] [seconds]
 """
-import shutil
 import statistics
 import subprocess
 import sys
@@ -16,7 +15,7 @@ from pathlib import Path
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
 from harness import Session, poll  # noqa: E402
-from program import DEFAULTS, settings_text  # noqa: E402
+from program import install_settings_folder  # noqa: E402
 
 
 
@@ -41,11 +40,7 @@ def resident_mb(pid):
 
 def one_run(bar_exe, floor_exe, prefix, seconds):
     with Session(1280, 1024, prefix=prefix) as s:
-        folder = Path(s.documents_dir) / "VTR"
-        folder.mkdir()
-        for skin in ("silver.bmp", "olive.bmp", "blue.bmp"):
-            shutil.copy(here.parent / "assets" / "skins" / skin, folder)
-        (folder / "Options.set").write_text(settings_text(*DEFAULTS), newline="")
+        install_settings_folder(s)
         bar = s.start(bar_exe)
         floor = s.start(floor_exe)
         s.wait_window("Tesvo ", timeout=20)

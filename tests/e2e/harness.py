@@ -69,7 +69,7 @@ Session(width, height, prefix=None, exe=None, clean_documents=True)
         path is given); .path, .width, .height, .pixel(x, y) -> (r, g, b),
         .region(rect) -> bytes, .colors(rect) -> Counter.
     pixel(x, y) -> (r, g, b)            fresh screenshot's pixel.
-    move_pointer(x, y), click(x, y, button=1), mouse_down/mouse_up(button=1),
+    move_pointer(x, y), click(x, y, button=1), click_here(button=1), mouse_down/mouse_up(button=1),
     drag(x0, y0, x1, y1, button=1), key(*keysyms), pointer() -> (x, y)
 
 What Wine 8 does on a bare Xvfb with Managed=N (checked here):
@@ -567,6 +567,10 @@ class Session:
 
     def click(self, x: int, y: int, button: int = 1):
         self.move_pointer(x, y)
+        self.click_here(button)
+
+    def click_here(self, button: int = 1):
+        """A click where the pointer is now."""
         self._x("xdotool", "click", str(button))
 
     def mouse_down(self, button: int = 1):

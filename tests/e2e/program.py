@@ -52,20 +52,30 @@ def skin_pixel(name, x, y):
     return r, g, b
 
 
-class RunningBar:
-    """The bar started in a session. With `install_folder` the settings folder
-    holds the skins and, unless `lines` is None, a settings file."""
+def install_settings_folder(session, lines=DEFAULTS):
+    """Documents\\VTR with the skins and, unless `lines` is None, a settings
+    file, as an installer leaves it; its path."""
+    folder = os.path.join(session.documents_dir, "VTR")
+    os.makedirs(folder)
+    for skin in SKINS:
+        shutil.copy(repo_root() / "assets" / "skins" / skin, folder)
+    if lines is not None:
+        with open(os.path.join(folder, "Options.set"), "w", newline="") as f:
+            f.write(settings_text(*lines))
+    return folder
 
-    def __init__(self, session, lines=DEFAULTS, install_folder=True):
+
+class RunningBar:
+    """The bar (the build's, or `exe`) started in a session. With
+    `install_folder` the settings folder holds the skins and, unless `lines`
+    is None, a settings file."""
+
+    def __init__(self, session, lines=DEFAULTS, install_folder=True, exe=None):
         self.s = session
         self.folder = os.path.join(session.documents_dir, "VTR")
         if install_folder:
-            os.makedirs(self.folder)
-            for skin in SKINS:
-                shutil.copy(repo_root() / "assets" / "skins" / skin, self.folder)
-            if lines is not None:
-                self.write(*lines)
-        self.proc = session.start(require_veltrana())
+            install_settings_folder(session, lines)
+        self.proc = session.start(exe or require_veltrana())
         # Without a settings folder the notice comes while the bar is still being created.
         self.bar = session.wait_window(BAR, timeout=15) if install_folder else None
 
