@@ -10,6 +10,7 @@
 #include "settings/error_messages.h"
 #include "settings/line_reader.h"
 #include "settings/settings_file.h"
+#include "settings/settings_values.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
 #include "windows/file_error_notice.h"
@@ -30,11 +31,6 @@ class SettingsError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-struct Skin {
-  const char* scheme;
-  const char* fileName;
-};
-constexpr std::array<Skin, 3> skins{{{"Silver", "silver.bmp"}, {"Olive", "olive.bmp"}, {"Blue", "blue.bmp"}}};
 
 // Seconds as a timer interval: the product wraps in 32 bits and the timer
 // takes it as an unsigned count of milliseconds.
@@ -163,9 +159,10 @@ void SettingsPasses::applyIntervals(LineReader& lines) {
 // alone, so switching back to the skin last loaded changes nothing.
 void SettingsPasses::applyBackground(LineReader& lines, Pass pass) {
   const SettingsLine line = lines.next();
-  for (const Skin& skin : skins) {
-    if (!line.is(skin.scheme)) continue;
-    if (pass == Pass::startup || colourScheme_ != skin.scheme) showSkin(skin.scheme, skin.fileName);
+  for (std::size_t i = 0; i < skinNames.size(); ++i) {
+    const std::string scheme(skinNames[i]);
+    if (!line.is(scheme)) continue;
+    if (pass == Pass::startup || colourScheme_ != scheme) showSkin(scheme, std::string(skinFiles[i]));
     return;
   }
   const auto colour = line.integer();

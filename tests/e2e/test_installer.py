@@ -9,7 +9,8 @@ import zipfile
 from pathlib import Path
 
 from harness import Session, build_fixture, poll, repo_root, windows_path
-from installation import (DEFAULT_PROGRAM_WIN, RUN_KEY, SHELL_FOLDERS_KEY, SKINS, USER_WIN, Dialogs,
+from dialogs import Dialogs
+from installation import (DEFAULT_PROGRAM_WIN, RUN_KEY, SHELL_FOLDERS_KEY, SKINS, USER_WIN,
                           Installation, build_dir, fresh_prefix, older_setup, portable_zip, programs,
                           setup_program, snapshot, tree, unix_path, version)
 from program import BAR, settings_text, skin_pixel

@@ -4,7 +4,8 @@ import os
 import stat
 import unittest
 
-from harness import Session, build_fixture, poll, require_veltrana
+from dialogs import Dialogs
+from harness import Session, poll, require_veltrana
 from program import HELP_BUTTON, MAGIC, MOVE_MODE_OFF, PANEL, RunningBar
 
 BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
@@ -59,14 +60,8 @@ class ErrorBox(unittest.TestCase):
             bar = RunningBar(s)
             with open(os.path.join(bar.folder, "Options.set"), "wb") as f:
                 f.write(b"Gr\xfcn\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n")
-            poll(lambda: s.find_windows("Veltrana", visible=True), 5, what="an error box")
-            out = os.path.join(s.tmp, "box.txt")
-            reader = build_fixture("window_texts")
-            poll(lambda: s.wine(reader, "--title", "Veltrana", "--out", out).returncode == 0, 5,
-                 what="the box's texts read")
-            with open(out, encoding="utf-8") as f:
-                texts = f.read()
-            self.assertIn("'Grün' is not a valid integer value.", texts)
+            box = Dialogs(s).wait("Veltrana", lambda d: d.button("OK"), what="an error box")
+            self.assertIn("'Grün' is not a valid integer value.", box.text())
 
 
 if __name__ == "__main__":
