@@ -82,6 +82,18 @@ class NoSleep : public win32::Win32SystemInfo {
 const toolkit::Font captionFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::black};
 const toolkit::Font valueFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::green};
 
+// Moves the file's last write a minute into the past.
+void ageFile(const std::string& path) {
+  win32::UniqueFile file(::CreateFileW(win32::widen(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER then{{now.dwLowDateTime, now.dwHighDateTime}};
+  then.QuadPart -= 60ULL * 10'000'000ULL;
+  const FILETIME written{then.LowPart, then.HighPart};
+  ::SetFileTime(file.get(), nullptr, nullptr, &written);
+}
+
 }  // namespace
 
 int main() {
@@ -125,12 +137,17 @@ int main() {
   report("frequency probe without its sleeps", [&] { gigahertz = veltrana::measureProcessorSpeed(noSleep); });
 
   {
-    // The whole program on the real window system: one settings pass that
-    // finds nothing changed (file, registry, tray icon, layout twice).
+    // The whole program on the real window system: a settings pass that
+    // reads the file through and finds nothing changed (the file was written
+    // a moment ago, too recently for its stamp to tell), and the pass of a
+    // steady second, when the file was last written long ago.
     ScratchProgram scratch;
     auto& bar = scratch.program().bar();
     bar.Timer8Timer();
-    report("settings reload pass, nothing changed", [&] { bar.Timer8Timer(); });
+    report("settings reload pass, the file read", [&] { bar.Timer8Timer(); });
+    ageFile(scratch.settingsPath());
+    bar.Timer8Timer();
+    report("settings reload pass, steady", [&] { bar.Timer8Timer(); });
   }
 
   std::printf("\nlast memory readout: %s, %d %% free\n", total.caption().c_str(), freeShare.Progress());

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/files.h"
+#include "platform/win32/multimedia.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/text.h"
@@ -80,6 +81,21 @@ TEST(Shell, FindsThePersonalFolderAndTheProgramsOwnFile) {
   const std::string program = shell.programPath();
   EXPECT_EQ(program.substr(program.size() - 4), ".exe") << program;
   EXPECT_NE(program.find('\\'), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The multimedia library costs memory in every session that never presses a
+// CD button: it comes with the first command, and the command reaches it.
+TEST(Multimedia, TheLibraryIsLoadedByTheFirstCommand) {
+  if (::GetModuleHandleW(L"winmm.dll")) GTEST_SKIP() << "something else in this process loaded winmm";
+  win32::Win32Multimedia multimedia;
+  EXPECT_EQ(::GetModuleHandleW(L"winmm.dll"), nullptr);
+  const int answer = multimedia.sendCommand("Set cdaudio door open wait", 0);
+  EXPECT_NE(::GetModuleHandleW(L"winmm.dll"), nullptr);
+  EXPECT_NE(answer, MCIERR_DEVICE_NOT_INSTALLED) << "the device answered, not the loader";
 }
 
 }  // namespace

@@ -54,6 +54,7 @@ class ScratchProgram {
                       {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
   }
 
+  std::string settingsPath() const { return folder_ + "Options.set"; }
   veltrana::Program& program() { return *program_; }
   win32::Win32Backend& backend() { return *backend_; }
 
