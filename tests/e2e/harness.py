@@ -189,7 +189,8 @@ def _build(name: str, out_name: str, compile_cmd: list, libs: list) -> str:
     out = out_dir / out_name
     with open(out_dir / ".lock", "w") as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
-        if out.exists() and out.stat().st_mtime >= src.stat().st_mtime:
+        newest_source = max(f.stat().st_mtime for f in [src, *src.parent.glob("*.h")])
+        if out.exists() and out.stat().st_mtime >= newest_source:
             return str(out)
         tmp = out_dir / f".{out_name}.{os.getpid()}"
         subprocess.run([*compile_cmd, "-o", str(tmp), str(src), *libs], check=True)
