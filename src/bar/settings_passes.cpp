@@ -31,7 +31,6 @@ class SettingsError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-
 // Seconds as a timer interval: the product wraps in 32 bits and the timer
 // takes it as an unsigned count of milliseconds.
 std::uint32_t secondsToInterval(std::int32_t seconds) { return static_cast<std::uint32_t>(seconds) * msPerSecond; }

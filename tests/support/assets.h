@@ -1,9 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "settings/settings_values.h"
 
 namespace fakes {
 
@@ -13,6 +14,6 @@ namespace fakes {
 std::vector<std::uint8_t> readAsset(const std::string& name);
 
 // The skins an installer puts into the settings folder (assets/skins).
-inline constexpr std::array<const char*, 3> skinFiles{"silver.bmp", "olive.bmp", "blue.bmp"};
+using veltrana::skinFiles;
 
 }  // namespace fakes

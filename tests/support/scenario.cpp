@@ -9,8 +9,8 @@ Scenario::Scenario(int screenWidth, int screenHeight)
   backend.setScreen(screenWidth, screenHeight);
   // The settings folder as an installer leaves it: the skins, no settings file.
   files.folders.insert(settingsFolder);
-  for (const char* skin : skinFiles)
-    files.files[std::string(settingsFolder) + "\\" + skin] = readAsset(std::string("skins/") + skin);
+  for (std::string_view skin : skinFiles)
+    files.files[std::string(settingsFolder) + "\\" + std::string(skin)] = readAsset("skins/" + std::string(skin));
 }
 
 void Scenario::forgetRecords() {

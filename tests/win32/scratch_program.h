@@ -33,8 +33,8 @@ class ScratchProgram {
         ports_{systemInfo_, resources_, files_, shell_, registry_, session_, multimedia_} {
     ::CreateDirectoryW(win32::widen(personal_).c_str(), nullptr);
     ::CreateDirectoryW(win32::widen(folder_).c_str(), nullptr);
-    for (const char* skin : fakes::skinFiles)
-      files_.createWith(folder_ + skin, fakes::readAsset(std::string("skins/") + skin));
+    for (std::string_view skin : fakes::skinFiles)
+      files_.createWith(folder_ + std::string(skin), fakes::readAsset("skins/" + std::string(skin)));
     writeSettings(settings("Silver"));
     backend_.emplace(::GetModuleHandleW(nullptr));
     program_.emplace(*backend_, ports_);
@@ -43,7 +43,7 @@ class ScratchProgram {
   ~ScratchProgram() {
     program_.reset();
     backend_.reset();
-    for (const char* skin : fakes::skinFiles) ::DeleteFileW(win32::widen(folder_ + skin).c_str());
+    for (std::string_view skin : fakes::skinFiles) ::DeleteFileW(win32::widen(folder_ + std::string(skin)).c_str());
     ::DeleteFileW(win32::widen(folder_ + "Options.set").c_str());
     ::RemoveDirectoryW(win32::widen(folder_).c_str());
     ::RemoveDirectoryW(win32::widen(personal_).c_str());
