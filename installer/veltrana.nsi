@@ -94,6 +94,24 @@ Var OldInstDir        ; an earlier installation's folder when it is not $INSTDIR
 
 !insertmacro MUI_LANGUAGE "English"
 
+; Says why, puts back what was changed (UNDO, a function), and ends with
+; exit code 2; /S keeps only the code.
+!macro FAIL UNDO message
+  DetailPrint "${message}"
+  MessageBox MB_OK|MB_ICONSTOP "${message}" /SD IDOK
+  Call ${UNDO}
+  Abort "${message}"
+!macroend
+
+; The three skins, into the current output folder.
+!macro SKIN_FILES
+  File "${SOURCE_DIR}/assets/skins/silver.bmp"
+  File "${SOURCE_DIR}/assets/skins/olive.bmp"
+  File "${SOURCE_DIR}/assets/skins/blue.bmp"
+!macroend
+
+!define CANNOT_INSTALL_HERE "Veltrana cannot be installed in $\"$INSTDIR$\": the folder cannot be created or written. Choose another folder."
+
 ; --- shared by setup and the uninstaller ---------------------------------
 !macro SHARED_FUNCTIONS un
 
@@ -315,13 +333,6 @@ Function UndoPreparation
   Call RestartClosedBar
 FunctionEnd
 
-!macro FAIL message
-  DetailPrint "${message}"
-  MessageBox MB_OK|MB_ICONSTOP "${message}" /SD IDOK
-  Call UndoPreparation
-  Abort "${message}"
-!macroend
-
 Function StartBar
   SetOutPath "$INSTDIR"
   Exec '"$INSTDIR\Veltrana.exe"'
@@ -331,7 +342,7 @@ Function DirectoryLeave
   Push "$INSTDIR"
   Call PrepareFolder
   ${If} $0 = 0
-    MessageBox MB_OK|MB_ICONSTOP "Veltrana cannot be installed in $\"$INSTDIR$\": the folder cannot be created or written. Choose another folder."
+    MessageBox MB_OK|MB_ICONSTOP "${CANNOT_INSTALL_HERE}"
     Abort
   ${EndIf}
   ; Kept for the section, which makes it only if it is still missing.
@@ -368,13 +379,13 @@ Section "Veltrana" SectionProgram
   Push "$INSTDIR"
   Call PrepareFolder
   ${If} $0 = 0
-    !insertmacro FAIL "Veltrana cannot be installed in $\"$INSTDIR$\": the folder cannot be created or written. Choose another folder."
+    !insertmacro FAIL UndoPreparation "${CANNOT_INSTALL_HERE}"
   ${EndIf}
   ${IfThen} $1 = 1 ${|} StrCpy $MadeInstDir 1 ${|}
   Push "${SETTINGS_DIR}"
   Call PrepareFolder
   ${If} $0 = 0
-    !insertmacro FAIL "The settings folder $\"${SETTINGS_DIR}$\" cannot be created or written, so Veltrana could not find its settings and skins."
+    !insertmacro FAIL UndoPreparation "The settings folder $\"${SETTINGS_DIR}$\" cannot be created or written, so Veltrana could not find its settings and skins."
   ${EndIf}
   StrCpy $MadeSettingsDir $1
   ; The folder chosen may differ from the last install's (/D=, or on the
@@ -385,19 +396,19 @@ Section "Veltrana" SectionProgram
   Push "$INSTDIR"
   Call CompanionInUse
   ${If} $0 != ""
-    !insertmacro FAIL "$0 is running. Close it, then run Setup again."
+    !insertmacro FAIL UndoPreparation "$0 is running. Close it, then run Setup again."
   ${EndIf}
   ${If} $OldInstDir != ""
     Push "$OldInstDir"
     Call CompanionInUse
     ${If} $0 != ""
-      !insertmacro FAIL "$0 is running. Close it, then run Setup again."
+      !insertmacro FAIL UndoPreparation "$0 is running. Close it, then run Setup again."
     ${EndIf}
   ${EndIf}
 
   Call EndBar
   ${If} $0 = 0
-    !insertmacro FAIL "Veltrana is running and did not close within five seconds. End it with Exit in its menu, then run Setup again."
+    !insertmacro FAIL UndoPreparation "Veltrana is running and did not close within five seconds. End it with Exit in its menu, then run Setup again."
   ${EndIf}
   Push "$INSTDIR\Veltrana.exe"
   Call FileFree
@@ -407,7 +418,7 @@ Section "Veltrana" SectionProgram
     Call FileFree
   ${EndIf}
   ${If} $0 = 0
-    !insertmacro FAIL "Veltrana's program file is still in use. Close every copy of Veltrana, then run Setup again."
+    !insertmacro FAIL UndoPreparation "Veltrana's program file is still in use. Close every copy of Veltrana, then run Setup again."
   ${EndIf}
 
   SetOverwrite on
@@ -417,15 +428,11 @@ Section "Veltrana" SectionProgram
   File "${BUILD_DIR}/Options.exe"
   File "${BUILD_DIR}/About.exe"
   SetOutPath "$INSTDIR\skins"
-  File "${SOURCE_DIR}/assets/skins/silver.bmp"
-  File "${SOURCE_DIR}/assets/skins/olive.bmp"
-  File "${SOURCE_DIR}/assets/skins/blue.bmp"
+  !insertmacro SKIN_FILES
 
   ; The skins only: Options.set is the user's and stays as it is.
   SetOutPath "${SETTINGS_DIR}"
-  File "${SOURCE_DIR}/assets/skins/silver.bmp"
-  File "${SOURCE_DIR}/assets/skins/olive.bmp"
-  File "${SOURCE_DIR}/assets/skins/blue.bmp"
+  !insertmacro SKIN_FILES
 
   WriteUninstaller "$INSTDIR\Uninstall.exe"
 
@@ -472,13 +479,6 @@ SectionEnd
 
 ; --- uninstaller -------------------------------------------------------------
 
-!macro UN_FAIL message
-  DetailPrint "${message}"
-  MessageBox MB_OK|MB_ICONSTOP "${message}" /SD IDOK
-  Call un.RestartClosedBar
-  Abort "${message}"
-!macroend
-
 Function un.onInit
   SetShellVarContext current
   StrCpy $BarWasRunning 0
@@ -493,16 +493,16 @@ Section "Uninstall"
   Push "$INSTDIR"
   Call un.CompanionInUse
   ${If} $0 != ""
-    !insertmacro UN_FAIL "$0 is running. Close it, then run the uninstaller again."
+    !insertmacro FAIL un.RestartClosedBar "$0 is running. Close it, then run the uninstaller again."
   ${EndIf}
   Call un.EndBar
   ${If} $0 = 0
-    !insertmacro UN_FAIL "Veltrana is running and did not close within five seconds. End it with Exit in its menu, then run the uninstaller again."
+    !insertmacro FAIL un.RestartClosedBar "Veltrana is running and did not close within five seconds. End it with Exit in its menu, then run the uninstaller again."
   ${EndIf}
   Push "$INSTDIR\Veltrana.exe"
   Call un.FileFree
   ${If} $0 = 0
-    !insertmacro UN_FAIL "Veltrana's program file is still in use. Close every copy of Veltrana, then run the uninstaller again."
+    !insertmacro FAIL un.RestartClosedBar "Veltrana's program file is still in use. Close every copy of Veltrana, then run the uninstaller again."
   ${EndIf}
 
   Push "$INSTDIR"
