@@ -24,7 +24,7 @@ here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
 from harness import Session, poll  # noqa: E402
 from program import BAR, install_settings_folder  # noqa: E402
-from side_by_side import cpu_seconds, resident_mb  # noqa: E402
+from figures import FLOOR_WINDOW, cpu_seconds, resident_mb, spread  # noqa: E402
 
 SETTLE = 3  # past start-up: the first readings, the skin, the registry
 
@@ -36,7 +36,7 @@ def one_run(name, exe, prefix, seconds):
             install_settings_folder(s)
         started = time.monotonic()
         proc = s.start(exe)
-        poll(lambda: s.find_windows("Floor" if floor else BAR, visible=True), 30, interval=0.01,
+        poll(lambda: s.find_windows(FLOOR_WINDOW if floor else BAR, visible=True), 30, interval=0.01,
              what=f"{name}'s window")
         start_up = time.monotonic() - started
         time.sleep(SETTLE)
@@ -44,11 +44,6 @@ def one_run(name, exe, prefix, seconds):
         time.sleep(seconds)
         per_minute = (cpu_seconds(proc.pid) - before) * 60 / seconds
         return start_up, per_minute, resident_mb(proc.pid)
-
-
-def spread(values, unit, digits):
-    return (f"{min(values):.{digits}f} / {statistics.median(values):.{digits}f} / "
-            f"{max(values):.{digits}f} {unit}")
 
 
 def main():

@@ -10,7 +10,6 @@
 
     bench/companions.py BAR_EXE PREFIX [runs]
 """
-import statistics
 import sys
 import time
 from pathlib import Path
@@ -20,6 +19,7 @@ sys.path.insert(0, str(here.parent / "tests" / "e2e"))
 from companions import ID, IDCANCEL, OPTIONS, Driver  # noqa: E402
 from harness import Session, windows_path  # noqa: E402
 from program import BACKGROUND, RunningBar, skin_pixel  # noqa: E402
+from figures import spread  # noqa: E402
 
 SKINS = (("Olive", 1, "olive.bmp"), ("Silver", 0, "silver.bmp"))
 
@@ -27,11 +27,6 @@ SKINS = (("Olive", 1, "olive.bmp"), ("Silver", 0, "silver.bmp"))
 def times(lines):
     """{event: milliseconds} of the driver's lines (the last of each event)."""
     return {line.split(" ", 2)[1]: int(line.split(" ", 1)[0]) for line in lines}
-
-
-def summary(values):
-    values = sorted(values)
-    return f"{values[0]:.0f} / {statistics.median(values):.0f} / {values[-1]:.0f} ms"
 
 
 def main(bar_exe, prefix, runs):
@@ -45,7 +40,7 @@ def main(bar_exe, prefix, runs):
             t = times(driver.timed("start", windows_path(options_exe), "find", OPTIONS))
             starts.append(t["window"])
             driver.run("find", OPTIONS, "press", IDCANCEL, "gone")
-        print(f"Options.exe from start to shown dialog: {summary(starts)} (min / median / max of {runs})")
+        print(f"Options.exe from start to shown dialog: {spread(starts, 'ms')} (min / median / max of {runs})")
 
         s.start(options_exe)
         driver.run("find", OPTIONS)
@@ -61,8 +56,8 @@ def main(bar_exe, prefix, runs):
             applied = int(lines[2].split()[0])
             applies.append(applied - picked)
             shown.append(int(lines[3].split()[0]) - picked)
-        print(f"Apply writes the file in {summary(applies)}; the bar shows the new skin "
-              f"{summary(shown)} after it (min / median / max of {runs})")
+        print(f"Apply writes the file in {spread(applies, 'ms')}; the bar shows the new skin "
+              f"{spread(shown, 'ms')} after it (min / median / max of {runs})")
 
 
 if __name__ == "__main__":

@@ -23,6 +23,7 @@ here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
 from harness import Session, poll  # noqa: E402
 from program import BAR, install_settings_folder  # noqa: E402
+from figures import FLOOR_WINDOW  # noqa: E402
 
 REQUEST = re.compile(r"^([0-9a-f]{4}): \w+\((?!\) = )")
 THREAD = re.compile(r"^([0-9a-f]{4}): init_(?:first_)?thread\( (?:unix_pid=\d+, )?unix_tid=(\d+)")
@@ -52,7 +53,7 @@ def measure(name, exe, prefix, seconds):
             proc = subprocess.Popen(["wine", exe], env=dict(s.env, WINEDEBUG="+server"), stdout=subprocess.DEVNULL,
                                     stderr=trace, stdin=subprocess.DEVNULL, cwd=str(Path(exe).parent))
             try:
-                s.wait_window("Floor" if floor else BAR, timeout=30)
+                s.wait_window(FLOOR_WINDOW if floor else BAR, timeout=30)
                 time.sleep(5)
                 tids = [int(t.name) for t in Path(f"/proc/{proc.pid}/task").iterdir()]
                 start = trace_path.stat().st_size

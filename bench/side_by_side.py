@@ -6,7 +6,6 @@ noise. The bar's frequency probe sleeps, which costs no processor time.
 
     bench/side_by_side.py BAR_EXE FLOOR_EXE PREFIX [runs] [seconds]
 """
-import statistics
 import subprocess
 import sys
 import time
@@ -15,27 +14,8 @@ from pathlib import Path
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
 from harness import Session, poll  # noqa: E402
-from program import install_settings_folder  # noqa: E402
-
-
-
-def cpu_seconds(pid):
-    """Processor time of every thread of the process so far, in seconds, from
-    the scheduler's nanosecond counts (/proc ticks are 10 ms coarse)."""
-    total = 0
-    for task in Path(f"/proc/{pid}/task").iterdir():
-        try:
-            total += int((task / "schedstat").read_text().split()[0])
-        except (FileNotFoundError, ProcessLookupError):
-            pass  # a thread that ended meanwhile
-    return total / 1e9
-
-
-def resident_mb(pid):
-    for line in Path(f"/proc/{pid}/status").read_text().splitlines():
-        if line.startswith("VmRSS:"):
-            return int(line.split()[1]) / 1024
-    return 0.0
+from program import BAR, install_settings_folder  # noqa: E402
+from figures import FLOOR_WINDOW, cpu_seconds, resident_mb, spread  # noqa: E402
 
 
 def one_run(bar_exe, floor_exe, prefix, seconds):
@@ -43,8 +23,8 @@ def one_run(bar_exe, floor_exe, prefix, seconds):
         install_settings_folder(s)
         bar = s.start(bar_exe)
         floor = s.start(floor_exe)
-        s.wait_window("Tesvo ", timeout=20)
-        s.wait_window("Floor", timeout=20)
+        s.wait_window(BAR, timeout=20)
+        s.wait_window(FLOOR_WINDOW, timeout=20)
         conky = subprocess.Popen(["conky", "-q", "-c", str(here / "conky.conf")], env=s.env,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
@@ -64,19 +44,16 @@ def main():
     runs = int(sys.argv[4]) if len(sys.argv) > 4 else 3
     seconds = int(sys.argv[5]) if len(sys.argv) > 5 else 60
     results = [one_run(bar_exe, floor_exe, prefix, seconds) for _ in range(runs)]
-
-    def spread(values, unit):
-        return f"min {min(values):.3f} / median {statistics.median(values):.3f} / max {max(values):.3f} {unit}"
-
-    print(f"side by side, {runs} runs of {seconds} s on a 1280x1024 Xvfb:")
+    print(f"side by side, {runs} runs of {seconds} s on a 1280x1024 Xvfb (min / median / max):")
     for name in ("bar", "floor", "conky"):
         cpu = [r[name][0] for r in results]
         rss = [r[name][1] for r in results]
-        print(f"  {name:6s} processor {spread(cpu, 's')}; resident {spread(rss, 'MB')}")
+        print(f"  {name:6s} processor {spread(cpu, 's', 3)}; resident {spread(rss, 'MB', 3)}")
     for other in ("floor", "conky"):
         cpu = [r["bar"][0] / max(r[other][0], 1e-6) for r in results]
         rss = [r["bar"][1] / max(r[other][1], 1e-6) for r in results]
-        print(f"  bar/{other:5s} processor {spread(cpu, 'x')}; resident {spread(rss, 'x')}")
+        print(f"  bar/{other:5s} processor {spread(cpu, 'x', 3)}; resident {spread(rss, 'x', 3)}")
+
 
 if __name__ == "__main__":
     main()
