@@ -30,11 +30,10 @@ from pathlib import Path
 from typing import Optional
 
 from harness import build_fixture, poll, repo_root, require_veltrana, windows_path
+from program import RUN_KEY, SKINS
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltrana"
-RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 SHELL_FOLDERS_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
-SKINS = ("silver.bmp", "olive.bmp", "blue.bmp")
 COMPANIONS = ("Options.exe", "About.exe")
 USER_WIN = rf"C:\users\{getpass.getuser()}"
 DEFAULT_PROGRAM_WIN = USER_WIN + r"\AppData\Local\Programs\Veltrana"

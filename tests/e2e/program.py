@@ -10,6 +10,8 @@ BAR = "Tesvo "
 DEFAULTS = ("1", "5", "Silver", "0", "32768", "True", "Move")
 MOVE_MODE_OFF = DEFAULTS[:6] + ("Stay",)
 SKINS = sorted(path.name for path in (repo_root() / "assets" / "skins").glob("*.bmp"))
+# Where line 6 of the settings makes the bar start at log-on (value "VTR").
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 
 # Where things stand on a 1280-wide screen: rectangles (x, y, w, h) and points (x, y).
 BAR_1280 = (0, 0, 1280, 25)

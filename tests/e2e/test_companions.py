@@ -21,8 +21,8 @@ from pathlib import Path
 
 from companions import ABOUT, ABOUT_ID, ID, IDCANCEL, IDOK, IDYES, OPTIONS, Driver, companion
 from harness import Session, poll, repo_root, require_veltrana, windows_path
-from program import (ABOUT_BUTTON, BACKGROUND, BAR, DEFAULTS, MAGIC, OPTIONS_BUTTON, PANEL, RunningBar, settings_text,
-                     skin_pixel)
+from program import (ABOUT_BUTTON, BACKGROUND, BAR, DEFAULTS, MAGIC, OPTIONS_BUTTON, PANEL, SKINS, RunningBar,
+                     settings_text, skin_pixel)
 
 OLIVE_ENTRY = 1
 
@@ -149,7 +149,7 @@ class OptionsAlone(unittest.TestCase):
             status = poll(lambda: status_line(driver).startswith("Created") and status_line(driver), 5,
                           what="the status line after the folder is made")
             self.assertTrue(status.endswith("\\VTR\\ with the three skins."), status)
-            for skin in ("silver.bmp", "olive.bmp", "blue.bmp"):
+            for skin in SKINS:
                 self.assertEqual((folder / skin).read_bytes(), (repo_root() / "assets" / "skins" / skin).read_bytes())
             driver.run("find", OPTIONS, "press", IDCANCEL)
             self.assertEqual(s.wait_exit(options, 10), 0)

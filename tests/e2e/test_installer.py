@@ -10,14 +10,12 @@ from pathlib import Path
 
 from harness import Session, build_fixture, poll, repo_root, windows_path
 from dialogs import Dialogs
-from installation import (DEFAULT_PROGRAM_WIN, RUN_KEY, SHELL_FOLDERS_KEY, SKINS, USER_WIN,
+from installation import (DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, USER_WIN,
                           Installation, build_dir, fresh_prefix, older_setup, portable_zip, programs,
                           setup_program, snapshot, tree, unix_path, version)
-from program import BAR, settings_text, skin_pixel
+from program import BACKGROUND, BAR, RUN_KEY, SKINS, settings_text, skin_pixel
 from test_interaction import TrayProbe
 
-# Bare background in the 1280-wide layout, between "Lg" and the work clock.
-BACKGROUND = (1190, 12)
 RED_SETTINGS = settings_text("1", "5", "255", "0", "32768", "True", "Move").encode()
 # A name that Windows allows and the Unix file system refuses (200 characters
 # of two bytes each in UTF-8, over its 255-byte limit): a folder that cannot be made.
@@ -149,7 +147,7 @@ class ExistingSettings(InstallerCase):
         self.assertEqual(inst.setup("/S", exe=older_setup(Path(s.tmp))), 0)
         self.assertEqual(inst.uninstall_values()["DisplayVersion"][1], "0.9.0")
         self.assertEqual(options.read_bytes(), RED_SETTINGS, "after the install")
-        self.assertEqual(tree(inst.settings), sorted(SKINS + ("Options.set",)))
+        self.assertEqual(tree(inst.settings), sorted(SKINS + ["Options.set"]))
 
         self.assertEqual(inst.setup("/S"), 0)
         self.assertEqual(inst.uninstall_values()["DisplayVersion"][1], version())

@@ -4,10 +4,8 @@ import time
 import unittest
 
 from harness import Session, poll, regions_differ
-from program import BACKGROUND, BAR, BAR_1280, BAR_1280_PLAIN_COLOUR, CLOCK_1280, RunningBar, skin_pixel
+from program import BACKGROUND, BAR, BAR_1280, BAR_1280_PLAIN_COLOUR, CLOCK_1280, RUN_KEY, RunningBar, skin_pixel
 from reading import read_text
-
-RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 
 
 def close_to(a, b, tolerance=6):
