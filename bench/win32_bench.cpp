@@ -74,7 +74,7 @@ void reportAfterPauses(const char* name, const std::function<void()>& operation,
 
 // The real system information with the sleeps left out, so the probe's own
 // work (priorities and counter reads) can be timed.
-class NoSleep : public win32::Win32SystemInfo {
+class NoSleep : public platform::win32::Win32SystemInfo {
  public:
   void sleep(std::uint32_t) override {}
 };
@@ -84,8 +84,8 @@ const toolkit::Font valueFont{"Times New Roman", 13, true, toolkit::Charset::cyr
 
 // Moves the file's last write a minute into the past.
 void ageFile(const std::string& path) {
-  win32::UniqueFile file(::CreateFileW(win32::widen(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                                       OPEN_EXISTING, 0, nullptr));
+  platform::win32::UniqueFile file(::CreateFileW(platform::win32::widen(path).c_str(), FILE_WRITE_ATTRIBUTES,
+                                                 FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   FILETIME now{};
   ::GetSystemTimeAsFileTime(&now);
   ULARGE_INTEGER then{{now.dwLowDateTime, now.dwHighDateTime}};
@@ -97,7 +97,7 @@ void ageFile(const std::string& path) {
 }  // namespace
 
 int main() {
-  win32::Win32Backend backend(::GetModuleHandleA(nullptr));
+  toolkit::win32::Win32Backend backend(::GetModuleHandleA(nullptr));
   toolkit::Application application(backend);
   toolkit::FormOptions options;
   options.className = "BenchForm";
@@ -112,13 +112,13 @@ int main() {
   gauge.setFont(valueFont);
   gauge.setProgress(50);
   MemorySurface surface(185, 17);
-  win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
+  toolkit::win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
   report("gauge paint, 185x17 at 50 %", [&] {
     gauge.paint(canvas);
     ::GdiFlush();
   });
 
-  win32::Win32SystemInfo system;
+  platform::win32::Win32SystemInfo system;
   toolkit::Label total(form, "TotalPhys", {0, 0}, "----MB", valueFont);
   veltrana::TGauge freeShare(form, "RamGauge", toolkit::Rect::fromBounds(0, 0, 185, 17));
   freeShare.setFont(captionFont);

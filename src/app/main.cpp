@@ -20,12 +20,12 @@
 namespace {
 
 // Held for the life of the process; the system releases it when the process ends.
-win32::UniqueMutex singleInstanceMutex;
+platform::win32::UniqueMutex singleInstanceMutex;
 
 constexpr char mutexName[] = "MyOwnMutex";
 
 bool anotherInstanceRuns() {
-  win32::UniqueMutex existing(::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, mutexName));
+  platform::win32::UniqueMutex existing(::OpenMutexA(MUTEX_ALL_ACCESS, FALSE, mutexName));
   return static_cast<bool>(existing);
 }
 
@@ -33,16 +33,16 @@ int runProgram(HINSTANCE instance) {
   if (anotherInstanceRuns()) return 0;
   singleInstanceMutex.reset(::CreateMutexA(nullptr, FALSE, mutexName));
 
-  win32::Win32SystemInfo systemInfo;
-  win32::Win32Resources resources;
-  win32::Win32Files files;
-  win32::Win32Shell shell;
-  win32::Win32Registry registry;
-  win32::Win32Session session;
-  win32::Win32Multimedia multimedia;
+  platform::win32::Win32SystemInfo systemInfo;
+  platform::win32::Win32Resources resources;
+  platform::win32::Win32Files files;
+  platform::win32::Win32Shell shell;
+  platform::win32::Win32Registry registry;
+  platform::win32::Win32Session session;
+  platform::win32::Win32Multimedia multimedia;
   const platform::Ports ports{systemInfo, resources, files, shell, registry, session, multimedia};
 
-  win32::Win32Backend backend(instance);
+  toolkit::win32::Win32Backend backend(instance);
   backend.onTaskbarCreated = [&shell] { shell.notificationAreaRecreated(); };
   veltrana::Program program(backend, ports);
   return backend.run();
@@ -55,7 +55,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return runProgram(instance);
   } catch (const std::exception& e) {
     // The windows could not even be made: nothing else can tell the user.
-    ::MessageBoxW(nullptr, win32::widen(e.what()).c_str(), L"Veltrana", MB_OK | MB_ICONERROR);
+    ::MessageBoxW(nullptr, platform::win32::widen(e.what()).c_str(), L"Veltrana", MB_OK | MB_ICONERROR);
     return 1;
   }
 }

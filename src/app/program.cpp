@@ -1,8 +1,8 @@
 #include "app/program.h"
 
-#include "windows/unsupported_screen_notice.h"
-#include "windows/file_error_notice.h"
-#include "windows/menu_panel.h"
+#include "popups/unsupported_screen_notice.h"
+#include "popups/file_error_notice.h"
+#include "popups/menu_panel.h"
 
 namespace veltrana {
 

@@ -14,9 +14,9 @@
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
 #include "toolkit/jpeg_image.h"
-#include "actions/bar_buttons.h"
-#include "windows/unsupported_screen_notice.h"
-#include "windows/menu_panel.h"
+#include "bar/bar_buttons.h"
+#include "popups/unsupported_screen_notice.h"
+#include "popups/menu_panel.h"
 
 namespace veltrana {
 

@@ -13,7 +13,7 @@
 #include "settings/settings_values.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
-#include "windows/file_error_notice.h"
+#include "popups/file_error_notice.h"
 
 namespace veltrana {
 

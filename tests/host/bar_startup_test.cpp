@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"
-#include "windows/unsupported_screen_notice.h"
-#include "windows/file_error_notice.h"
-#include "windows/menu_panel.h"
+#include "popups/unsupported_screen_notice.h"
+#include "popups/file_error_notice.h"
+#include "popups/menu_panel.h"
 
 namespace {
 

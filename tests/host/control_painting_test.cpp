@@ -10,9 +10,9 @@
 
 #include "support/recording_canvas.h"
 #include "support/scenario.h"
-#include "windows/file_error_notice.h"
-#include "windows/fonts.h"
-#include "windows/menu_panel.h"
+#include "popups/file_error_notice.h"
+#include "popups/fonts.h"
+#include "popups/menu_panel.h"
 
 namespace {
 

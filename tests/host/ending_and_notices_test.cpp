@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "started_program.h"
-#include "windows/file_error_notice.h"
-#include "windows/menu_panel.h"
-#include "windows/unsupported_screen_notice.h"
+#include "popups/file_error_notice.h"
+#include "popups/menu_panel.h"
+#include "popups/unsupported_screen_notice.h"
 
 namespace {
 

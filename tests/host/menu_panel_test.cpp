@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "started_program.h"
-#include "windows/menu_panel.h"
+#include "popups/menu_panel.h"
 
 namespace {
 

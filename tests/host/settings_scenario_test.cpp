@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scenario.h"
-#include "windows/file_error_notice.h"
+#include "popups/file_error_notice.h"
 
 namespace {
 

@@ -15,7 +15,7 @@ namespace {
 
 // Lets window messages run until `done` or a deadline of a few seconds.
 template <typename Done>
-bool pumpUntil(win32::Win32Backend& backend, Done done) {
+bool pumpUntil(toolkit::win32::Win32Backend& backend, Done done) {
   const DWORD deadline = ::GetTickCount() + 5000;
   while (!done()) {
     if (static_cast<LONG>(::GetTickCount() - deadline) > 0) return false;
@@ -29,7 +29,7 @@ bool pumpUntil(win32::Win32Backend& backend, Done done) {
 // milliseconds; returns the longest pause between two calls, so that a test
 // can tell whether a busy machine kept it from keeping up.
 template <typename Each>
-DWORD pumpFor(win32::Win32Backend& backend, DWORD ms, Each each) {
+DWORD pumpFor(toolkit::win32::Win32Backend& backend, DWORD ms, Each each) {
   const DWORD start = ::GetTickCount();
   DWORD last = start, longest = 0;
   while (::GetTickCount() - start < ms) {
@@ -45,7 +45,7 @@ DWORD pumpFor(win32::Win32Backend& backend, DWORD ms, Each each) {
 
 // A timer on the window system's timers that notes when it ticks.
 struct TickLog {
-  TickLog(win32::Win32Backend& backend, std::uint32_t interval) : timer(backend, interval) {
+  TickLog(toolkit::win32::Win32Backend& backend, std::uint32_t interval) : timer(backend, interval) {
     timer.onTimer = [this] { ticks.push_back(::GetTickCount()); };
   }
   toolkit::Timer timer;
@@ -55,7 +55,7 @@ struct TickLog {
 // The countdown rules of toolkit::Timer on the real timers. Only lower bounds
 // and generous deadlines are timed: a busy machine delays ticks, never hastens them.
 TEST(Win32Timers, TheSameIntervalOrEnablingARunningTimerLeavesTheCountdownRunning) {
-  win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  toolkit::win32::Win32Backend backend(::GetModuleHandleW(nullptr));
   TickLog t(backend, 600);
   EXPECT_TRUE(pumpUntil(backend, [&] {
     t.timer.setInterval(600);
@@ -65,7 +65,7 @@ TEST(Win32Timers, TheSameIntervalOrEnablingARunningTimerLeavesTheCountdownRunnin
 }
 
 TEST(Win32Timers, ANewIntervalRestartsTheCountdownFromThatMoment) {
-  win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  toolkit::win32::Win32Backend backend(::GetModuleHandleW(nullptr));
   for (int attempt = 0;; ++attempt) {
     TickLog t(backend, 1000);
     // A new interval every few milliseconds for longer than the interval.
@@ -89,7 +89,7 @@ TEST(Win32Timers, ANewIntervalRestartsTheCountdownFromThatMoment) {
 }
 
 TEST(Win32Timers, IntervalZeroOrDisablingStopsTheTicksUntilTheTimerRunsAgain) {
-  win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  toolkit::win32::Win32Backend backend(::GetModuleHandleW(nullptr));
   TickLog t(backend, 20);
   ASSERT_TRUE(pumpUntil(backend, [&] { return t.ticks.size() >= 2; }));
   for (const bool byInterval : {true, false}) {
@@ -110,7 +110,7 @@ TEST(Win32Timers, IntervalZeroOrDisablingStopsTheTicksUntilTheTimerRunsAgain) {
 }
 
 TEST(Win32Backend, ListsThePrimaryMonitorFirstWithItsFullRectangle) {
-  win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  toolkit::win32::Win32Backend backend(::GetModuleHandleW(nullptr));
   const auto monitors = backend.monitors();
   ASSERT_FALSE(monitors.empty());
   const toolkit::Rect& primary = monitors.front().full;
@@ -120,7 +120,7 @@ TEST(Win32Backend, ListsThePrimaryMonitorFirstWithItsFullRectangle) {
 }
 
 TEST(Win32Backend, AnExceptionFromATimerHandlerStopsAtTheWindowProcedure) {
-  win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  toolkit::win32::Win32Backend backend(::GetModuleHandleW(nullptr));
   std::vector<std::string> errors;
   backend.onHandlerError = [&](std::exception_ptr e) { errors.push_back(toolkit::describeException(e)); };
   toolkit::Timer failing(backend, 10);

@@ -13,9 +13,9 @@ namespace {
 
 TEST(Canvas, FillsAndClipsInTheCurrentArea) {
   MemorySurface s(40, 20);
-  win32::FontCache fonts;
-  win32::SurfacePool surfaces;
-  win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
+  toolkit::win32::FontCache fonts;
+  toolkit::win32::SurfacePool surfaces;
+  toolkit::win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
   canvas.fillRect({0, 0, 40, 20}, toolkit::colors::white);
   canvas.enter({10, 5}, toolkit::Rect{10, 5, 20, 10});
   canvas.fillRect({-100, -100, 100, 100}, toolkit::colors::red);
@@ -29,9 +29,9 @@ TEST(Canvas, FillsAndClipsInTheCurrentArea) {
 
 TEST(Canvas, GlyphsLeaveTheirCornerColourOut) {
   MemorySurface s(4, 4);
-  win32::FontCache fonts;
-  win32::SurfacePool surfaces;
-  win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
+  toolkit::win32::FontCache fonts;
+  toolkit::win32::SurfacePool surfaces;
+  toolkit::win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
   canvas.fillRect({0, 0, 4, 4}, toolkit::colors::white);
   // 2x2: bottom-left is the magenta key, the others black, green and blue.
   const toolkit::Pixmap glyph{2, 2, {0x000000, 0x00FF00, 0xFF00FF, 0x0000FF}};
@@ -45,9 +45,9 @@ TEST(Canvas, GlyphsLeaveTheirCornerColourOut) {
 
 TEST(Canvas, PicturesStretchOverTheirRectangle) {
   MemorySurface s(8, 2);
-  win32::FontCache fonts;
-  win32::SurfacePool surfaces;
-  win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
+  toolkit::win32::FontCache fonts;
+  toolkit::win32::SurfacePool surfaces;
+  toolkit::win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
   const toolkit::Pixmap twoColumns{2, 1, {0xFF0000, 0x0000FF}};
   canvas.drawPixmap({0, 0, 8, 2}, twoColumns);
   EXPECT_EQ(s.at(0, 0), 0xFF0000u);
@@ -58,9 +58,9 @@ TEST(Canvas, PicturesStretchOverTheirRectangle) {
 
 TEST(Canvas, TheBarFontMeasuresLikeTheLayoutExpects) {
   MemorySurface s(1, 1);
-  win32::FontCache fonts;
-  win32::SurfacePool surfaces;
-  win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
+  toolkit::win32::FontCache fonts;
+  toolkit::win32::SurfacePool surfaces;
+  toolkit::win32::Win32Canvas canvas(s.dc.get(), fonts, surfaces);
   const toolkit::Font& barFont = fakes::barCaptionFont();
   const toolkit::Size digits = canvas.textExtent("0000", barFont);
   EXPECT_EQ(digits.width, 4 * canvas.textExtent("0", barFont).width) << "digits have one width";

@@ -10,18 +10,18 @@
 #include "platform/win32/unique_handle.h"
 #include "scratch_program.h"
 #include "toolkit/win32/canvas.h"
-#include "windows/menu_panel.h"
+#include "popups/menu_panel.h"
 
 namespace {
 
 struct Counts {
-  long dcs = win32::UniqueDc::liveCount();
-  long bitmaps = win32::UniqueBitmap::liveCount();
-  long fonts = win32::UniqueFont::liveCount();
-  long files = win32::UniqueFile::liveCount();
-  long keys = win32::UniqueKey::liveCount();
-  long handles = win32::UniqueHandle::liveCount();
-  long windows = win32::UniqueWindow::liveCount();
+  long dcs = platform::win32::UniqueDc::liveCount();
+  long bitmaps = platform::win32::UniqueBitmap::liveCount();
+  long fonts = platform::win32::UniqueFont::liveCount();
+  long files = platform::win32::UniqueFile::liveCount();
+  long keys = platform::win32::UniqueKey::liveCount();
+  long handles = platform::win32::UniqueHandle::liveCount();
+  long windows = platform::win32::UniqueWindow::liveCount();
   bool operator==(const Counts&) const = default;
 };
 
@@ -57,7 +57,7 @@ TEST(Endurance, PaintingSkinsAndThePanelLeaveNothingBehind) {
     // Painted into a memory bitmap: the composition is the program's, the
     // screen's part is the window system's.
     MemorySurface surface(185, 17);
-    win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
+    toolkit::win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
     const auto paintGauges = [&](int i) {
       bar.RamGauge.setProgress(i % 101);
       bar.Gauge1.setProgress(100 - i % 101);
@@ -91,8 +91,8 @@ TEST(Endurance, PaintingSkinsAndThePanelLeaveNothingBehind) {
     EXPECT_LT(memoryAfter, memoryBefore + 4 * 1024 * 1024)
         << "private bytes grew from " << memoryBefore << " to " << memoryAfter;
   }
-  EXPECT_EQ(win32::UniqueWindow::liveCount(), 0) << "every window destroyed with the program";
-  EXPECT_EQ(win32::UniqueFile::liveCount(), 0);
+  EXPECT_EQ(platform::win32::UniqueWindow::liveCount(), 0) << "every window destroyed with the program";
+  EXPECT_EQ(platform::win32::UniqueFile::liveCount(), 0);
 }
 
 }  // namespace

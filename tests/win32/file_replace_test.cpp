@@ -28,22 +28,22 @@ std::vector<std::wstring> namesIn(const ScratchFolder& folder) {
   return names;
 }
 
-std::string contents(win32::Win32Files& files, const std::string& path) {
+std::string contents(platform::win32::Win32Files& files, const std::string& path) {
   const auto read = files.readAll(path);
   return read.error ? "error " + std::to_string(read.error) : std::string(read.bytes.begin(), read.bytes.end());
 }
 
 // Opened as the bar opens it: for reading, sharing only reading.
-win32::UniqueFile openLikeTheBar(const std::string& path) {
-  return win32::UniqueFile(::CreateFileW(win32::widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+platform::win32::UniqueFile openLikeTheBar(const std::string& path) {
+  return platform::win32::UniqueFile(::CreateFileW(platform::win32::widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 const std::vector<std::wstring> onlyTheFile{L"Options.set"};
 
 TEST(FileReplace, WritesANewFileOrReplacesOneLeavingNothingElse) {
   ScratchFolder folder;
-  win32::Win32Files files;
+  platform::win32::Win32Files files;
   const std::string path = folder.file("Options.set");
   ASSERT_EQ(files.replaceWith(path, bytes("1\r\n")), 0) << "a new file, in a folder outside the ANSI code page";
   EXPECT_EQ(contents(files, path), "1\r\n");
@@ -57,10 +57,10 @@ TEST(FileReplace, WritesANewFileOrReplacesOneLeavingNothingElse) {
 
 TEST(FileReplace, WaitsForAReaderThatLetsTheFileGoWithinTwoSeconds) {
   ScratchFolder folder;
-  win32::Win32Files files;
+  platform::win32::Win32Files files;
   const std::string path = folder.file("Options.set");
   ASSERT_EQ(files.replaceWith(path, bytes("old\r\n")), 0);
-  win32::UniqueFile held = openLikeTheBar(path);
+  platform::win32::UniqueFile held = openLikeTheBar(path);
   ASSERT_TRUE(held);
   std::thread reader([&held] {
     ::Sleep(300);
@@ -75,11 +75,11 @@ TEST(FileReplace, WaitsForAReaderThatLetsTheFileGoWithinTwoSeconds) {
 
 TEST(FileReplace, GivesUpOnAFileHeldLongerAndLeavesItAsItWas) {
   ScratchFolder folder;
-  win32::Win32Files files;
+  platform::win32::Win32Files files;
   const std::string path = folder.file("Options.set");
   ASSERT_EQ(files.replaceWith(path, bytes("old\r\n")), 0);
-  win32::UniqueFile held(::CreateFileW(win32::widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  platform::win32::UniqueFile held(::CreateFileW(platform::win32::widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   ASSERT_TRUE(held) << "another program holds the file, sharing nothing";
   const int replaced = files.replaceWith(path, bytes("new\r\n"));
   EXPECT_TRUE(replaced == ERROR_SHARING_VIOLATION || replaced == ERROR_ACCESS_DENIED) << replaced;
@@ -93,7 +93,7 @@ TEST(FileReplace, GivesUpOnAFileHeldLongerAndLeavesItAsItWas) {
 // never a part of one.
 TEST(FileReplace, NeverShowsAReaderAMissingOrPartWrittenFile) {
   ScratchFolder folder;
-  win32::Win32Files files;
+  platform::win32::Win32Files files;
   const std::string path = folder.file("Options.set");
   const std::string a = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
   const std::string b = "2\r\n6\r\nOlive\r\n255\r\n65280\r\nFalse\r\nStay\r\n";
@@ -103,7 +103,7 @@ TEST(FileReplace, NeverShowsAReaderAMissingOrPartWrittenFile) {
   int reads = 0;
   std::thread reader([&] {
     while (!done) {
-      win32::UniqueFile file = openLikeTheBar(path);
+      platform::win32::UniqueFile file = openLikeTheBar(path);
       if (!file) {
         const DWORD error = ::GetLastError();
         if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)
@@ -134,7 +134,7 @@ TEST(FileReplace, NeverShowsAReaderAMissingOrPartWrittenFile) {
 
 TEST(SettingsFolderSetup, CreatesTheFolderOnceAndCopiesFilesIn) {
   ScratchFolder folder;
-  win32::Win32Files files;
+  platform::win32::Win32Files files;
   const std::string vtr = folder.file("VTR\\");
   EXPECT_EQ(files.createFolder(vtr), 0);
   EXPECT_EQ(files.createFolder(vtr), 0) << "a folder that exists is no failure";

@@ -11,7 +11,7 @@ namespace {
 
 const toolkit::Font font{"MS Sans Serif", 11, false, toolkit::Charset::defaultSet, toolkit::colors::windowText};
 
-void pump(win32::Win32Backend& backend) {
+void pump(toolkit::win32::Win32Backend& backend) {
   for (int i = 0; i < 20; ++i) {
     backend.processMessages();
     ::Sleep(5);
@@ -21,7 +21,7 @@ void pump(win32::Win32Backend& backend) {
 // Keys reach a form only through the window with the keyboard focus: an
 // activated form must have it, whoever activated it.
 TEST(Focus, AnActivatedFormTakesTheKeyboardFocusAndItsKeys) {
-  win32::Win32Backend backend(::GetModuleHandleA(nullptr));
+  toolkit::win32::Win32Backend backend(::GetModuleHandleA(nullptr));
   toolkit::Application application(backend);
   toolkit::FormOptions options;
   options.className = "FocusTestForm";

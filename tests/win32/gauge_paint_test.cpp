@@ -26,7 +26,7 @@ struct GaugeHost {
     options.bounds = toolkit::Rect::fromBounds(0, 0, 200, 30);
     form.emplace(application, options);
   }
-  win32::Win32Backend backend;
+  toolkit::win32::Win32Backend backend;
   toolkit::Application application;
   std::optional<toolkit::Form> form;
 };
@@ -45,7 +45,7 @@ void checkGauge(GaugeHost& host, int width, int percentage, int lastFilled, tool
   gauge.setFont(barFont);
   gauge.setProgress(percentage);
   MemorySurface surface(width, 17);
-  win32::Win32Canvas canvas(surface.dc.get(), host.backend.fonts(), host.backend.surfaces());
+  toolkit::win32::Win32Canvas canvas(surface.dc.get(), host.backend.fonts(), host.backend.surfaces());
   canvas.fillRect({0, 0, width, 17}, 0x030201);  // anything the paint must cover
   gauge.paint(canvas);
 

@@ -23,8 +23,8 @@ struct MemorySurface {
     return pixels[y * w + x] & 0xFFFFFF;
   }
   int w, h;
-  win32::UniqueBitmap bitmap;
-  win32::UniqueDc dc;
-  std::optional<win32::SelectedObject> selected;
+  platform::win32::UniqueBitmap bitmap;
+  platform::win32::UniqueDc dc;
+  std::optional<platform::win32::SelectedObject> selected;
   std::uint32_t* pixels = nullptr;
 };

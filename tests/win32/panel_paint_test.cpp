@@ -22,7 +22,7 @@ std::uint32_t dibColour(int index) {
 // The menu panel's face: a raised outer edge of highlight above and left and
 // shadow below and right, and within it a lowered edge the other way round.
 TEST(PanelPaint, HasARaisedOuterAndALoweredInnerEdgeInTheSystemColours) {
-  win32::Win32Backend backend(::GetModuleHandleA(nullptr));
+  toolkit::win32::Win32Backend backend(::GetModuleHandleA(nullptr));
   toolkit::Application application(backend);
   toolkit::FormOptions options;
   options.className = "PanelTestForm";
@@ -32,7 +32,7 @@ TEST(PanelPaint, HasARaisedOuterAndALoweredInnerEdgeInTheSystemColours) {
   toolkit::Panel panel(*form, "Panel1", toolkit::Rect::fromBounds(0, 0, 177, 185), toolkit::colors::buttonHighlight);
   MemorySurface surface(177, 185);
   {
-    win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
+    toolkit::win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
     panel.paint(canvas);
   }
   const std::uint32_t highlight = dibColour(COLOR_BTNHIGHLIGHT);

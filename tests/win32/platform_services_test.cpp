@@ -23,7 +23,7 @@ std::string readAll(platform::ReadableFile& file) {
 
 TEST(Files, CreateReadAndReportTheSystemsCodes) {
   ScratchFolder folder;
-  win32::Win32Files files;
+  platform::win32::Win32Files files;
   const std::string path = folder.file("Options.set");
   EXPECT_EQ(files.openForReading(path).error, 2) << "a missing file";
   EXPECT_EQ(files.openForReading(folder.path + "\\missing\\Options.set").error, 3) << "a missing folder";
@@ -43,27 +43,29 @@ TEST(Files, CreateReadAndReportTheSystemsCodes) {
 
 TEST(Files, AnOpenSettingsFileLetsOthersReadButNotWrite) {
   ScratchFolder folder;
-  win32::Win32Files files;
+  platform::win32::Win32Files files;
   const std::string path = folder.file("Options.set");
   ASSERT_EQ(files.createWith(path, bytes("1\r\n")), 0);
   {
     auto opened = files.openForReading(path);
     ASSERT_EQ(opened.error, 0);
-    win32::UniqueFile reader(::CreateFileW(win32::widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                           nullptr, OPEN_EXISTING, 0, nullptr));
+    platform::win32::UniqueFile reader(::CreateFileW(platform::win32::widen(path).c_str(), GENERIC_READ,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                                     nullptr));
     EXPECT_TRUE(reader) << "another reader is let in";
-    win32::UniqueFile writer(::CreateFileW(win32::widen(path).c_str(), GENERIC_WRITE,
-                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    platform::win32::UniqueFile writer(::CreateFileW(platform::win32::widen(path).c_str(), GENERIC_WRITE,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                                     nullptr));
     EXPECT_FALSE(writer) << "a writer is kept out while the bar reads";
   }
-  win32::UniqueFile writer(::CreateFileW(win32::widen(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                                         nullptr));
+  platform::win32::UniqueFile writer(
+      ::CreateFileW(platform::win32::widen(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(writer) << "closed again: the companion program may write";
   EXPECT_EQ(files.openForReading(path).error, 32) << "while another program writes it";
 }
 
 TEST(Registry, RunValueIsWrittenReadAndDeleted) {
-  win32::Win32Registry registry;
+  platform::win32::Win32Registry registry;
   const std::string name = "VeltranaTest" + std::to_string(::GetCurrentProcessId());
   EXPECT_FALSE(registry.runValue(name));
   EXPECT_TRUE(registry.setRunValue(name, "\"C:\\Program Files\\V\\Veltrana.exe\""));
@@ -74,7 +76,7 @@ TEST(Registry, RunValueIsWrittenReadAndDeleted) {
 }
 
 TEST(Shell, FindsThePersonalFolderAndTheProgramsOwnFile) {
-  win32::Win32Shell shell;
+  platform::win32::Win32Shell shell;
   const auto personal = shell.personalFolder(0);
   ASSERT_TRUE(personal);
   EXPECT_EQ(personal->substr(1, 2), ":\\") << *personal;
@@ -91,7 +93,7 @@ namespace {
 // CD button: it comes with the first command, and the command reaches it.
 TEST(Multimedia, TheLibraryIsLoadedByTheFirstCommand) {
   if (::GetModuleHandleW(L"winmm.dll")) GTEST_SKIP() << "something else in this process loaded winmm";
-  win32::Win32Multimedia multimedia;
+  platform::win32::Win32Multimedia multimedia;
   EXPECT_EQ(::GetModuleHandleW(L"winmm.dll"), nullptr);
   const int answer = multimedia.sendCommand("Set cdaudio door open wait", 0);
   EXPECT_NE(::GetModuleHandleW(L"winmm.dll"), nullptr);

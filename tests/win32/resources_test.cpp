@@ -9,7 +9,7 @@ namespace {
 using platform::Resource;
 
 TEST(Resources, TheDefaultBackgroundIsA1280By25Jpeg) {
-  win32::Win32Resources resources;
+  platform::win32::Win32Resources resources;
   const auto data = resources.bytes(Resource::defaultBackground);
   ASSERT_FALSE(data.empty());
   const auto picture = toolkit::decodeJpeg(data);
@@ -19,7 +19,7 @@ TEST(Resources, TheDefaultBackgroundIsA1280By25Jpeg) {
 }
 
 TEST(Resources, EveryGlyphIsAValidBitmapOfItsSize) {
-  win32::Win32Resources resources;
+  platform::win32::Win32Resources resources;
   const struct {
     Resource resource;
     int side;

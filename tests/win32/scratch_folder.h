@@ -16,7 +16,7 @@ struct ScratchFolder {
     ::GetTempPathW(MAX_PATH, temp);
     wide = std::wstring(temp) + L"veltrana-\u0414\u043e\u043a-\u65e5\u672c-" + std::to_wstring(::GetCurrentProcessId());
     ::CreateDirectoryW(wide.c_str(), nullptr);
-    path = win32::narrow(wide);
+    path = platform::win32::narrow(wide);
   }
   ~ScratchFolder() { remove(wide); }
   ScratchFolder(const ScratchFolder&) = delete;

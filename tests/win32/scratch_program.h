@@ -31,8 +31,8 @@ class ScratchProgram {
         folder_(personal_ + "\\VTR\\"),
         shell_(personal_),
         ports_{systemInfo_, resources_, files_, shell_, registry_, session_, multimedia_} {
-    ::CreateDirectoryW(win32::widen(personal_).c_str(), nullptr);
-    ::CreateDirectoryW(win32::widen(folder_).c_str(), nullptr);
+    ::CreateDirectoryW(platform::win32::widen(personal_).c_str(), nullptr);
+    ::CreateDirectoryW(platform::win32::widen(folder_).c_str(), nullptr);
     for (std::string_view skin : fakes::skinFiles)
       files_.createWith(folder_ + std::string(skin), fakes::readAsset("skins/" + std::string(skin)));
     writeSettings(settings("Silver"));
@@ -43,10 +43,11 @@ class ScratchProgram {
   ~ScratchProgram() {
     program_.reset();
     backend_.reset();
-    for (std::string_view skin : fakes::skinFiles) ::DeleteFileW(win32::widen(folder_ + std::string(skin)).c_str());
-    ::DeleteFileW(win32::widen(folder_ + "Options.set").c_str());
-    ::RemoveDirectoryW(win32::widen(folder_).c_str());
-    ::RemoveDirectoryW(win32::widen(personal_).c_str());
+    for (std::string_view skin : fakes::skinFiles)
+      ::DeleteFileW(platform::win32::widen(folder_ + std::string(skin)).c_str());
+    ::DeleteFileW(platform::win32::widen(folder_ + "Options.set").c_str());
+    ::RemoveDirectoryW(platform::win32::widen(folder_).c_str());
+    ::RemoveDirectoryW(platform::win32::widen(personal_).c_str());
   }
 
   void writeSettings(const std::string& text) {
@@ -56,11 +57,11 @@ class ScratchProgram {
 
   std::string settingsPath() const { return folder_ + "Options.set"; }
   veltrana::Program& program() { return *program_; }
-  win32::Win32Backend& backend() { return *backend_; }
+  toolkit::win32::Win32Backend& backend() { return *backend_; }
 
  private:
   // The real shell, but with the scratch folder as the personal folder.
-  class ScratchShell : public win32::Win32Shell {
+  class ScratchShell : public platform::win32::Win32Shell {
    public:
     explicit ScratchShell(std::string folder) : folder_(std::move(folder)) {}
     std::optional<std::string> personalFolder(platform::WindowHandle) const override { return folder_; }
@@ -72,19 +73,19 @@ class ScratchProgram {
   static std::string scratchFolder() {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
-    return win32::narrow(temp) + "veltrana-scratch-" + std::to_string(::GetCurrentProcessId());
+    return platform::win32::narrow(temp) + "veltrana-scratch-" + std::to_string(::GetCurrentProcessId());
   }
 
   std::string personal_;
   std::string folder_;
-  win32::Win32SystemInfo systemInfo_;
-  win32::Win32Resources resources_;
-  win32::Win32Files files_;
+  platform::win32::Win32SystemInfo systemInfo_;
+  platform::win32::Win32Resources resources_;
+  platform::win32::Win32Files files_;
   ScratchShell shell_;
-  win32::Win32Registry registry_;
-  win32::Win32Session session_;
-  win32::Win32Multimedia multimedia_;
+  platform::win32::Win32Registry registry_;
+  platform::win32::Win32Session session_;
+  platform::win32::Win32Multimedia multimedia_;
   platform::Ports ports_;
-  std::optional<win32::Win32Backend> backend_;
+  std::optional<toolkit::win32::Win32Backend> backend_;
   std::optional<veltrana::Program> program_;
 };

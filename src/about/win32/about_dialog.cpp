@@ -7,7 +7,7 @@
 #include "about/win32/file_version.h"
 #include "platform/shell.h"
 
-namespace win32 {
+namespace veltrana::about::win32 {
 
 namespace {
 
@@ -51,4 +51,4 @@ void AboutDialog::initialise() {
   setText(ABOUT_FOLDER, folder());
 }
 
-}  // namespace win32
+}  // namespace veltrana::about::win32

@@ -9,11 +9,11 @@ namespace platform {
 class Shell;
 }
 
-namespace win32 {
+namespace veltrana::about::win32 {
 
 // What is installed where: the program's icon, name and version, what it
 // does, its licence, its folder, and a link to the help page. OK and Esc close it.
-class AboutDialog : public ModalDialog {
+class AboutDialog : public dialogs::win32::ModalDialog {
  public:
   explicit AboutDialog(platform::Shell& shell) : shell_(shell) {}
 
@@ -23,7 +23,7 @@ class AboutDialog : public ModalDialog {
   std::string folder() const;
 
   platform::Shell& shell_;
-  UniqueFont nameFont_;
+  platform::win32::UniqueFont nameFont_;
 };
 
-}  // namespace win32
+}  // namespace veltrana::about::win32

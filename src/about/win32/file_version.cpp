@@ -6,11 +6,11 @@
 
 #include "platform/win32/text.h"
 
-namespace win32 {
+namespace veltrana::about::win32 {
 
 veltrana::about::BarVersion fileVersion(const std::string& path) {
   veltrana::about::BarVersion version;
-  const std::wstring file = widen(path);
+  const std::wstring file = platform::win32::widen(path);
   // The size call fails for a missing file and for one without a version alike.
   if (::GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
     version.error = static_cast<int>(::GetLastError());
@@ -31,4 +31,4 @@ veltrana::about::BarVersion fileVersion(const std::string& path) {
   return version;
 }
 
-}  // namespace win32
+}  // namespace veltrana::about::win32

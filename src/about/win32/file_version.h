@@ -4,9 +4,9 @@
 
 #include "about/about_text.h"
 
-namespace win32 {
+namespace veltrana::about::win32 {
 
 // The file version in the version resource of a program file.
 veltrana::about::BarVersion fileVersion(const std::string& path);
 
-}  // namespace win32
+}  // namespace veltrana::about::win32

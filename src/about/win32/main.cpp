@@ -10,7 +10,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
   ::InitCommonControlsEx(&controls);
-  win32::Win32Shell shell;
-  win32::AboutDialog dialog(shell);
+  platform::win32::Win32Shell shell;
+  veltrana::about::win32::AboutDialog dialog(shell);
   return dialog.run(instance, ABOUT_DIALOG) == -1 ? 1 : 0;
 }

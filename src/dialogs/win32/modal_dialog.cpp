@@ -4,7 +4,7 @@
 
 #include "platform/win32/text.h"
 
-namespace win32 {
+namespace veltrana::dialogs::win32 {
 
 INT_PTR ModalDialog::run(HINSTANCE instance, int templateId, HWND owner) {
   return ::DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, router, reinterpret_cast<LPARAM>(this));
@@ -31,15 +31,17 @@ std::string ModalDialog::text(int id) const {
   const HWND c = control(id);
   std::vector<wchar_t> buffer(static_cast<std::size_t>(::GetWindowTextLengthW(c)) + 1);
   const int length = ::GetWindowTextW(c, buffer.data(), static_cast<int>(buffer.size()));
-  return narrow(std::wstring_view(buffer.data(), static_cast<std::size_t>(length)));
+  return platform::win32::narrow(std::wstring_view(buffer.data(), static_cast<std::size_t>(length)));
 }
 
-void ModalDialog::setText(int id, const std::string& text) const { ::SetWindowTextW(control(id), widen(text).c_str()); }
+void ModalDialog::setText(int id, const std::string& text) const {
+  ::SetWindowTextW(control(id), platform::win32::widen(text).c_str());
+}
 
 int ModalDialog::ask(const std::string& message, UINT type) const {
   std::vector<wchar_t> title(static_cast<std::size_t>(::GetWindowTextLengthW(window_)) + 1);
   ::GetWindowTextW(window_, title.data(), static_cast<int>(title.size()));
-  return ::MessageBoxW(window_, widen(message).c_str(), title.data(), type);
+  return ::MessageBoxW(window_, platform::win32::widen(message).c_str(), title.data(), type);
 }
 
-}  // namespace win32
+}  // namespace veltrana::dialogs::win32

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace win32 {
+namespace veltrana::dialogs::win32 {
 
 // A modal dialog from a template in the resource script. One static router
 // is the dialog procedure: it keeps the object in DWLP_USER from
@@ -38,4 +38,4 @@ class ModalDialog {
   HWND window_ = nullptr;
 };
 
-}  // namespace win32
+}  // namespace veltrana::dialogs::win32

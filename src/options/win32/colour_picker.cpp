@@ -4,7 +4,7 @@
 
 #include "toolkit/color.h"
 
-namespace win32 {
+namespace veltrana::options::win32 {
 
 ColourPicker::ColourPicker() { custom_.fill(RGB(255, 255, 255)); }
 
@@ -25,4 +25,4 @@ COLORREF shownColour(std::int32_t value) {
   return static_cast<COLORREF>(colour & 0xFFFFFF);
 }
 
-}  // namespace win32
+}  // namespace veltrana::options::win32

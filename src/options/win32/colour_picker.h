@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace win32 {
+namespace veltrana::options::win32 {
 
 // The system's colour dialog, remembering its custom colours between uses.
 class ColourPicker {
@@ -23,4 +23,4 @@ class ColourPicker {
 // own colours by their index, anything else by its low 24 bits.
 COLORREF shownColour(std::int32_t value);
 
-}  // namespace win32
+}  // namespace veltrana::options::win32

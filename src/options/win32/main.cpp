@@ -33,19 +33,19 @@ void registerDialogClass(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  const win32::SingleInstance instanceLock(L"VeltranaOptionsProgram");
+  const veltrana::options::win32::SingleInstance instanceLock(L"VeltranaOptionsProgram");
   if (instanceLock.another()) {
-    win32::bringToFront(windowClass);
+    veltrana::options::win32::bringToFront(windowClass);
     return 0;
   }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_UPDOWN_CLASS};
   ::InitCommonControlsEx(&controls);
   registerDialogClass(instance);
 
-  win32::Win32Files files;
-  win32::Win32Shell shell;
+  platform::win32::Win32Files files;
+  platform::win32::Win32Shell shell;
   veltrana::options::SettingsDocument document(files, shell);
-  win32::OptionsDialog dialog(document);
+  veltrana::options::win32::OptionsDialog dialog(document);
   // OK and Cancel alike end well; only a dialog that could not be made does not.
   return dialog.run(instance, OPTIONS_DIALOG) == -1 ? 1 : 0;
 }

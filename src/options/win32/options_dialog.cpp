@@ -8,7 +8,7 @@
 #include "options/settings_document.h"
 #include "platform/win32/text.h"
 
-namespace win32 {
+namespace veltrana::options::win32 {
 
 namespace {
 
@@ -55,7 +55,7 @@ void OptionsDialog::initialise() {
     ::SendMessageW(control(spin), UDM_SETRANGE32, 0, veltrana::options::longestSeconds);
   const HWND list = control(OPTIONS_BACKGROUND);
   for (std::string_view skin : veltrana::skinNames)
-    ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(skin).c_str()));
+    ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::win32::widen(skin).c_str()));
   ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Plain colour"));
 
   const SettingsDocument::Opened opened = document_.open();
@@ -219,4 +219,4 @@ void OptionsDialog::changed(bool pending) {
   ::EnableWindow(apply, pending);
 }
 
-}  // namespace win32
+}  // namespace veltrana::options::win32

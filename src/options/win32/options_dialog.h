@@ -8,12 +8,12 @@ namespace veltrana::options {
 class SettingsDocument;
 }
 
-namespace win32 {
+namespace veltrana::options::win32 {
 
 // The Options dialog: the settings file's seven lines as standard controls.
 // OK writes and closes, Apply writes and stays, Cancel and Esc close
 // without writing.
-class OptionsDialog : public ModalDialog {
+class OptionsDialog : public dialogs::win32::ModalDialog {
  public:
   explicit OptionsDialog(veltrana::options::SettingsDocument& document) : document_(document) {}
 
@@ -40,4 +40,4 @@ class OptionsDialog : public ModalDialog {
   bool filling_ = false;
 };
 
-}  // namespace win32
+}  // namespace veltrana::options::win32

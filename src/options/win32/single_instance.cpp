@@ -1,6 +1,6 @@
 #include "options/win32/single_instance.h"
 
-namespace win32 {
+namespace veltrana::options::win32 {
 
 namespace {
 
@@ -26,4 +26,4 @@ void bringToFront(const wchar_t* windowClass) {
   }
 }
 
-}  // namespace win32
+}  // namespace veltrana::options::win32

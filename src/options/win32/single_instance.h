@@ -2,7 +2,7 @@
 
 #include "platform/win32/unique_handle.h"
 
-namespace win32 {
+namespace veltrana::options::win32 {
 
 // One running copy of a program per session, told apart by a named mutex
 // held for the copy's life.
@@ -13,7 +13,7 @@ class SingleInstance {
   bool another() const { return another_; }
 
  private:
-  UniqueMutex mutex_;
+  platform::win32::UniqueMutex mutex_;
   bool another_ = false;
 };
 
@@ -21,4 +21,4 @@ class SingleInstance {
 // may have open; waits a moment for a copy that is still starting.
 void bringToFront(const wchar_t* windowClass);
 
-}  // namespace win32
+}  // namespace veltrana::options::win32

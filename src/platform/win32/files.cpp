@@ -5,7 +5,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 namespace {
 
@@ -100,4 +100,4 @@ std::string Win32Files::errorText(int code) const {
 
 std::string Win32Files::decodeFileText(std::string_view bytes) const { return narrow(widenAnsi(bytes)); }
 
-}  // namespace win32
+}  // namespace platform::win32

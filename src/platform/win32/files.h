@@ -2,7 +2,7 @@
 
 #include "platform/files.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 class Win32Files : public platform::Files {
  public:
@@ -17,4 +17,4 @@ class Win32Files : public platform::Files {
   int copyFile(const std::string& from, const std::string& to) override;
 };
 
-}  // namespace win32
+}  // namespace platform::win32

@@ -6,7 +6,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 namespace {
 
@@ -88,4 +88,4 @@ int Win32Files::copyFile(const std::string& from, const std::string& to) {
   return ::CopyFileW(widen(from).c_str(), widen(to).c_str(), FALSE) ? ERROR_SUCCESS : lastError();
 }
 
-}  // namespace win32
+}  // namespace platform::win32

@@ -6,7 +6,7 @@
 
 #include "platform/win32/trace.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 int Win32Multimedia::sendCommand(const std::string& command, platform::WindowHandle callbackWindow) {
   if (!sendString_) {
@@ -23,4 +23,4 @@ int Win32Multimedia::sendCommand(const std::string& command, platform::WindowHan
   return static_cast<int>(error);
 }
 
-}  // namespace win32
+}  // namespace platform::win32

@@ -7,7 +7,7 @@
 #include "platform/multimedia.h"
 #include "platform/win32/unique_handle.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 // Multimedia command strings through the media control interface. The
 // multimedia library is loaded at the first command: most sessions never
@@ -22,4 +22,4 @@ class Win32Multimedia : public platform::Multimedia {
   SendString sendString_ = nullptr;
 };
 
-}  // namespace win32
+}  // namespace platform::win32

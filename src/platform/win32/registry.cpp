@@ -8,7 +8,7 @@
 #include "platform/win32/trace.h"
 #include "platform/win32/unique_handle.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 namespace {
 
@@ -58,4 +58,4 @@ bool Win32Registry::deleteRunValue(const std::string& name) {
   return deleted;
 }
 
-}  // namespace win32
+}  // namespace platform::win32

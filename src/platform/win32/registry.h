@@ -2,7 +2,7 @@
 
 #include "platform/registry.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 // The current user's Run key: no administrator rights needed.
 class Win32Registry : public platform::Registry {
@@ -12,4 +12,4 @@ class Win32Registry : public platform::Registry {
   bool deleteRunValue(const std::string& name) override;
 };
 
-}  // namespace win32
+}  // namespace platform::win32

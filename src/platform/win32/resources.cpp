@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace win32 {
+namespace platform::win32 {
 
 std::span<const std::uint8_t> Win32Resources::bytes(platform::Resource resource) const {
   // Resources live in the mapped program file: nothing to free.
@@ -15,4 +15,4 @@ std::span<const std::uint8_t> Win32Resources::bytes(platform::Resource resource)
   return {data, ::SizeofResource(nullptr, found)};
 }
 
-}  // namespace win32
+}  // namespace platform::win32

@@ -2,7 +2,7 @@
 
 #include "platform/resources.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 // Resources of the running program file.
 class Win32Resources : public platform::Resources {
@@ -10,4 +10,4 @@ class Win32Resources : public platform::Resources {
   std::span<const std::uint8_t> bytes(platform::Resource resource) const override;
 };
 
-}  // namespace win32
+}  // namespace platform::win32

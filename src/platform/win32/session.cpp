@@ -5,7 +5,7 @@
 #include "platform/win32/trace.h"
 #include "platform/win32/unique_handle.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 void Win32Session::enableShutdownPrivilege() {
   UniqueHandle token;
@@ -31,4 +31,4 @@ void Win32Session::activateNextKeyboardLayout() {
   if (!::ActivateKeyboardLayout(reinterpret_cast<HKL>(HKL_NEXT), 0)) traceIgnoredFailure("ActivateKeyboardLayout");
 }
 
-}  // namespace win32
+}  // namespace platform::win32

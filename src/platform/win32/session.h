@@ -2,7 +2,7 @@
 
 #include "platform/session.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 class Win32Session : public platform::Session {
  public:
@@ -11,4 +11,4 @@ class Win32Session : public platform::Session {
   void activateNextKeyboardLayout() override;
 };
 
-}  // namespace win32
+}  // namespace platform::win32

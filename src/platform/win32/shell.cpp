@@ -13,7 +13,7 @@
 #include "platform/win32/trace.h"
 #include "platform/win32/unique_handle.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 namespace {
 
@@ -84,4 +84,4 @@ void Win32Shell::openFile(platform::WindowHandle parent, const std::string& path
   if (result <= 32) traceIgnoredFailure("ShellExecuteW", static_cast<unsigned long>(result));
 }
 
-}  // namespace win32
+}  // namespace platform::win32

@@ -5,7 +5,7 @@
 
 #include "platform/shell.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 class Win32Shell : public platform::Shell {
  public:
@@ -25,4 +25,4 @@ class Win32Shell : public platform::Shell {
   std::set<std::pair<platform::WindowHandle, unsigned>> shownIcons_;
 };
 
-}  // namespace win32
+}  // namespace platform::win32

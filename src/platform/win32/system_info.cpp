@@ -8,7 +8,7 @@
 #include <x86intrin.h>
 #endif
 
-namespace win32 {
+namespace platform::win32 {
 
 platform::Date Win32SystemInfo::today() const {
   SYSTEMTIME now{};
@@ -57,4 +57,4 @@ std::string Win32SystemInfo::decimalSeparator() const {
   return separator;
 }
 
-}  // namespace win32
+}  // namespace platform::win32

@@ -2,7 +2,7 @@
 
 #include "platform/system_info.h"
 
-namespace win32 {
+namespace platform::win32 {
 
 class Win32SystemInfo : public platform::SystemInfo {
  public:
@@ -22,4 +22,4 @@ class Win32SystemInfo : public platform::SystemInfo {
   QueryFunction query_ = nullptr;
 };
 
-}  // namespace win32
+}  // namespace platform::win32

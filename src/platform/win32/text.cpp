@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace win32 {
+namespace platform::win32 {
 
 namespace {
 
@@ -29,4 +29,4 @@ std::string narrow(std::wstring_view text) {
   return utf8;
 }
 
-}  // namespace win32
+}  // namespace platform::win32

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace win32 {
+namespace platform::win32 {
 
 // The program keeps text in UTF-8; the system's wide-character calls take UTF-16.
 std::wstring widen(std::string_view text);
@@ -11,4 +11,4 @@ std::string narrow(std::wstring_view text);
 // 8-bit text in the user's ANSI code page, as UTF-16.
 std::wstring widenAnsi(std::string_view text);
 
-}  // namespace win32
+}  // namespace platform::win32

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-namespace win32 {
+namespace platform::win32 {
 
 // A Win32 call whose failure the program deliberately goes on after (a tray
 // icon the shell refused, a timer not set): one line for a debugger or
@@ -19,4 +19,4 @@ inline void traceIgnoredFailure([[maybe_unused]] const char* call,
 #endif
 }
 
-}  // namespace win32
+}  // namespace platform::win32

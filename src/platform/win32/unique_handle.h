@@ -7,7 +7,7 @@
 
 #include <utility>
 
-namespace win32 {
+namespace platform::win32 {
 
 // One owner for every kind of handle: move-only, closes on destruction.
 // A traits type names the handle type, its empty value and how it is closed.
@@ -156,4 +156,4 @@ class PaintScope {
   HDC dc_;
 };
 
-}  // namespace win32
+}  // namespace platform::win32

@@ -13,7 +13,7 @@
 #include "toolkit/win32/form_window.h"
 #include "toolkit/win32/window_class.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 namespace {
 
@@ -98,14 +98,14 @@ constexpr DWORD displayRecheckMs = 10000;
 
 bool Win32Backend::loadCommonControls() {
   if (commonControls_) return true;
-  UniqueModule library(::LoadLibraryW(L"comctl32.dll"));
+  platform::win32::UniqueModule library(::LoadLibraryW(L"comctl32.dll"));
   using Initialize = decltype(&::InitCommonControlsEx);
   const auto initialize =
       library ? reinterpret_cast<Initialize>(reinterpret_cast<void*>(::GetProcAddress(library.get(), "InitCommonControlsEx")))
               : nullptr;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   if (!initialize || !initialize(&controls)) {
-    traceIgnoredFailure("loading the common controls");
+    platform::win32::traceIgnoredFailure("loading the common controls");
     return false;
   }
   commonControls_ = std::move(library);
@@ -141,7 +141,7 @@ void Win32Backend::schedule(toolkit::Timer& timer, std::uint32_t intervalMs) {
   timers_.insert(&timer);
   // The same id replaces a running timer and restarts its countdown.
   if (!::SetTimer(applicationWindow_.get(), reinterpret_cast<UINT_PTR>(&timer), intervalMs, nullptr))
-    traceIgnoredFailure("SetTimer");
+    platform::win32::traceIgnoredFailure("SetTimer");
 }
 
 void Win32Backend::cancel(toolkit::Timer& timer) {
@@ -154,7 +154,7 @@ std::unique_ptr<toolkit::NativeWindow> Win32Backend::createWindow(toolkit::Form&
 }
 
 toolkit::Size Win32Backend::textExtent(const toolkit::Font& font, std::string_view text) {
-  SelectedObject selected(measuringDc_.get(), fonts_.get(font));
+  platform::win32::SelectedObject selected(measuringDc_.get(), fonts_.get(font));
   SIZE size{};
   ::GetTextExtentPoint32A(measuringDc_.get(), text.data(), static_cast<int>(text.size()), &size);
   return {size.cx, size.cy};
@@ -184,7 +184,8 @@ void Win32Backend::hideApplicationWindow() { ::ShowWindow(applicationWindow_.get
 
 void Win32Backend::showError(const std::string& title, const std::string& text) {
   DisabledWindows others(nullptr);
-  ::MessageBoxW(applicationWindow_.get(), widen(text).c_str(), widen(title).c_str(), MB_OK | MB_ICONERROR);
+  ::MessageBoxW(applicationWindow_.get(), platform::win32::widen(text).c_str(), platform::win32::widen(title).c_str(),
+                MB_OK | MB_ICONERROR);
 }
 
 int Win32Backend::run() {
@@ -198,4 +199,4 @@ int Win32Backend::run() {
   return result == 0 ? static_cast<int>(msg.wParam) : 1;
 }
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -11,7 +11,7 @@
 #include "toolkit/win32/font_cache.h"
 #include "toolkit/win32/surface_pool.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 // The toolkit on the Windows API. It owns the application window: a window
 // of zero size titled with the application title that owns every form's
@@ -74,11 +74,11 @@ class Win32Backend : public toolkit::Backend {
 
   HINSTANCE instance_;
   UINT taskbarCreated_;
-  UniqueModule commonControls_;
+  platform::win32::UniqueModule commonControls_;
   FontCache fonts_;
   SurfacePool surfaces_;
-  UniqueDc measuringDc_;
-  UniqueWindow applicationWindow_;
+  platform::win32::UniqueDc measuringDc_;
+  platform::win32::UniqueWindow applicationWindow_;
   std::unordered_set<toolkit::Timer*> timers_;
   // The monitors, looked up again only after the display changed.
   mutable std::vector<toolkit::Monitor> monitors_;
@@ -87,4 +87,4 @@ class Win32Backend : public toolkit::Backend {
   std::unordered_set<std::string> classes_;
 };
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -6,7 +6,7 @@
 #include "toolkit/win32/font_cache.h"
 #include "toolkit/win32/surface_pool.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 namespace {
 
@@ -58,7 +58,7 @@ void Win32Canvas::fillRect(const toolkit::Rect& r, toolkit::Color color) {
 }
 
 void Win32Canvas::drawText(toolkit::Point at, std::string_view text, const toolkit::Font& font) {
-  SelectedObject selected(dc_, fonts_.get(font));
+  platform::win32::SelectedObject selected(dc_, fonts_.get(font));
   ::SetBkMode(dc_, TRANSPARENT);
   ::SetTextColor(dc_, toCOLORREF(font.color));
   ::SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
@@ -66,7 +66,7 @@ void Win32Canvas::drawText(toolkit::Point at, std::string_view text, const toolk
 }
 
 toolkit::Size Win32Canvas::textExtent(std::string_view text, const toolkit::Font& font) {
-  SelectedObject selected(dc_, fonts_.get(font));
+  platform::win32::SelectedObject selected(dc_, fonts_.get(font));
   SIZE size{};
   ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
   return {size.cx, size.cy};
@@ -145,4 +145,4 @@ void Win32Canvas::drawBevel(const toolkit::Rect& r, toolkit::Bevel bevel) {
   ::DrawEdge(dc_, &rect, bevel == toolkit::Bevel::raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
 }
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -6,7 +6,7 @@
 
 #include "toolkit/canvas.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 class FontCache;
 class SurfacePool;
@@ -48,4 +48,4 @@ class Win32Canvas : public toolkit::Canvas {
 RECT toRECT(const toolkit::Rect& r);
 COLORREF toCOLORREF(toolkit::Color c);
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -1,6 +1,6 @@
 #include "toolkit/win32/disabled_windows.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 namespace {
 
@@ -23,4 +23,4 @@ DisabledWindows::~DisabledWindows() {
     if (::IsWindow(w)) ::EnableWindow(w, TRUE);
 }
 
-}  // namespace win32
+}  // namespace toolkit::win32

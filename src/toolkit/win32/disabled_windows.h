@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace win32 {
+namespace toolkit::win32 {
 
 // The program's windows other than `except` take no input until the scope
 // ends, as under a modal dialog.
@@ -19,4 +19,4 @@ class DisabledWindows {
   std::vector<HWND> disabled_;
 };
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace win32 {
+namespace toolkit::win32 {
 
 HFONT FontCache::get(const toolkit::Font& font) {
   for (const Entry& e : fonts_)
@@ -18,8 +18,8 @@ HFONT FontCache::get(const toolkit::Font& font) {
   lf.lfPitchAndFamily = DEFAULT_PITCH;
   const std::size_t length = std::min(font.face.size(), sizeof lf.lfFaceName - 1);
   std::memcpy(lf.lfFaceName, font.face.data(), length);
-  fonts_.push_back({font, UniqueFont(::CreateFontIndirectA(&lf))});
+  fonts_.push_back({font, platform::win32::UniqueFont(::CreateFontIndirectA(&lf))});
   return fonts_.back().handle.get();
 }
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -7,7 +7,7 @@
 #include "platform/win32/unique_handle.h"
 #include "toolkit/font.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 // The native fonts the forms use, created once each and kept for the life of
 // the program (a handful: the bar's font and the notices' fonts).
@@ -19,9 +19,9 @@ class FontCache {
  private:
   struct Entry {
     toolkit::Font font;
-    UniqueFont handle;
+    platform::win32::UniqueFont handle;
   };
   std::vector<Entry> fonts_;
 };
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -10,7 +10,7 @@
 #include "toolkit/win32/disabled_windows.h"
 #include "toolkit/win32/window_class.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 namespace {
 
@@ -104,7 +104,7 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 void FormWindow::paint() {
-  PaintScope scope(window_.get());
+  platform::win32::PaintScope scope(window_.get());
   const RECT& area = scope.area();
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
@@ -145,7 +145,7 @@ void FormWindow::hide() { ::ShowWindow(window_.get(), SW_HIDE); }
 // The window's own device context: with several monitors, the display it is on.
 int FormWindow::verticalRefreshRate() const {
   if (refreshRate_ == 0 || !backend_.displayKnownSince(refreshRateLookedUpAt_)) {
-    WindowDc dc(window_.get());
+    platform::win32::WindowDc dc(window_.get());
     refreshRate_ = dc.get() ? ::GetDeviceCaps(dc.get(), VREFRESH) : 0;
     refreshRateLookedUpAt_ = ::GetTickCount();
   }
@@ -160,7 +160,7 @@ void FormWindow::invalidate(const toolkit::Rect& r) {
 }
 
 void FormWindow::paintNow(const toolkit::Rect& r, const toolkit::Control* lowest) {
-  WindowDc dc(window_.get());
+  platform::win32::WindowDc dc(window_.get());
   if (!dc.get()) return;
   Win32Canvas canvas(dc.get(), backend_.fonts(), backend_.surfaces());
   canvas.enter({0, 0}, r);
@@ -184,4 +184,4 @@ void FormWindow::runModal() {
   hide();
 }
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -9,7 +9,7 @@
 #include "toolkit/form.h"
 #include "toolkit/win32/hint_tip.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 class Win32Backend;
 
@@ -45,7 +45,7 @@ class FormWindow : public toolkit::NativeWindow {
   bool mainWindow_;
   bool tracking_ = false;
   bool destroying_ = false;
-  UniqueWindow window_;
+  platform::win32::UniqueWindow window_;
   std::optional<HintTip> hint_;
   // The refresh rate of the window's display, looked up again after the
   // display changed or the window moved.
@@ -53,4 +53,4 @@ class FormWindow : public toolkit::NativeWindow {
   mutable DWORD refreshRateLookedUpAt_ = 0;
 };
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -5,7 +5,7 @@
 #include "platform/win32/trace.h"
 #include "toolkit/win32/backend.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 namespace {
 
@@ -37,7 +37,7 @@ bool HintTip::makeTooltip() {
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                                    backend_.instance(), nullptr));
   if (!tooltip_) {
-    traceIgnoredFailure("creating the hint's tooltip");
+    platform::win32::traceIgnoredFailure("creating the hint's tooltip");
     return false;
   }
   TTTOOLINFOA info = toolInfo(owner_);
@@ -88,4 +88,4 @@ void HintTip::hide() {
   ::SendMessageA(tooltip_.get(), TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&info));
 }
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -6,7 +6,7 @@
 
 #include "platform/win32/unique_handle.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 // A form's hints: the hint of the control under the pointer, shown after a
 // short rest in a tooltip beside the pointer and taken away after a while.
@@ -35,9 +35,9 @@ class HintTip {
   HWND owner_;
   Win32Backend& backend_;
   bool failed_ = false;
-  UniqueWindow tooltip_;
+  platform::win32::UniqueWindow tooltip_;
   const void* control_ = nullptr;
   std::string text_;
 };
 
-}  // namespace win32
+}  // namespace toolkit::win32

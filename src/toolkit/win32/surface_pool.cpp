@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace win32 {
+namespace toolkit::win32 {
 
 namespace {
 
@@ -13,9 +13,9 @@ constexpr std::size_t kept = 6;
 }  // namespace
 
 struct SurfacePool::Surface {
-  UniqueDc dc;
-  UniqueBitmap bitmap;
-  std::optional<SelectedObject> selected;  // deselected before the bitmap goes
+  platform::win32::UniqueDc dc;
+  platform::win32::UniqueBitmap bitmap;
+  std::optional<platform::win32::SelectedObject> selected;  // deselected before the bitmap goes
   toolkit::Size capacity;
   bool inUse = false;
 
@@ -42,7 +42,7 @@ HDC SurfacePool::Lease::dc() const { return surface_ ? surface_->dc.get() : null
 
 std::unique_ptr<SurfacePool::Surface> SurfacePool::make(toolkit::Size size) {
   auto surface = std::make_unique<Surface>();
-  WindowDc screen(nullptr);
+  platform::win32::WindowDc screen(nullptr);
   surface->dc.reset(::CreateCompatibleDC(screen.get()));
   surface->bitmap.reset(::CreateCompatibleBitmap(screen.get(), std::max(size.width, 1), std::max(size.height, 1)));
   if (!surface->dc || !surface->bitmap) return nullptr;
@@ -74,4 +74,4 @@ SurfacePool::Lease SurfacePool::acquire(toolkit::Size size) {
   return Lease(idle->get(), nullptr);
 }
 
-}  // namespace win32
+}  // namespace toolkit::win32

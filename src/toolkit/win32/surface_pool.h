@@ -9,7 +9,7 @@
 #include "platform/win32/unique_handle.h"
 #include "toolkit/geometry.h"
 
-namespace win32 {
+namespace toolkit::win32 {
 
 // Memory bitmaps with their device contexts, compatible with the screen and
 // kept for reuse. Under Wine every new device context costs round trips to
@@ -52,4 +52,4 @@ class SurfacePool {
   std::vector<std::unique_ptr<Surface>> surfaces_;
 };
 
-}  // namespace win32
+}  // namespace toolkit::win32

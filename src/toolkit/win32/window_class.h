@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace win32 {
+namespace toolkit::win32 {
 
 // The one window procedure of every window class the toolkit registers.
 // The object behind a window arrives with WM_NCCREATE (CreateWindowEx's last
@@ -30,4 +30,4 @@ LRESULT CALLBACK routeMessages(HWND window, UINT message, WPARAM wParam, LPARAM 
   return result;
 }
 
-}  // namespace win32
+}  // namespace toolkit::win32

@@ -1,8 +1,8 @@
-#include "windows/unsupported_screen_notice.h"
+#include "popups/unsupported_screen_notice.h"
 
 #include "toolkit/application.h"
-#include "windows/centred.h"
-#include "windows/fonts.h"
+#include "popups/centred.h"
+#include "popups/fonts.h"
 
 namespace veltrana {
 

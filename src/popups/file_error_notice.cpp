@@ -1,8 +1,8 @@
-#include "windows/file_error_notice.h"
+#include "popups/file_error_notice.h"
 
 #include "toolkit/application.h"
-#include "windows/centred.h"
-#include "windows/fonts.h"
+#include "popups/centred.h"
+#include "popups/fonts.h"
 
 namespace veltrana {
 

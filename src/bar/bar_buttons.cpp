@@ -1,4 +1,4 @@
-#include "actions/bar_buttons.h"
+#include "bar/bar_buttons.h"
 
 #include "platform/session.h"
 

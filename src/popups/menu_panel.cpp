@@ -1,4 +1,4 @@
-#include "windows/menu_panel.h"
+#include "popups/menu_panel.h"
 
 #include <memory>
 
@@ -7,7 +7,7 @@
 #include "toolkit/backend.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
-#include "windows/fonts.h"
+#include "popups/fonts.h"
 
 namespace veltrana {
 

@@ -1,4 +1,4 @@
-#include "windows/centred.h"
+#include "popups/centred.h"
 
 #include "toolkit/backend.h"
 #include "toolkit/application.h"
