@@ -11,7 +11,8 @@ Program::Program(toolkit::Backend& backend, const platform::Ports& ports)
   application_.setTitle("Veltrana");
   bar_ = std::make_unique<TVTR>(application_, ports, static_cast<BarCompanions&>(*this));
   form2_ = std::make_unique<TForm2>(application_);
-  fileErrorNotice();
+  // Made here, hidden, unless the bar's creation handler needed it already.
+  makeFileErrorNotice();
   form4_ = std::make_unique<TForm4>(application_, ports.shell, ports.resources);
   bar_->show();
 }
@@ -26,8 +27,12 @@ Program::~Program() {
 
 TForm2& Program::unsupportedScreenNotice() { return *form2_; }
 
-TForm3& Program::fileErrorNotice() {
+void Program::makeFileErrorNotice() {
   if (!form3_) form3_ = std::make_unique<TForm3>(application_);
+}
+
+TForm3& Program::fileErrorNotice() {
+  makeFileErrorNotice();
   return *form3_;
 }
 

@@ -31,6 +31,8 @@ class Program : private BarCompanions {
   TForm4& menuPanel() override;
 
  private:
+  void makeFileErrorNotice();
+
   toolkit::Application application_;
   std::unique_ptr<TForm3> form3_;
   std::unique_ptr<TVTR> bar_;

@@ -15,6 +15,7 @@
 #include "toolkit/bitmap_file.h"
 #include "toolkit/jpeg_image.h"
 #include "bar/bar_buttons.h"
+#include "popups/file_error_notice.h"
 #include "popups/unsupported_screen_notice.h"
 #include "popups/menu_panel.h"
 
@@ -101,7 +102,7 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
       ports_(ports),
       companions_(companions),
       layout_(*this),
-      settings_(*this, ports) {
+      settings_(*this, ports, application.errorReports(), nativeHandle()) {
   Image1.setPicture(defaultBackground(ports_.resources));
   SpeedButton1.setGlyph(toolkit::pictureFromBitmapFile(ports_.resources.bytes(platform::Resource::glyphCdOut)));
   SpeedButton2.setGlyph(toolkit::pictureFromBitmapFile(ports_.resources.bytes(platform::Resource::glyphCdIn)));
@@ -147,7 +148,50 @@ ScreenMode TVTR::currentScreenMode() const {
   return screenModeFor(monitors, bounds());
 }
 
-void TVTR::ApplyScreenLayout(ScreenMode mode) { layout_.apply(mode); }
+void TVTR::layOut() { layout_.apply(currentScreenMode()); }
+
+void TVTR::setUpdateInterval(std::uint32_t ms) {
+  for (toolkit::Timer* t : {&Timer2, &Timer4, &Timer5}) t->setInterval(ms);
+}
+
+void TVTR::setHideTime(std::uint32_t ms) { Timer3.setInterval(ms); }
+
+void TVTR::showSkin(std::shared_ptr<const toolkit::Pixmap> picture) {
+  Image1.setPicture(std::move(picture));
+  Shape1.setVisible(false);
+  Image1.setVisible(true);
+}
+
+void TVTR::showPlainColour(toolkit::Color colour) {
+  Image1.setVisible(false);
+  Shape1.setVisible(true);
+  Shape1.setFillColor(colour);
+}
+
+void TVTR::setCaptionColour(toolkit::Color colour) {
+  for (toolkit::Label* l : captionLabels()) l->setFontColor(colour);
+}
+
+void TVTR::setValueColour(toolkit::Color colour) {
+  for (toolkit::Label* l : valueLabels()) l->setFontColor(colour);
+}
+
+void TVTR::setMoveMode(bool on) { moveMode_ = on; }
+
+void TVTR::fitHotZones() {
+  if (moveMode_) {
+    layOut();
+    return;
+  }
+  for (toolkit::Image* zone : hotZones()) zone->setWidth(0);
+}
+
+void TVTR::showFileErrorNotice(const std::string& drive) {
+  StopScheduleTimers();
+  TForm3& notice = companions_.fileErrorNotice();
+  notice.appendToMessage(drive);
+  notice.showModal();
+}
 
 void TVTR::FormCreate() {
   Timer12.setEnabled(false);
@@ -183,7 +227,11 @@ void TVTR::CreateTrayIcon() { ports_.shell.addTrayIcon(nativeHandle(), trayIconI
 
 void TVTR::DeleteTrayIcon() { ports_.shell.deleteTrayIcon(nativeHandle(), trayIconId); }
 
-void TVTR::Timer8Timer() { settings_.reload(); }
+void TVTR::Timer8Timer() {
+  // The hot zones come and go within a pass: the bar is resized for the net result only.
+  toolkit::GeometryBatch batch(*this);
+  settings_.reload();
+}
 
 void TVTR::HideAboveScreen() {
   setTop(-25);
@@ -200,11 +248,11 @@ void TVTR::Image1Click() { HideAboveScreen(); }
 void TVTR::LabelClick() { HideAboveScreen(); }
 
 void TVTR::Image2MouseMove() {
-  if (settings_.moveMode()) HideAboveScreen();
+  if (moveMode_) HideAboveScreen();
 }
 
 void TVTR::Image3MouseMove() {
-  if (settings_.moveMode()) HideAboveScreen();
+  if (moveMode_) HideAboveScreen();
 }
 
 bool TVTR::MyExitWindows(unsigned mode) { return requestSessionEnd(ports_.session, mode); }

@@ -5,6 +5,7 @@
 #include "platform/ports.h"
 #include "readouts/processor_load.h"
 #include "bar/settings_passes.h"
+#include "bar/settings_target.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
@@ -37,10 +38,81 @@ class BarCompanions {
 
 // The bar: a borderless, top-most strip along the top of the screen that
 // sizes itself to its components, and the timers that drive the program.
-class TVTR : public toolkit::Form {
+// Its settings passes change it through the operations of SettingsTarget;
+// its components are its own.
+class TVTR : public toolkit::Form, private SettingsTarget {
  public:
   TVTR(toolkit::Application& application, const platform::Ports& ports, BarCompanions& companions);
   ~TVTR() override;
+
+  const SettingsPasses& settings() const { return settings_; }
+  // Move mode: moving the pointer over the hot zones hides the bar.
+  bool moveMode() const { return moveMode_; }
+
+  // Pushes the bar above the screen's top edge until the return timer brings
+  // it back; the window stays shown (unlike Form::hide(), which hides it).
+  void HideAboveScreen();
+
+  // The notification-area icon with the application title as its tip.
+  void CreateTrayIcon() override;
+  void DeleteTrayIcon();
+  // Total memory and the free-memory gauge.
+  void UpdateMemoryReadout();
+  // Samples the processor load into Gauge1.
+  void GetCPUUsage();
+  // Measures the processor clock in GHz (blocks for about half a second).
+  double GetCPUSpeed();
+
+  // Asks the system to end the session with the exit mode (log off, restart,
+  // power off); true when it accepted.
+  bool MyExitWindows(unsigned mode);
+
+  void FormCreate();
+  void FormDestroy();
+  void Image1Click();
+  // The click handler of the texts that hide the bar: every label but the day of the month.
+  void LabelClick();
+  void Image2MouseMove();
+  // Shared by the hot zones Image3, Image4 and Image5.
+  void Image3MouseMove();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton5Click();
+  void SpeedButton6Click();
+  void SpeedButton11Click();
+  void Timer1Timer();
+  void Timer2Timer();
+  void Timer3Timer();
+  void Timer4Timer();
+  void Timer5Timer();
+  void Timer6Timer();
+  void Timer8Timer();
+  void Timer12Timer();
+
+ private:
+  // What the settings passes change.
+  void layOut() override;
+  void setUpdateInterval(std::uint32_t ms) override;
+  void setHideTime(std::uint32_t ms) override;
+  void showSkin(std::shared_ptr<const toolkit::Pixmap> picture) override;
+  void showPlainColour(toolkit::Color colour) override;
+  void setCaptionColour(toolkit::Color colour) override;
+  void setValueColour(toolkit::Color colour) override;
+  void setMoveMode(bool on) override;
+  void fitHotZones() override;
+  void showFileErrorNotice(const std::string& drive) override;
+
+  void connectHandlers();
+  // Stops the timers of the schedule: all but Timer12.
+  void StopScheduleTimers();
+  // The mode of the monitor that holds the bar, looked up afresh.
+  ScreenMode currentScreenMode() const;
+  // The labels that take the caption colour and the value colour, and the hot zones.
+  std::array<toolkit::Label*, 17> captionLabels();
+  std::array<toolkit::Label*, 4> valueLabels();
+  std::array<toolkit::Image*, 4> hotZones();
 
   // Components, in creation order: each later one lies above the earlier ones.
   // Their left edges and widths per screen size are in screen_layout.cpp.
@@ -93,71 +165,12 @@ class TVTR : public toolkit::Form {
   toolkit::Timer Timer8;   // every second: the settings reload pass
   toolkit::Timer Timer12;  // once, on an unsupported screen: the notice
 
-  // Stops the timers of the schedule: all but Timer12.
-  void StopScheduleTimers();
-
-  // The mode of the monitor that holds the bar, looked up afresh.
-  ScreenMode currentScreenMode() const;
-  // Lays the bar out for the screen mode; nothing on an unsupported one.
-  void ApplyScreenLayout(ScreenMode mode);
-
-  // The labels that take the caption colour and the value colour, and the hot zones.
-  std::array<toolkit::Label*, 17> captionLabels();
-  std::array<toolkit::Label*, 4> valueLabels();
-  std::array<toolkit::Image*, 4> hotZones();
-
-  BarCompanions& companions() { return companions_; }
-  const SettingsPasses& settings() const { return settings_; }
-
-  // Pushes the bar above the screen's top edge until the return timer brings
-  // it back; the window stays shown (unlike Form::hide(), which hides it).
-  void HideAboveScreen();
-
-  // The notification-area icon with the application title as its tip.
-  void CreateTrayIcon();
-  void DeleteTrayIcon();
-  // Total memory and the free-memory gauge.
-  void UpdateMemoryReadout();
-  // Samples the processor load into Gauge1.
-  void GetCPUUsage();
-  // Measures the processor clock in GHz (blocks for about half a second).
-  double GetCPUSpeed();
-
-  // Asks the system to end the session with the exit mode (log off, restart,
-  // power off); true when it accepted.
-  bool MyExitWindows(unsigned mode);
-
-  void FormCreate();
-  void FormDestroy();
-  void Image1Click();
-  // The click handler of the texts that hide the bar: every label but the day of the month.
-  void LabelClick();
-  void Image2MouseMove();
-  // Shared by the hot zones Image3, Image4 and Image5.
-  void Image3MouseMove();
-  void SpeedButton1Click();
-  void SpeedButton2Click();
-  void SpeedButton3Click();
-  void SpeedButton4Click();
-  void SpeedButton5Click();
-  void SpeedButton6Click();
-  void SpeedButton11Click();
-  void Timer1Timer();
-  void Timer2Timer();
-  void Timer3Timer();
-  void Timer4Timer();
-  void Timer5Timer();
-  void Timer6Timer();
-  void Timer8Timer();
-  void Timer12Timer();
-
- private:
-  void connectHandlers();
-
   const platform::Ports& ports_;
   BarCompanions& companions_;
   ScreenLayout layout_;
   ProcessorLoadSampler loadSampler_;
+  // Off until the first settings pass sets it from the file.
+  bool moveMode_ = false;
   SettingsPasses settings_;
 };
 

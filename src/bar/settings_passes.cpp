@@ -1,19 +1,16 @@
 #include "bar/settings_passes.h"
 
 #include <array>
+#include <functional>
 #include <stdexcept>
 
-#include "bar/bar_window.h"
-#include "platform/files.h"
-#include "platform/shell.h"
+#include "bar/settings_target.h"
 #include "settings/autostart.h"
 #include "settings/error_messages.h"
-#include "settings/line_reader.h"
 #include "settings/settings_file.h"
-#include "settings/settings_values.h"
-#include "toolkit/application.h"
+#include "settings/settings_lines.h"
 #include "toolkit/bitmap_file.h"
-#include "popups/file_error_notice.h"
+#include "toolkit/error_reports.h"
 
 namespace veltrana {
 
@@ -35,13 +32,17 @@ class SettingsError : public std::runtime_error {
 // takes it as an unsigned count of milliseconds.
 std::uint32_t secondsToInterval(std::int32_t seconds) { return static_cast<std::uint32_t>(seconds) * msPerSecond; }
 
+toolkit::Color colourOf(std::int32_t value) { return static_cast<toolkit::Color>(value); }
+
+bool refused(int error) { return error == platform::error::sharingViolation || error == platform::error::accessDenied; }
+
 }  // namespace
 
-SettingsPasses::SettingsPasses(TVTR& bar, const platform::Ports& ports) : bar_(bar), ports_(ports) {}
+SettingsPasses::SettingsPasses(SettingsTarget& bar, const platform::Ports& ports, toolkit::ErrorReports& reports,
+                               platform::WindowHandle owner)
+    : bar_(bar), ports_(ports), reports_(reports), owner_(owner) {}
 
-std::string SettingsPasses::personalFolder() const {
-  return ports_.shell.personalFolder(bar_.nativeHandle()).value_or("");
-}
+std::string SettingsPasses::personalFolder() const { return ports_.shell.personalFolder(owner_).value_or(""); }
 
 template <typename Steps>
 void SettingsPasses::run(Steps steps) {
@@ -54,11 +55,10 @@ void SettingsPasses::run(Steps steps) {
     // Anything else, running out of memory included, is reported the same way.
     failure = toolkit::describeException(std::current_exception());
   }
-  toolkit::ErrorReports& reports = bar_.application().errorReports();
   if (failure.empty())
-    reports.succeeded();
+    reports_.succeeded();
   else
-    reports.failed(failure);
+    reports_.failed(failure);
 }
 
 void SettingsPasses::startup() {
@@ -66,11 +66,7 @@ void SettingsPasses::startup() {
 }
 
 void SettingsPasses::reload() {
-  run([this] {
-    // The hot zones come and go within a pass: the bar is resized for the net result only.
-    toolkit::GeometryBatch batch(bar_);
-    return reloadSteps();
-  });
+  run([this] { return reloadSteps(); });
 }
 
 bool SettingsPasses::startupSteps() {
@@ -80,95 +76,95 @@ bool SettingsPasses::startupSteps() {
   platform::OpenedFile opened = ports_.files.openForReading(path);
   if (opened.error != platform::error::none) {
     // The values are not applied now: the first reload pass reads the new file.
-    if (ports_.files.createWith(path, startupDefaults()) != platform::error::none) showFileErrorNotice(personal);
+    if (ports_.files.createWith(path, startupDefaults()) != platform::error::none) {
+      bar_.showFileErrorNotice(driveOf(personal));
+      // Closed other than by its button: the defaults were never written, and
+      // the write into the unopened file fails.
+      throw SettingsError(ioErrorMessage(fileNotOpenForOutput));
+    }
     return true;
   }
-  {
-    LineReader lines(std::move(opened.file));
-    applyIntervals(lines);
-    applyBackground(lines, Pass::startup);
-    applyColours(lines);
-    applyAutostartAndMoveMode(lines);
-  }  // closes the file
+  apply(readSettings(std::move(opened.file), ports_.files, AtFault::stop), Pass::startup);
   bar_.CreateTrayIcon();
-  if (!moveMode_) hideHotZones();
+  bar_.fitHotZones();
   return true;
 }
 
 bool SettingsPasses::reloadSteps() {
-  const ScreenMode mode = bar_.currentScreenMode();
-  bar_.ApplyScreenLayout(mode);
+  bar_.layOut();
   // Asking the shell for the documents folder takes about a millisecond:
   // the folder found before serves until the settings file is missing there.
   if (folder_.empty()) folder_ = settingsFolderFrom(personalFolder());
   std::string path = folder_ + settingsFileName;
-  // A file unchanged since a pass read it through gives the same values: the
-  // pass repeats only what does not come from the file.
   const std::optional<platform::FileStamp> stamp = ports_.files.stamp(path);
-  if (stamp && stamp->settled && stamp == applied_) {
+  const bool unchanged = stamp && stamp->settled && stamp == readStamp_;
+  if (unchanged && readingApplied_) {
+    // A steady second: only what does not come from the file is repeated.
     bar_.CreateTrayIcon();
-    fitHotZones(mode);
+    bar_.fitHotZones();
     return true;
   }
-  applied_.reset();
-  platform::OpenedFile opened = ports_.files.openForReading(path);
-  if (opened.error != platform::error::none) {
-    folder_ = settingsFolderFrom(personalFolder());
-    path = folder_ + settingsFileName;
-    opened = ports_.files.openForReading(path);
+  if (!unchanged) {
+    readStamp_.reset();
+    platform::OpenedFile opened = ports_.files.openForReading(path);
+    if (opened.error != platform::error::none) {
+      folder_ = settingsFolderFrom(personalFolder());
+      path = folder_ + settingsFileName;
+      opened = ports_.files.openForReading(path);
+    }
+    if (refused(opened.error)) {
+      // The file is there but another program holds or replaces it: creating
+      // it now would truncate what that program writes.
+      if (++refusals_ < refusalsBeforeReport) return false;
+      throw SettingsError(ioErrorMessage(opened.error));
+    }
+    refusals_ = 0;
+    if (opened.error != platform::error::none) {
+      const int created = ports_.files.createWith(path, reloadDefaults());
+      if (created != platform::error::none) throw SettingsError(ioErrorMessage(created));
+      return true;
+    }
+    reading_ = readSettings(std::move(opened.file), ports_.files, AtFault::stop);
+    readStamp_ = stamp;
   }
-  if (opened.error == platform::error::sharingViolation || opened.error == platform::error::accessDenied) {
-    // The file is there but another program holds or replaces it: creating
-    // it now would truncate what that program writes.
-    if (++refusals_ < refusalsBeforeReport) return false;
-    throw SettingsError(ioErrorMessage(opened.error));
-  }
-  refusals_ = 0;
-  if (opened.error != platform::error::none) {
-    const int created = ports_.files.createWith(path, reloadDefaults());
-    if (created != platform::error::none) throw SettingsError(ioErrorMessage(created));
-    return true;
-  }
-  LineReader lines(std::move(opened.file));
-  applyIntervals(lines);
-  applyBackground(lines, Pass::reload);
-  applyColours(lines);
-  applyAutostartAndMoveMode(lines);
+  // A pass that failed on the file's own content, or on a skin, is applied
+  // again from the same reading: a skin may have come meanwhile.
+  readingApplied_ = false;
+  apply(reading_, Pass::reload);
   bar_.CreateTrayIcon();
-  fitHotZones(mode);
-  applied_ = stamp;
+  bar_.fitHotZones();
+  readingApplied_ = true;
   return true;
 }
 
-std::int32_t SettingsPasses::integerLine(LineReader& lines) const {
-  const SettingsLine line = lines.next();
-  const auto value = line.integer();
-  if (!value) throw SettingsError(invalidIntegerMessage(line, ports_.files));
-  return *value;
-}
-
-void SettingsPasses::applyIntervals(LineReader& lines) {
-  const std::uint32_t update = secondsToInterval(integerLine(lines));
-  for (toolkit::Timer* t : {&bar_.Timer2, &bar_.Timer4, &bar_.Timer5}) t->setInterval(update);
-  bar_.Timer3.setInterval(secondsToInterval(integerLine(lines)));
+void SettingsPasses::apply(const SettingsReading& reading, Pass pass) {
+  const SettingsValues& v = reading.values;
+  // One step per line of the file, in the file's order.
+  const auto lineSteps = std::to_array<std::function<void()>>({
+      [&] { bar_.setUpdateInterval(secondsToInterval(v.updateInterval)); },
+      [&] { bar_.setHideTime(secondsToInterval(v.hideTime)); },
+      [&] { applyBackground(v.background, pass); },
+      [&] { bar_.setCaptionColour(colourOf(v.captionColour)); },
+      [&] { bar_.setValueColour(colourOf(v.valueColour)); },
+      [&] { ChangeReg(ports_.registry, ports_.shell, autostartValueName, !v.autostart); },
+      [&] { bar_.setMoveMode(v.moveMode); },
+  });
+  static_assert(lineSteps.size() == settingsLines.size(), "every line of the file is applied");
+  for (std::size_t i = 0; i < reading.linesBeforeFault; ++i) lineSteps[i]();
+  if (!reading.faults.empty()) throw SettingsError(reading.faults.front().message);
 }
 
 // A skin name loads its bitmap; in a reload pass only when another skin is
-// shown now. Anything else is a plain colour, which leaves the scheme name
-// alone, so switching back to the skin last loaded changes nothing.
-void SettingsPasses::applyBackground(LineReader& lines, Pass pass) {
-  const SettingsLine line = lines.next();
-  for (std::size_t i = 0; i < skinNames.size(); ++i) {
-    const std::string scheme(skinNames[i]);
-    if (!line.is(scheme)) continue;
-    if (pass == Pass::startup || colourScheme_ != scheme) showSkin(scheme, std::string(skinFiles[i]));
+// shown now. A plain colour leaves the scheme name alone, so switching back
+// to the skin last loaded changes nothing.
+void SettingsPasses::applyBackground(const Background& background, Pass pass) {
+  if (const Skin* skin = std::get_if<Skin>(&background)) {
+    const std::string scheme(nameOf(*skin));
+    if (pass == Pass::startup || colourScheme_ != scheme)
+      showSkin(scheme, std::string(skinFiles[static_cast<std::size_t>(*skin)]));
     return;
   }
-  const auto colour = line.integer();
-  if (!colour) throw SettingsError(invalidIntegerMessage(line, ports_.files));
-  bar_.Image1.setVisible(false);
-  bar_.Shape1.setVisible(true);
-  bar_.Shape1.setFillColor(static_cast<toolkit::Color>(*colour));
+  bar_.showPlainColour(colourOf(std::get<PlainColour>(background).value));
 }
 
 void SettingsPasses::showSkin(const std::string& scheme, const std::string& fileName) {
@@ -179,43 +175,8 @@ void SettingsPasses::showSkin(const std::string& scheme, const std::string& file
   toolkit::BitmapFile bitmap = toolkit::decodeBitmapFile(contents.bytes);
   if (bitmap.error == toolkit::BitmapFile::Error::streamRead) throw SettingsError(streamReadErrorMessage);
   if (bitmap.error == toolkit::BitmapFile::Error::notValid) throw SettingsError(invalidBitmapMessage);
-  bar_.Image1.setPicture(std::make_shared<const toolkit::Pixmap>(std::move(bitmap.picture)));
-  bar_.Shape1.setVisible(false);
-  bar_.Image1.setVisible(true);
+  bar_.showSkin(std::make_shared<const toolkit::Pixmap>(std::move(bitmap.picture)));
   colourScheme_ = scheme;
-}
-
-void SettingsPasses::applyColours(LineReader& lines) {
-  const auto captions = static_cast<toolkit::Color>(integerLine(lines));
-  for (toolkit::Label* l : bar_.captionLabels()) l->setFontColor(captions);
-  const auto values = static_cast<toolkit::Color>(integerLine(lines));
-  for (toolkit::Label* l : bar_.valueLabels()) l->setFontColor(values);
-}
-
-void SettingsPasses::applyAutostartAndMoveMode(LineReader& lines) {
-  ChangeReg(ports_.registry, ports_.shell, autostartValueName, !lines.next().is("True"));
-  moveMode_ = lines.next().is("Move");
-}
-
-void SettingsPasses::fitHotZones(ScreenMode mode) {
-  if (moveMode_)
-    bar_.ApplyScreenLayout(mode);
-  else
-    hideHotZones();
-}
-
-void SettingsPasses::hideHotZones() {
-  for (toolkit::Image* zone : bar_.hotZones()) zone->setWidth(0);
-}
-
-void SettingsPasses::showFileErrorNotice(const std::string& personalFolder) {
-  bar_.StopScheduleTimers();
-  TForm3& notice = bar_.companions().fileErrorNotice();
-  notice.appendToMessage(driveOf(personalFolder));
-  notice.showModal();
-  // Closed other than by its button: the defaults were never written, and the
-  // write into the unopened file fails.
-  throw SettingsError(ioErrorMessage(fileNotOpenForOutput));
 }
 
 }  // namespace veltrana

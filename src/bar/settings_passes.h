@@ -1,35 +1,40 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
-#include "bar/screen_mode.h"
 #include "platform/files.h"
-
 #include "platform/ports.h"
+#include "platform/shell.h"
+#include "settings/settings_reading.h"
+
+namespace toolkit {
+class ErrorReports;
+}
 
 namespace veltrana {
 
-class LineReader;
-class TVTR;
+class SettingsTarget;
 
-// The bar's creation and reload handlers for the settings file: the start-up
-// pass inside the bar's creation handler, and the reload pass every second.
-// A failure ends a pass at the step where it occurs; the steps before it stay
+// The bar's settings passes: the start-up pass inside the bar's creation
+// handler, and the reload pass every second. A pass reads the settings file
+// with the settings library's one reader and applies the lines in order; a
+// failure ends it at the line where it occurs, the lines before it stay
 // applied, and the failure is reported in a box kept in bounds.
 class SettingsPasses {
  public:
-  SettingsPasses(TVTR& bar, const platform::Ports& ports);
+  // `owner` is the bar's window, which the shell's folder lookup is made for.
+  SettingsPasses(SettingsTarget& bar, const platform::Ports& ports, toolkit::ErrorReports& reports,
+                 platform::WindowHandle owner);
 
   // Opens the settings file and applies it, or creates it with the start-up
-  // defaults; when even that fails, stops the timers and shows the file-error notice.
+  // defaults; when even that fails, shows the file-error notice.
   void startup();
   // Re-applies the layout and the settings file; recreates a missing file with
   // the reload defaults.
   void reload();
 
-  bool moveMode() const { return moveMode_; }
+  // The name of the skin last loaded; never set by a plain colour.
   const std::string& colourScheme() const { return colourScheme_; }
 
  private:
@@ -42,30 +47,29 @@ class SettingsPasses {
   void run(Steps steps);
   bool startupSteps();
   bool reloadSteps();
-  std::string personalFolder() const;
-  std::int32_t integerLine(LineReader& lines) const;
-  void applyIntervals(LineReader& lines);
-  void applyBackground(LineReader& lines, Pass pass);
-  void applyColours(LineReader& lines);
-  void applyAutostartAndMoveMode(LineReader& lines);
-  // The hot zones as move mode has them: the layout's widths, or none.
-  void fitHotZones(ScreenMode mode);
-  void hideHotZones();
+  // Applies the lines read before the first fault, in order, then throws the
+  // fault, if any.
+  void apply(const SettingsReading& reading, Pass pass);
+  void applyBackground(const Background& background, Pass pass);
   void showSkin(const std::string& scheme, const std::string& fileName);
-  void showFileErrorNotice(const std::string& personalFolder);
+  std::string personalFolder() const;
 
-  TVTR& bar_;
+  SettingsTarget& bar_;
   const platform::Ports& ports_;
-  // The name of the skin last loaded; never set by a plain colour.
+  toolkit::ErrorReports& reports_;
+  platform::WindowHandle owner_;
   std::string colourScheme_;
-  bool moveMode_ = false;
   // The settings folder of the pass under way, looked up once per pass.
   std::string folder_;
   // Reload passes in a row that found the settings file there but refused.
   int refusals_ = 0;
-  // The stamp of the file as the last pass that read it through found it. A
-  // pass that finds the same stamp has nothing new to read.
-  std::optional<platform::FileStamp> applied_;
+  // The file as the last reload pass read it: its stamp and what it held.
+  // While the stamp stays, the file holds nothing new: a pass that went
+  // through is not repeated, and one that failed applies the same reading
+  // again, without reading the file.
+  std::optional<platform::FileStamp> readStamp_;
+  SettingsReading reading_;
+  bool readingApplied_ = false;
 };
 
 }  // namespace veltrana

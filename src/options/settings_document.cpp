@@ -3,7 +3,6 @@
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "settings/error_messages.h"
-#include "settings/line_reader.h"
 #include "settings/settings_file.h"
 #include "settings/settings_writer.h"
 
@@ -48,8 +47,7 @@ SettingsDocument::Opened SettingsDocument::open() {
   platform::OpenedFile file = files_.openForReading(path());
   switch (file.error) {
     case platform::error::none: {
-      LineReader lines(std::move(file.file));
-      SettingsReading reading = readSettings(lines, files_);
+      SettingsReading reading = readSettings(std::move(file.file), files_, AtFault::readOn);
       opened.values = reading.values;
       opened.faults = reading.faults;
       opened.status = reading.faults.empty() ? "Settings file: " + path() : faultsStatus(reading.faults);

@@ -10,16 +10,16 @@ namespace {
 constexpr std::size_t chunk = 64 * 1024;
 }
 
-SettingsLine::SettingsLine(std::string_view text) {
+SettingsLine::SettingsLine(std::string_view text, LineNeed need) : need_(need) {
   for (char c : text) append(c);
 }
 
 void SettingsLine::append(char c) {
-  if (start_.size() < keptLength)
+  if (start_.size() < need_.kept)
     start_ += c;
   else
     whole_ = false;
-  integer_.feed(c);
+  if (need_.number) integer_.feed(c);
 }
 
 LineReader::LineReader(std::unique_ptr<platform::ReadableFile> file) : file_(std::move(file)) {}
@@ -33,6 +33,7 @@ int LineReader::peek() {
     // Not zeroed first: the file fills what is read.
     if (!buffer_) buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(chunk);
     filled_ = file_->read({buffer_.get(), chunk});
+    bytesRead_ += filled_;
     position_ = 0;
     if (filled_ == 0) {
       ended_ = true;
@@ -48,8 +49,10 @@ int LineReader::get() {
   return c;
 }
 
-SettingsLine LineReader::next() {
-  SettingsLine line;
+SettingsLine LineReader::next(LineNeed need) {
+  if (unfinished_) skipRestOfLine();
+  unfinished_ = false;
+  SettingsLine line(need);
   for (;;) {
     const int c = get();
     if (c < 0 || c == '\n') break;
@@ -62,7 +65,7 @@ SettingsLine LineReader::next() {
     }
     line.append(static_cast<char>(c));
     if (line.settled()) {
-      skipRestOfLine();
+      unfinished_ = true;
       break;
     }
   }

@@ -1,7 +1,9 @@
 #include "settings/settings_reading.h"
 
+#include "platform/files.h"
 #include "settings/error_messages.h"
 #include "settings/line_reader.h"
+#include "settings/settings_lines.h"
 
 namespace veltrana {
 
@@ -9,53 +11,55 @@ namespace {
 
 class Reading {
  public:
-  Reading(LineReader& lines, const platform::Files& files) : lines_(lines), files_(files) {}
+  Reading(std::unique_ptr<platform::ReadableFile> file, const platform::Files& files)
+      : lines_(std::move(file)), files_(files) {}
 
-  SettingsReading read() {
-    SettingsValues& v = result_.values;
-    integer(v.updateInterval);
-    integer(v.hideTime);
-    background(v.background);
-    integer(v.captionColour);
-    integer(v.valueColour);
-    v.autostart = next().is("True");
-    v.moveMode = next().is("Move");
-    return std::move(result_);
+  // Reads one line into the values; false when it is faulty.
+  bool read(const LineRule& rule) {
+    ++number_;
+    return std::visit([this](const auto& r) { return read(r); }, rule);
   }
+
+  SettingsReading& result() { return result_; }
 
  private:
-  SettingsLine next() {
-    ++number_;
-    return lines_.next();
-  }
-
-  void integer(std::int32_t& value) {
-    const SettingsLine line = next();
-    if (const auto read = line.integer())
-      value = *read;
-    else
-      fault(line);
+  bool read(NumberLine value) {
+    const SettingsLine line = lines_.next(numberOrName);
+    if (const auto number = line.integer()) {
+      result_.values.*value = *number;
+      return true;
+    }
+    return fault(line);
   }
 
   // A skin name as the bar compares it, whole and case included; anything
   // else is a colour number.
-  void background(Background& value) {
-    const SettingsLine line = next();
+  bool read(BackgroundLine value) {
+    const SettingsLine line = lines_.next(numberOrName);
     for (std::size_t i = 0; i < skinNames.size(); ++i) {
       if (line.is(skinNames[i])) {
-        value = static_cast<Skin>(i);
-        return;
+        result_.values.*value = static_cast<Skin>(i);
+        return true;
       }
     }
-    if (const auto colour = line.integer())
-      value = PlainColour{*colour};
-    else
-      fault(line);
+    if (const auto colour = line.integer()) {
+      result_.values.*value = PlainColour{*colour};
+      return true;
+    }
+    return fault(line);
   }
 
-  void fault(const SettingsLine& line) { result_.faults.push_back({number_, invalidIntegerMessage(line, files_)}); }
+  bool read(const SwitchLine& rule) {
+    result_.values.*rule.value = lines_.next(switchWord(rule.on)).is(rule.on);
+    return true;
+  }
 
-  LineReader& lines_;
+  bool fault(const SettingsLine& line) {
+    result_.faults.push_back({number_, invalidIntegerMessage(line, files_)});
+    return false;
+  }
+
+  LineReader lines_;
   const platform::Files& files_;
   SettingsReading result_;
   int number_ = 0;
@@ -63,6 +67,18 @@ class Reading {
 
 }  // namespace
 
-SettingsReading readSettings(LineReader& lines, const platform::Files& files) { return Reading(lines, files).read(); }
+SettingsReading readSettings(std::unique_ptr<platform::ReadableFile> file, const platform::Files& files,
+                             AtFault atFault) {
+  Reading reading(std::move(file), files);
+  SettingsReading& result = reading.result();
+  for (const LineRule& rule : settingsLines) {
+    if (reading.read(rule)) {
+      if (result.faults.empty()) ++result.linesBeforeFault;
+    } else if (atFault == AtFault::stop) {
+      break;
+    }
+  }
+  return std::move(result);
+}
 
 }  // namespace veltrana

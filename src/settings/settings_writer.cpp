@@ -1,31 +1,27 @@
 #include "settings/settings_writer.h"
 
-#include <array>
-#include <string_view>
+#include "settings/settings_lines.h"
 
 namespace veltrana {
 
 namespace {
 
-struct BackgroundLine {
-  std::string operator()(Skin skin) const { return std::string(nameOf(skin)); }
-  std::string operator()(PlainColour colour) const { return std::to_string(colour.value); }
+struct LineText {
+  const SettingsValues& values;
+  std::string operator()(NumberLine value) const { return std::to_string(values.*value); }
+  std::string operator()(BackgroundLine value) const {
+    if (const Skin* skin = std::get_if<Skin>(&(values.*value))) return std::string(nameOf(*skin));
+    return std::to_string(std::get<PlainColour>(values.*value).value);
+  }
+  std::string operator()(const SwitchLine& rule) const { return std::string(values.*rule.value ? rule.on : rule.off); }
 };
 
 }  // namespace
 
 std::string settingsText(const SettingsValues& values, std::size_t lines) {
-  const std::array<std::string, settingsLineCount> texts{
-      std::to_string(values.updateInterval),
-      std::to_string(values.hideTime),
-      std::visit(BackgroundLine{}, values.background),
-      std::to_string(values.captionColour),
-      std::to_string(values.valueColour),
-      values.autostart ? "True" : "False",
-      values.moveMode ? "Move" : "Stay",
-  };
   std::string text;
-  for (std::size_t i = 0; i < lines && i < texts.size(); ++i) text += texts[i] + "\r\n";
+  for (std::size_t i = 0; i < lines && i < settingsLines.size(); ++i)
+    text += std::visit(LineText{values}, settingsLines[i]) + "\r\n";
   return text;
 }
 

@@ -5,20 +5,22 @@
 
 namespace {
 
+using fakes::component;
+
 TEST(BarButtons, EachMakesItsOneRequestAndNothingElse) {
   Started s;
   auto& bar = s.bar();
   const auto handle = bar.nativeHandle();
-  click(bar.SpeedButton1);
-  click(bar.SpeedButton2);
+  click(component<toolkit::SpeedButton>(bar, "SpeedButton1"));
+  click(component<toolkit::SpeedButton>(bar, "SpeedButton2"));
   ASSERT_EQ(s.multimedia.commands.size(), 2u);
   EXPECT_EQ(s.multimedia.commands[0], (std::pair<std::string, platform::WindowHandle>{"Set cdaudio door open wait", handle}));
   EXPECT_EQ(s.multimedia.commands[1].first, "Set cdaudio door closed wait");
 
-  click(bar.SpeedButton3);
-  click(bar.SpeedButton4);
-  click(bar.SpeedButton5);
-  click(bar.SpeedButton11);
+  click(component<toolkit::SpeedButton>(bar, "SpeedButton3"));
+  click(component<toolkit::SpeedButton>(bar, "SpeedButton4"));
+  click(component<toolkit::SpeedButton>(bar, "SpeedButton5"));
+  click(component<toolkit::SpeedButton>(bar, "SpeedButton11"));
   EXPECT_EQ(s.session.requests, (std::vector<std::string>{"privilege", "exit 2", "privilege", "exit 8", "privilege",
                                                           "exit 0", "next layout"}));
   EXPECT_FALSE(bar.MyExitWindows(2)) << "refused by the system";

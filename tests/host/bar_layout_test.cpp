@@ -15,6 +15,8 @@
 
 namespace {
 
+using fakes::component;
+
 using toolkit::Control;
 using toolkit::Rect;
 using veltrana::TVTR;
@@ -28,24 +30,24 @@ std::string nameOf(Screen s) { return std::to_string(s.width) + "x" + std::to_st
 
 // The texts, gauges and buttons in the order a user reads them, left to right.
 std::vector<const Control*> readingOrder(TVTR& b) {
-  return {&b.SpeedButton6,                                                   // the menu
-          &b.Label1,  &b.Label2,     &b.Label3,   &b.Label5,  &b.Label4,     // the date
-          &b.SpeedButton1, &b.SpeedButton2,                                  // the CD tray
-          &b.Label12, &b.Label13,    &b.RamGauge, &b.Label14, &b.TotalPhys,  // memory
-          &b.Label15, &b.Hz,                                                 // refresh rate
-          &b.SpeedButton3, &b.SpeedButton4, &b.SpeedButton5,                 // restart, shut down, log off
-          &b.Label16, &b.Label17,    &b.Gauge1,   &b.Label18, &b.Label11, &b.Label19,  // processor
-          &b.SpeedButton11,                                                  // keyboard layout
-          &b.Label10, &b.Label9,     &b.Label8,   &b.Label6,  &b.Label7};    // the work clock
+  return {&component<toolkit::SpeedButton>(b, "SpeedButton6"),                                                   // the menu
+          &component<toolkit::Label>(b, "Label1"),  &component<toolkit::Label>(b, "Label2"),     &component<toolkit::Label>(b, "Label3"),   &component<toolkit::Label>(b, "Label5"),  &component<toolkit::Label>(b, "Label4"),     // the date
+          &component<toolkit::SpeedButton>(b, "SpeedButton1"), &component<toolkit::SpeedButton>(b, "SpeedButton2"),                                  // the CD tray
+          &component<toolkit::Label>(b, "Label12"), &component<toolkit::Label>(b, "Label13"),    &component<veltrana::TGauge>(b, "RamGauge"), &component<toolkit::Label>(b, "Label14"), &component<toolkit::Label>(b, "TotalPhys"),  // memory
+          &component<toolkit::Label>(b, "Label15"), &component<toolkit::Label>(b, "Hz"),                                                 // refresh rate
+          &component<toolkit::SpeedButton>(b, "SpeedButton3"), &component<toolkit::SpeedButton>(b, "SpeedButton4"), &component<toolkit::SpeedButton>(b, "SpeedButton5"),                 // restart, shut down, log off
+          &component<toolkit::Label>(b, "Label16"), &component<toolkit::Label>(b, "Label17"),    &component<veltrana::TGauge>(b, "Gauge1"),   &component<toolkit::Label>(b, "Label18"), &component<toolkit::Label>(b, "Label11"), &component<toolkit::Label>(b, "Label19"),  // processor
+          &component<toolkit::SpeedButton>(b, "SpeedButton11"),                                                  // keyboard layout
+          &component<toolkit::Label>(b, "Label10"), &component<toolkit::Label>(b, "Label9"),     &component<toolkit::Label>(b, "Label8"),   &component<toolkit::Label>(b, "Label6"),  &component<toolkit::Label>(b, "Label7")};    // the work clock
 }
 
 // Each hot zone and the readouts it lies over (the group captions "RAM:" and
 // "CPU:" are left out of theirs).
 std::vector<std::pair<const Control*, std::vector<const Control*>>> hotZoneReadouts(TVTR& b) {
-  return {{&b.Image3, {&b.Label1, &b.Label2, &b.Label3, &b.Label5, &b.Label4}},
-          {&b.Image4, {&b.Label13, &b.RamGauge, &b.Label14, &b.TotalPhys, &b.Label15, &b.Hz}},
-          {&b.Image5, {&b.Label17, &b.Gauge1, &b.Label18, &b.Label11, &b.Label19}},
-          {&b.Image2, {&b.Label10, &b.Label9, &b.Label8, &b.Label6, &b.Label7}}};
+  return {{&component<toolkit::Image>(b, "Image3"), {&component<toolkit::Label>(b, "Label1"), &component<toolkit::Label>(b, "Label2"), &component<toolkit::Label>(b, "Label3"), &component<toolkit::Label>(b, "Label5"), &component<toolkit::Label>(b, "Label4")}},
+          {&component<toolkit::Image>(b, "Image4"), {&component<toolkit::Label>(b, "Label13"), &component<veltrana::TGauge>(b, "RamGauge"), &component<toolkit::Label>(b, "Label14"), &component<toolkit::Label>(b, "TotalPhys"), &component<toolkit::Label>(b, "Label15"), &component<toolkit::Label>(b, "Hz")}},
+          {&component<toolkit::Image>(b, "Image5"), {&component<toolkit::Label>(b, "Label17"), &component<veltrana::TGauge>(b, "Gauge1"), &component<toolkit::Label>(b, "Label18"), &component<toolkit::Label>(b, "Label11"), &component<toolkit::Label>(b, "Label19")}},
+          {&component<toolkit::Image>(b, "Image2"), {&component<toolkit::Label>(b, "Label10"), &component<toolkit::Label>(b, "Label9"), &component<toolkit::Label>(b, "Label8"), &component<toolkit::Label>(b, "Label6"), &component<toolkit::Label>(b, "Label7")}}};
 }
 
 // The program on the screen a second after its start: readings and settings are in.
@@ -80,9 +82,10 @@ TEST(BarLayout, ReadsLeftToRightWithNothingButAHotZoneOverATextOrButton) {
     RunningBar s(screen, fakes::defaultSettings);
     TVTR& bar = s.bar();
     const auto order = readingOrder(bar);
-    const auto zones = bar.hotZones();
+    const std::array<const Control*, 4> zones{&component(bar, "Image2"), &component(bar, "Image3"),
+                                              &component(bar, "Image4"), &component(bar, "Image5")};
     ASSERT_EQ(order.size() + 6, bar.controls().size()) << "all but the two backgrounds and four hot zones";
-    EXPECT_EQ(bar.RamGauge.width(), bar.Gauge1.width()) << "the two gauges alike";
+    EXPECT_EQ(component<veltrana::TGauge>(bar, "RamGauge").width(), component<veltrana::TGauge>(bar, "Gauge1").width()) << "the two gauges alike";
     for (std::size_t i = 0; i < order.size(); ++i) {
       const Control& c = *order[i];
       EXPECT_TRUE(c.visible()) << c.name();
@@ -95,7 +98,7 @@ TEST(BarLayout, ReadsLeftToRightWithNothingButAHotZoneOverATextOrButton) {
         if (shared.empty()) continue;
         // On the 1024 screen a total memory of four digits or more runs
         // into "Monitor:": the layout was made for smaller memories.
-        if (screen.width == 1024 && &c == &bar.TotalPhys && order[j] == &bar.Label15) continue;
+        if (screen.width == 1024 && &c == &component<toolkit::Label>(bar, "TotalPhys") && order[j] == &component<toolkit::Label>(bar, "Label15")) continue;
         EXPECT_TRUE(isButton(&c) && isButton(order[j]) && shared.width() == 1)
             << c.name() << " overlaps " << order[j]->name() << "; only neighbouring buttons share their border";
       }
@@ -111,11 +114,11 @@ TEST(BarLayout, IsAsWideAsTheScreenAnd25HighOr26WithAPlainColour) {
     SCOPED_TRACE(nameOf(screen));
     RunningBar s(screen, fakes::staySettings);
     EXPECT_EQ(s.bar().bounds(), Rect::fromBounds(0, 0, screen.width, 25));
-    EXPECT_EQ(s.bar().Image1.bounds(), Rect::fromBounds(0, 0, screen.width, 25)) << "the skin";
+    EXPECT_EQ(component<toolkit::Image>(s.bar(), "Image1").bounds(), Rect::fromBounds(0, 0, screen.width, 25)) << "the skin";
     s.setLine(3, "255");
     s.advanceSeconds(1);
     EXPECT_EQ(s.bar().bounds(), Rect::fromBounds(0, 0, screen.width, 26));
-    EXPECT_EQ(s.bar().Shape1.bounds(), Rect::fromBounds(0, 0, screen.width, 26)) << "the plain colour";
+    EXPECT_EQ(component<toolkit::Shape>(s.bar(), "Shape1").bounds(), Rect::fromBounds(0, 0, screen.width, 26)) << "the plain colour";
     EXPECT_EQ(s.backend.windowOf(s.bar())->bounds, s.bar().bounds()) << "the window follows";
   }
   RunningBar narrow({1024, 768}, fakes::defaultSettings);
@@ -160,8 +163,8 @@ TEST(BarLayout, The1024LayoutIsTheBarAsMadeButForTheBackgroundsAndTheClockZone) 
   narrow.start();
   EXPECT_EQ(differences(geometryOf(asMade.bar()), geometryOf(narrow.bar())),
             (std::vector<std::string>{"Image1", "Image2", "Shape1"}));
-  EXPECT_EQ(narrow.bar().Image1.width(), 1024);
-  EXPECT_EQ(narrow.bar().Shape1.width(), 1024);
+  EXPECT_EQ(component<toolkit::Image>(narrow.bar(), "Image1").width(), 1024);
+  EXPECT_EQ(component<toolkit::Shape>(narrow.bar(), "Shape1").width(), 1024);
   EXPECT_EQ(asMade.bar().bounds(), Rect::fromBounds(0, 0, 1280, 25));
 }
 
@@ -171,7 +174,7 @@ TEST(ScreenLayout, AModeChangeKeepsWhatTheNewLayoutLeavesAlone) {
   narrow.start();
   const Geometry wide = geometryOf(switched.bar());
   switched.backend.setScreen(1024, 768);
-  switched.bar().ApplyScreenLayout(switched.bar().currentScreenMode());
+  switched.bar().Timer8Timer();
   const Geometry after = geometryOf(switched.bar());
   EXPECT_EQ(differences(after, geometryOf(narrow.bar())), (std::vector<std::string>{"Image4", "Image5"}))
       << "the 1024 layout sets no left edge for these hot zones";
@@ -181,7 +184,7 @@ TEST(ScreenLayout, AModeChangeKeepsWhatTheNewLayoutLeavesAlone) {
   }
 
   switched.backend.setScreen(1366, 768);
-  switched.bar().ApplyScreenLayout(switched.bar().currentScreenMode());
+  switched.bar().Timer8Timer();
   EXPECT_EQ(differences(geometryOf(switched.bar()), after), std::vector<std::string>{})
       << "an unsupported mode leaves the last layout";
 }
@@ -189,9 +192,10 @@ TEST(ScreenLayout, AModeChangeKeepsWhatTheNewLayoutLeavesAlone) {
 TEST(ScreenLayout, ReapplyingTheSameLayoutChangesNothing) {
   fakes::Scenario s(1280, 1024);
   s.start();
+  s.bar().Timer8Timer();
   const auto before = s.bar().counters();
-  s.bar().ApplyScreenLayout(s.bar().currentScreenMode());
-  s.bar().ApplyScreenLayout(s.bar().currentScreenMode());
+  s.bar().Timer8Timer();
+  s.bar().Timer8Timer();
   const auto after = s.bar().counters();
   EXPECT_EQ(after.invalidations, before.invalidations) << "no repaint";
   EXPECT_EQ(after.resizes, before.resizes) << "no resize";
@@ -203,16 +207,16 @@ TEST(Labels, GrowToTheRightKeepingTheirLeftEdgeAndNeighbours) {
   fakes::Scenario s(1280, 1024);
   s.start();
   auto& bar = s.bar();
-  const Rect hz = bar.Hz.bounds();
-  const Rect narrow = bar.TotalPhys.bounds();
-  bar.TotalPhys.setCaption("24576 MB");
-  EXPECT_EQ(bar.TotalPhys.left(), narrow.left);
-  EXPECT_EQ(bar.TotalPhys.top(), narrow.top);
-  EXPECT_GT(bar.TotalPhys.width(), narrow.width());
-  EXPECT_EQ(bar.Hz.bounds(), hz);
-  bar.TotalPhys.setCaption("1");
-  EXPECT_LT(bar.TotalPhys.width(), narrow.width());
-  EXPECT_EQ(bar.TotalPhys.left(), narrow.left);
+  const Rect hz = component<toolkit::Label>(bar, "Hz").bounds();
+  const Rect narrow = component<toolkit::Label>(bar, "TotalPhys").bounds();
+  component<toolkit::Label>(bar, "TotalPhys").setCaption("24576 MB");
+  EXPECT_EQ(component<toolkit::Label>(bar, "TotalPhys").left(), narrow.left);
+  EXPECT_EQ(component<toolkit::Label>(bar, "TotalPhys").top(), narrow.top);
+  EXPECT_GT(component<toolkit::Label>(bar, "TotalPhys").width(), narrow.width());
+  EXPECT_EQ(component<toolkit::Label>(bar, "Hz").bounds(), hz);
+  component<toolkit::Label>(bar, "TotalPhys").setCaption("1");
+  EXPECT_LT(component<toolkit::Label>(bar, "TotalPhys").width(), narrow.width());
+  EXPECT_EQ(component<toolkit::Label>(bar, "TotalPhys").left(), narrow.left);
 }
 
 }  // namespace

@@ -16,6 +16,8 @@
 
 namespace {
 
+using fakes::component;
+
 using fakes::Drawing;
 using Kind = Drawing::Kind;
 using toolkit::Rect;
@@ -52,10 +54,7 @@ TEST(LabelPaint, WithVisualStylesOnlyTheTextOtherwiseTheFormColourFirst) {
     s.backend.visualStyles = styles;
     s.start();
     auto& bar = s.bar();
-    std::vector<toolkit::Label*> labels;
-    for (auto* l : bar.captionLabels()) labels.push_back(l);
-    for (auto* l : bar.valueLabels()) labels.push_back(l);
-    for (const toolkit::Label* label : labels) {
+    for (const toolkit::Label* label : fakes::labelsOf(bar)) {
       SCOPED_TRACE(label->name() + (styles ? " with visual styles" : " without visual styles"));
       const auto drawn = paintedBy(*label);
       ASSERT_EQ(drawn.size(), styles ? 1u : 2u);
@@ -131,10 +130,10 @@ TEST(ButtonPaint, GlyphAndCaptionStandSideBySideCentredWithTheGlyphOnItsSide) {
   const ButtonPicture mirrored(glyphRight);
   EXPECT_EQ(mirrored.glyph.left - mirrored.text.right, gap) << "placed right, the same gap";
 
-  const ButtonPicture captionOnly(s.bar().SpeedButton11);
+  const ButtonPicture captionOnly(component<toolkit::SpeedButton>(s.bar(), "SpeedButton11"));
   EXPECT_TRUE(captionOnly.glyph.empty());
   EXPECT_EQ(ofKind(captionOnly.drawn, Kind::text)[0].text, "Lg");
-  const ButtonPicture glyphOnly(s.bar().SpeedButton1);
+  const ButtonPicture glyphOnly(component<toolkit::SpeedButton>(s.bar(), "SpeedButton1"));
   EXPECT_TRUE(glyphOnly.text.empty());
   EXPECT_FALSE(glyphOnly.glyph.empty());
 }
@@ -210,13 +209,13 @@ TEST(FormPaint, APartialRepaintChangesNothingOutsideItsArea) {
   s.start();
   s.advanceSeconds(1);
   auto& bar = s.bar();
-  const Rect seconds = bar.Label7.bounds();
+  const Rect seconds = component<toolkit::Label>(bar, "Label7").bounds();
   const auto canvas = paintForm(bar, seconds);
   for (const Drawing& d : canvas.drawings)
     EXPECT_EQ(d.onCanvas().unite(seconds), seconds) << "a drawing reaches outside the seconds";
   const auto label = canvas.madeAt({seconds.left, seconds.top});
   ASSERT_FALSE(label.empty());
-  EXPECT_EQ(label.back().text, bar.Label7.caption());
+  EXPECT_EQ(label.back().text, component<toolkit::Label>(bar, "Label7").caption());
   EXPECT_GT(canvas.drawings.size(), 2u) << "what lies beneath is drawn too";
 }
 

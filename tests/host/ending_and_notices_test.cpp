@@ -8,11 +8,13 @@
 
 namespace {
 
+using fakes::component;
+
 TEST(Ending, ExitAndTheNoticeButtonsEndInOrderWithCodeZero) {
   {
     Started s(fakes::defaultSettings);
     EXPECT_EQ(s.shell.trayIcons.size(), 1u);
-    click(s.bar().SpeedButton6);
+    click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
     click(s.program->menuPanel().BitBtn5);
     EXPECT_EQ(s.backend.exitCode, 0);
     EXPECT_TRUE(s.shell.trayIcons.empty()) << "the bar's destroy handler removed the icon";

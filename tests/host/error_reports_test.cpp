@@ -10,6 +10,8 @@
 
 namespace {
 
+using fakes::component;
+
 using fakes::Scenario;
 
 
@@ -40,7 +42,7 @@ TEST(ErrorReports, AFileThatChangesEveryPassOpensOneBoxWhileNobodyAnswers) {
 
   s.setLine(1, "2");
   s.advanceSeconds(1);
-  EXPECT_EQ(s.bar().Timer2.interval(), 2000u) << "a mended file is applied again";
+  EXPECT_EQ(s.timersAt(2000), 3) << "a mended file is applied again";
   EXPECT_EQ(s.backend.errorBoxes.size(), 2u);
 }
 
@@ -66,14 +68,16 @@ TEST(ErrorReports, AHugeLineIsQuotedByItsStartAndTheNextFileIsApplied) {
   s.files.readPiece = 1 << 16;
   const std::string huge(50 << 20, '7');
   s.writeSettings(huge + "\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  const std::uint64_t before = s.files.bytesRead;
   s.advanceSeconds(3);
+  EXPECT_EQ(s.files.bytesRead - before, std::uint64_t{1} << 16) << "read once, as far as the line is no number";
   ASSERT_EQ(s.backend.errorBoxes.size(), 1u);
   EXPECT_EQ(s.backend.errorBoxes[0].text, "'" + huge.substr(0, 60) + "\u2026' is not a valid integer value.");
 
   s.writeSettings("3\r\n5\r\n255\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
   s.advanceSeconds(1);
-  EXPECT_EQ(s.bar().Timer2.interval(), 3000u);
-  EXPECT_TRUE(s.bar().Shape1.visible());
+  EXPECT_EQ(s.timersAt(3000), 3);
+  EXPECT_TRUE(component<toolkit::Shape>(s.bar(), "Shape1").visible());
 }
 
 TEST(ErrorReports, RunningOutOfMemoryInAPassIsReportedAndTheBarTicksOn) {
@@ -90,14 +94,14 @@ TEST(ErrorReports, RunningOutOfMemoryInAPassIsReportedAndTheBarTicksOn) {
   s.files.onRead = nullptr;
   s.setLine(1, "4");
   s.advanceSeconds(1);
-  EXPECT_EQ(s.bar().Timer2.interval(), 4000u);
+  EXPECT_EQ(s.timersAt(4000), 3);
 }
 
 TEST(ErrorReports, AnExceptionEscapingAnyHandlerIsReportedOnceAndTheBarGoesOn) {
   Scenario s;
   s.writeSettings(fakes::defaultSettings);
   s.start();
-  s.bar().Timer2.onTimer = [] { throw std::runtime_error("Readout failed"); };
+  s.systemInfo.onToday = [] { throw std::runtime_error("Readout failed"); };
   s.advanceSeconds(10);
   ASSERT_EQ(s.backend.errorBoxes.size(), 1u);
   EXPECT_EQ(s.backend.errorBoxes[0].text, "Readout failed.");

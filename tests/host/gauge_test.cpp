@@ -6,6 +6,8 @@
 
 namespace {
 
+using fakes::component;
+
 using veltrana::gaugeFillExtent;
 using veltrana::gaugeTextOrigin;
 
@@ -30,7 +32,7 @@ TEST(GaugeArithmetic, TextIsCentredByTruncatingDivision) {
 
 struct GaugeFixture : ::testing::Test {
   GaugeFixture() { scenario.start(); }
-  veltrana::TGauge& gauge() { return scenario.bar().Gauge1; }
+  veltrana::TGauge& gauge() { return component<veltrana::TGauge>(scenario.bar(), "Gauge1"); }
   std::size_t paints() { return scenario.backend.windowOf(scenario.bar())->paintedNow.size(); }
   fakes::Scenario scenario;
 };

@@ -5,36 +5,33 @@
 
 namespace {
 
+using fakes::component;
+
 TEST(HideAndReturn, AClickOnTheBackgroundHidesTheBarForTheHideTime) {
   Started s;
   click(s.bar(), {1190, 12});  // bare background
   EXPECT_EQ(s.top(), -25);
-  EXPECT_TRUE(s.bar().Timer3.enabled());
+  EXPECT_EQ(s.timersAt(5000), 1) << "the return timer runs";
   s.advanceMs(2000);
-  click(s.bar().Label3);  // a second trigger while hidden: the countdown goes on
+  click(component<toolkit::Label>(s.bar(), "Label3"));  // a second trigger while hidden: the countdown goes on
   s.advanceMs(2999);
   EXPECT_EQ(s.top(), -25);
   s.advanceMs(1);
   EXPECT_EQ(s.top(), 0) << "back at 0: the requested 2 snaps to the edge";
-  EXPECT_FALSE(s.bar().Timer3.enabled());
+  EXPECT_EQ(s.timersAt(5000), 0) << "and stops";
 }
 
 TEST(HideAndReturn, EveryTextButTheDayHidesTheBarAndNothingElseDoes) {
   Started s;
   auto& bar = s.bar();
-  for (toolkit::Label* label : bar.captionLabels()) {
+  for (toolkit::Label* label : fakes::labelsOf(bar)) {
     click(*label);
-    EXPECT_EQ(s.top(), label == &bar.Label1 ? 0 : -25) << label->name();
-    bar.Timer3Timer();
-  }
-  for (toolkit::Label* label : bar.valueLabels()) {
-    click(*label);
-    EXPECT_EQ(s.top(), -25) << label->name();
+    EXPECT_EQ(s.top(), label == &component<toolkit::Label>(bar, "Label1") ? 0 : -25) << label->name();
     bar.Timer3Timer();
   }
   for (toolkit::Control* quiet : std::initializer_list<toolkit::Control*>{
-           &bar.RamGauge, &bar.Gauge1, &bar.SpeedButton1, &bar.SpeedButton2, &bar.SpeedButton3, &bar.SpeedButton4,
-           &bar.SpeedButton5, &bar.SpeedButton11}) {
+           &component<veltrana::TGauge>(bar, "RamGauge"), &component<veltrana::TGauge>(bar, "Gauge1"), &component<toolkit::SpeedButton>(bar, "SpeedButton1"), &component<toolkit::SpeedButton>(bar, "SpeedButton2"), &component<toolkit::SpeedButton>(bar, "SpeedButton3"), &component<toolkit::SpeedButton>(bar, "SpeedButton4"),
+           &component<toolkit::SpeedButton>(bar, "SpeedButton5"), &component<toolkit::SpeedButton>(bar, "SpeedButton11")}) {
     click(*quiet);
     EXPECT_EQ(s.top(), 0) << quiet->name();
   }
@@ -44,7 +41,7 @@ TEST(HideAndReturn, APlainColourBackgroundTakesNoClick) {
   Started s("1\r\n5\r\n255\r\n0\r\n32768\r\nTrue\r\nStay\r\n");
   click(s.bar(), {1190, 12});
   EXPECT_EQ(s.top(), 0);
-  click(s.bar().Label14);
+  click(component<toolkit::Label>(s.bar(), "Label14"));
   EXPECT_EQ(s.top(), -25);
 }
 
@@ -95,7 +92,7 @@ TEST(MoveMode, HotZonesHideTheBarOnPointerMovementOnlyInMoveMode) {
   bar.mouseMove(buttons);
   EXPECT_EQ(s.top(), 0) << "no zone lies over the buttons";
 
-  click(bar, centreOf(bar.Label17));
+  click(bar, centreOf(component<toolkit::Label>(bar, "Label17")));
   EXPECT_EQ(s.top(), 0) << "a click on a text under a zone reaches the zone, which has no click";
 }
 
@@ -105,9 +102,9 @@ TEST(MoveMode, AfterASwitchTo1024TheProcessorZoneCoversTheLayoutButton) {
   s.backend.setScreen(1024, 768);
   s.advanceSeconds(1);
   auto& bar = s.bar();
-  EXPECT_EQ(bar.Image5.bounds(), toolkit::Rect::fromBounds(732, 0, 265, 25));
-  EXPECT_EQ(bar.controlAt(centreOf(bar.SpeedButton11)), &bar.Image5);
-  bar.mouseMove(centreOf(bar.SpeedButton11));
+  EXPECT_EQ(component<toolkit::Image>(bar, "Image5").bounds(), toolkit::Rect::fromBounds(732, 0, 265, 25));
+  EXPECT_EQ(bar.controlAt(centreOf(component<toolkit::SpeedButton>(bar, "SpeedButton11"))), &component<toolkit::Image>(bar, "Image5"));
+  bar.mouseMove(centreOf(component<toolkit::SpeedButton>(bar, "SpeedButton11")));
   EXPECT_EQ(s.top(), -25);
 }
 

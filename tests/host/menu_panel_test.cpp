@@ -6,11 +6,13 @@
 
 namespace {
 
+using fakes::component;
+
 TEST(MenuPanel, TheMagicButtonShowsItWithTheFocusOnOptions) {
   Started s;
   auto& panel = s.program->menuPanel();
   EXPECT_FALSE(panel.Timer1.enabled()) << "stopped while hidden";
-  click(s.bar().SpeedButton6);
+  click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
   EXPECT_TRUE(panel.visible());
   EXPECT_TRUE(panel.active());
   EXPECT_EQ(panel.bounds(), toolkit::Rect::fromBounds(5, 27, 177, 185));
@@ -23,14 +25,14 @@ TEST(MenuPanel, TheMagicButtonShowsItWithTheFocusOnOptions) {
   panel.keyDown(toolkit::Key::tab);
   panel.keyDown(toolkit::Key::tab);
   EXPECT_EQ(panel.focusedControl(), &panel.BitBtn5) << "tab order: Options, About, Help, Exit";
-  click(s.bar().SpeedButton6);
+  click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
   EXPECT_EQ(panel.focusedControl(), &panel.BitBtn1) << "shown again, the focus goes back to Options";
 }
 
 TEST(MenuPanel, ShiftTabWalksBackwardsAndEnterOrSpaceClicksTheFocusedButton) {
   Started s;
   auto& panel = s.program->menuPanel();
-  click(s.bar().SpeedButton6);
+  click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
   std::vector<const toolkit::Control*> walked;
   for (int i = 0; i < 5; ++i) {
     panel.keyDown(toolkit::Key::backTab);
@@ -51,7 +53,7 @@ TEST(MenuPanel, ShiftTabWalksBackwardsAndEnterOrSpaceClicksTheFocusedButton) {
   EXPECT_EQ(s.shell.opened[1].second, "C:\\Program Files\\Veltrana\\About.html") << "Enter on Help";
   EXPECT_FALSE(panel.visible()) << "Help closes the panel";
 
-  click(s.bar().SpeedButton6);
+  click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
   panel.keyDown(toolkit::Key::backTab);
   panel.keyDown(toolkit::Key::enter);
   EXPECT_EQ(s.backend.exitCode, 0) << "Enter on Exit";
@@ -60,7 +62,7 @@ TEST(MenuPanel, ShiftTabWalksBackwardsAndEnterOrSpaceClicksTheFocusedButton) {
 TEST(MenuPanel, HidesWhenThePointerLeavesTheCornerOrAnotherWindowIsActive) {
   Started s;
   auto& panel = s.program->menuPanel();
-  click(s.bar().SpeedButton6);
+  click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
   s.backend.cursor = {230, 230};
   s.advanceMs(50);
   EXPECT_TRUE(panel.visible());
@@ -73,12 +75,12 @@ TEST(MenuPanel, HidesWhenThePointerLeavesTheCornerOrAnotherWindowIsActive) {
   s.advanceMs(10);
   EXPECT_FALSE(panel.Timer1.enabled()) << "stopped within a tick of hiding";
 
-  click(s.bar().SpeedButton6);
+  click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
   s.backend.cursor = {10, 231};
   s.advanceMs(10);
   EXPECT_FALSE(panel.visible());
 
-  click(s.bar().SpeedButton6);
+  click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
   s.backend.cursor = {10, 10};
   s.backend.activate(nullptr);  // the user clicks another program
   s.advanceMs(10);
@@ -90,7 +92,7 @@ TEST(MenuPanel, OpensCompanionFilesFromTheExecutableFolder) {
   Started s;
   s.shell.program = "C:\\Tools\\Bar\\prog.exe";
   auto& panel = s.program->menuPanel();
-  click(s.bar().SpeedButton6);
+  click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
   click(panel.BitBtn1);
   click(panel.BitBtn3);
   EXPECT_TRUE(panel.visible()) << "Options and About leave the panel";
@@ -108,7 +110,7 @@ TEST(MenuPanel, FindsTheCompanionsBesideTheProgramWhereverItIs) {
            {"C:\\prog.exe", "C:\\Options.exe"}, {"\\\\server\\share\\prog.exe", "\\\\server\\share\\Options.exe"}}) {
     Started s;
     s.shell.program = program;
-    click(s.bar().SpeedButton6);
+    click(component<toolkit::SpeedButton>(s.bar(), "SpeedButton6"));
     click(s.program->menuPanel().BitBtn1);
     ASSERT_EQ(s.shell.opened.size(), 1u);
     EXPECT_EQ(s.shell.opened[0].second, options);

@@ -6,14 +6,16 @@
 
 namespace {
 
+using fakes::component;
+
 struct ClockFixture : ::testing::Test {
   ClockFixture() { scenario.start(); }
   void setClock(const char* h, const char* m, const char* s) {
-    scenario.bar().Label10.setCaption(h);
-    scenario.bar().Label8.setCaption(m);
-    scenario.bar().Label7.setCaption(s);
+    component<toolkit::Label>(scenario.bar(), "Label10").setCaption(h);
+    component<toolkit::Label>(scenario.bar(), "Label8").setCaption(m);
+    component<toolkit::Label>(scenario.bar(), "Label7").setCaption(s);
   }
-  void tick() { veltrana::advanceWorkClock({scenario.bar().Label10, scenario.bar().Label8, scenario.bar().Label7}); }
+  void tick() { veltrana::advanceWorkClock({component<toolkit::Label>(scenario.bar(), "Label10"), component<toolkit::Label>(scenario.bar(), "Label8"), component<toolkit::Label>(scenario.bar(), "Label7")}); }
   fakes::Scenario scenario;
 };
 
@@ -42,11 +44,11 @@ TEST_F(ClockFixture, HoursHaveNoUpperBound) {
 
 TEST_F(ClockFixture, DatePadsDayAndMonthButNotTheYear) {
   auto& bar = scenario.bar();
-  veltrana::showDate({2007, 3, 9}, {bar.Label1, bar.Label3, bar.Label4});
+  veltrana::showDate({2007, 3, 9}, {component<toolkit::Label>(bar, "Label1"), component<toolkit::Label>(bar, "Label3"), component<toolkit::Label>(bar, "Label4")});
   EXPECT_EQ(scenario.date(), "09.03.2007");
-  veltrana::showDate({2026, 12, 25}, {bar.Label1, bar.Label3, bar.Label4});
+  veltrana::showDate({2026, 12, 25}, {component<toolkit::Label>(bar, "Label1"), component<toolkit::Label>(bar, "Label3"), component<toolkit::Label>(bar, "Label4")});
   EXPECT_EQ(scenario.date(), "25.12.2026");
-  veltrana::showDate({999, 10, 1}, {bar.Label1, bar.Label3, bar.Label4});
+  veltrana::showDate({999, 10, 1}, {component<toolkit::Label>(bar, "Label1"), component<toolkit::Label>(bar, "Label3"), component<toolkit::Label>(bar, "Label4")});
   EXPECT_EQ(scenario.date(), "01.10.999");
 }
 

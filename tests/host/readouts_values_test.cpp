@@ -10,6 +10,8 @@
 
 namespace {
 
+using fakes::component;
+
 constexpr std::uint64_t MB = std::uint64_t{1} << 20;
 
 TEST(MemoryReadout, ShowsTotalInMegabytesAndTheFreeShareTruncated) {
@@ -27,27 +29,27 @@ TEST(MemoryReadout, GaugeTurnsRedAtNinePercentAndSilverAgainAtTen) {
   s.start();
   auto& bar = s.bar();
   s.advanceSeconds(1);
-  EXPECT_EQ(bar.TotalPhys.caption(), "512 MB");
-  EXPECT_EQ(bar.RamGauge.Progress(), 25);
-  EXPECT_EQ(bar.RamGauge.ForeColor(), toolkit::colors::silver);
+  EXPECT_EQ(component<toolkit::Label>(bar, "TotalPhys").caption(), "512 MB");
+  EXPECT_EQ(component<veltrana::TGauge>(bar, "RamGauge").Progress(), 25);
+  EXPECT_EQ(component<veltrana::TGauge>(bar, "RamGauge").ForeColor(), toolkit::colors::silver);
 
   s.systemInfo.memory = {1000 * MB, 95 * MB};
   s.advanceSeconds(1);
-  EXPECT_EQ(bar.RamGauge.Progress(), 9);
-  EXPECT_EQ(bar.RamGauge.ForeColor(), toolkit::colors::red);
+  EXPECT_EQ(component<veltrana::TGauge>(bar, "RamGauge").Progress(), 9);
+  EXPECT_EQ(component<veltrana::TGauge>(bar, "RamGauge").ForeColor(), toolkit::colors::red);
   s.systemInfo.memory = {1000 * MB, 100 * MB};
   s.advanceSeconds(1);
-  EXPECT_EQ(bar.RamGauge.Progress(), 10);
-  EXPECT_EQ(bar.RamGauge.ForeColor(), toolkit::colors::silver);
+  EXPECT_EQ(component<veltrana::TGauge>(bar, "RamGauge").Progress(), 10);
+  EXPECT_EQ(component<veltrana::TGauge>(bar, "RamGauge").ForeColor(), toolkit::colors::silver);
 }
 
 TEST(RefreshRate, ShowsWhatTheDisplayReportsAfterTheDate) {
   fakes::Scenario s;
   s.backend.refreshRate = 1;
   s.start();
-  EXPECT_EQ(s.bar().Hz.caption(), "----Hz");
+  EXPECT_EQ(component<toolkit::Label>(s.bar(), "Hz").caption(), "----Hz");
   s.advanceSeconds(1);
-  EXPECT_EQ(s.bar().Hz.caption(), "1Hz");
+  EXPECT_EQ(component<toolkit::Label>(s.bar(), "Hz").caption(), "1Hz");
   EXPECT_EQ(veltrana::refreshRateCaption(75), "75Hz");
 }
 
@@ -66,7 +68,7 @@ TEST(ProcessorLoad, MovesTheGaugeFromTheSecondSampleOn) {
   fakes::Scenario s;
   s.systemInfo.processors = 2;
   s.start();
-  auto& gauge = s.bar().Gauge1;
+  auto& gauge = component<veltrana::TGauge>(s.bar(), "Gauge1");
   s.systemInfo.pass(1000, 1800);
   s.advanceSeconds(1);
   EXPECT_EQ(gauge.Progress(), 0) << "the first sample only stores";
@@ -91,7 +93,7 @@ TEST(ProcessorLoad, MovesTheGaugeFromTheSecondSampleOn) {
 TEST(ProcessorLoad, AFailingQueryChangesNothingAndTheNextTickTriesAgain) {
   fakes::Scenario s;
   s.start();
-  auto& gauge = s.bar().Gauge1;
+  auto& gauge = component<veltrana::TGauge>(s.bar(), "Gauge1");
   s.systemInfo.pass(1000, 1000);
   s.advanceSeconds(1);  // first sample stored
   s.systemInfo.pass(1000, 0);
@@ -151,10 +153,10 @@ TEST(ProcessorFrequency, TheMemoryReadoutRunsFirstInTheSameTick) {
   s.systemInfo.cyclesPerHalfSecond = 1'000'000'001;
   s.systemInfo.separator = ",";
   s.start();
-  EXPECT_EQ(s.bar().Label11.caption(), "----");
+  EXPECT_EQ(component<toolkit::Label>(s.bar(), "Label11").caption(), "----");
   s.advanceSeconds(1);
-  EXPECT_EQ(s.bar().Label11.caption(), "2,000000002");
-  EXPECT_EQ(s.bar().TotalPhys.caption(), "24576 MB");
+  EXPECT_EQ(component<toolkit::Label>(s.bar(), "Label11").caption(), "2,000000002");
+  EXPECT_EQ(component<toolkit::Label>(s.bar(), "TotalPhys").caption(), "24576 MB");
 }
 
 }  // namespace

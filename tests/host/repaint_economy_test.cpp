@@ -4,6 +4,8 @@
 
 namespace {
 
+using fakes::component;
+
 using fakes::Scenario;
 
 // A running bar whose readings do not change: only the work clock moves.
@@ -29,7 +31,7 @@ TEST_P(SteadySecond, RepaintsOnlyTheSecondsOfTheWorkClock) {
   s.advanceSeconds(1);
   const auto after = s.bar().counters();
   ASSERT_EQ(s.invalidated().size(), 1u) << "one invalidation a second";
-  EXPECT_EQ(s.invalidated()[0], s.bar().Label7.bounds()) << "the seconds label, nothing else";
+  EXPECT_EQ(s.invalidated()[0], component<toolkit::Label>(s.bar(), "Label7").bounds()) << "the seconds label, nothing else";
   EXPECT_EQ(after.immediatePaints, before.immediatePaints) << "the gauges show the same percentages";
   EXPECT_EQ(after.resizes, before.resizes) << "no resize, though the hot zones come and go within a pass";
   EXPECT_EQ(after.moves, before.moves);
@@ -51,7 +53,7 @@ TEST(RepaintEconomy, AMinuteRolloverRepaintsTheTwoLabelsThatChanged) {
   s.invalidated().clear();
   s.advanceSeconds(1);
   EXPECT_EQ(s.workClock(), "00:01:00");
-  EXPECT_EQ(s.invalidated(), (std::vector<toolkit::Rect>{s.bar().Label8.bounds(), s.bar().Label7.bounds()}));
+  EXPECT_EQ(s.invalidated(), (std::vector<toolkit::Rect>{component<toolkit::Label>(s.bar(), "Label8").bounds(), component<toolkit::Label>(s.bar(), "Label7").bounds()}));
 }
 
 }  // namespace

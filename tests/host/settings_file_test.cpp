@@ -6,6 +6,7 @@
 #include "settings/error_messages.h"
 #include "settings/line_reader.h"
 #include "settings/settings_file.h"
+#include "settings/settings_reading.h"
 #include "support/bytes_file.h"
 #include "support/fake_ports.h"
 #include "toolkit/color.h"
@@ -57,6 +58,62 @@ TEST(SettingsLines, OfAnyLengthAreDecidedWithoutBeingKept) {
   EXPECT_TRUE(reader.next().is("Move")) << "the line after a long one starts where it ended";
   EXPECT_EQ(reader.next().integer(), 7) << "so may zeros";
   EXPECT_TRUE(reader.next().is(""));
+}
+
+// A file of valid lines but one that is a quarter of a gigabyte long,
+// generated as it is read; it counts what is taken from it.
+class LongLineFile : public platform::ReadableFile {
+ public:
+  LongLineFile(int longLine, char filler) : filler_(filler) {
+    const char* lines[] = {"1", "5", "Silver", "0", "32768", "True", "Move"};
+    for (int i = 1; i <= 7; ++i) (i < longLine ? head_ : tail_) += i == longLine ? "" : std::string(lines[i - 1]) + "\r\n";
+    tail_ = "\r\n" + tail_;
+  }
+  std::size_t read(std::span<std::uint8_t> buffer) override {
+    std::size_t n = 0;
+    for (; n < buffer.size() && position_ < size(); ++n, ++position_) {
+      const std::uint64_t p = position_;
+      buffer[n] = static_cast<std::uint8_t>(p < head_.size()                ? head_[p]
+                                            : p < head_.size() + longLength ? filler_
+                                                                            : tail_[p - head_.size() - longLength]);
+    }
+    return n;
+  }
+  std::uint64_t taken() const { return position_; }
+
+  static constexpr std::uint64_t longLength = std::uint64_t{1} << 28;
+
+ private:
+  std::uint64_t size() const { return head_.size() + longLength + tail_.size(); }
+  char filler_;
+  std::string head_, tail_;
+  std::uint64_t position_ = 0;
+};
+
+// A line is read as far as it can still change what it means, and a fault
+// ends the reading: a huge faulty line costs what its start costs. Only a
+// valid long line (a number after any number of spaces, a switch that is
+// off) is read to its end, and only when a line after it is wanted.
+TEST(SettingsReading, ReadsEachLineOnlyAsFarAsItDecides) {
+  const fakes::FakeFiles files;
+  for (int line = 1; line <= 7; ++line) {
+    SCOPED_TRACE("line " + std::to_string(line) + " long");
+    auto file = std::make_unique<LongLineFile>(line, '7');
+    const LongLineFile& counted = *file;
+    const auto reading = veltrana::readSettings(std::move(file), files, veltrana::AtFault::stop);
+    if (line <= 5) {
+      ASSERT_EQ(reading.faults.size(), 1u);
+      EXPECT_EQ(reading.faults[0].line, line);
+      EXPECT_EQ(reading.linesBeforeFault, static_cast<std::size_t>(line - 1));
+    } else {
+      EXPECT_TRUE(reading.faults.empty());
+      EXPECT_EQ(reading.values.moveMode, line != 7) << "a switch that is not its word is off";
+    }
+    if (line == 6)
+      EXPECT_GT(counted.taken(), LongLineFile::longLength) << "passed over to read line 7";
+    else
+      EXPECT_LT(counted.taken(), std::uint64_t{1} << 20);
+  }
 }
 
 TEST(SettingsIntegers, FollowTheFileRules) {

@@ -20,18 +20,24 @@ using veltrana::Skin;
 
 constexpr char path[] = "C:\\Docs\\VTR\\Options.set";
 
-veltrana::SettingsReading read(const std::string& text) {
+veltrana::SettingsReading read(const std::string& text, veltrana::AtFault atFault = veltrana::AtFault::readOn) {
   fakes::FakeFiles files;
   files.folders.insert("C:\\Docs\\VTR");
   files.write(path, text);
-  veltrana::LineReader lines(files.openForReading(path).file);
-  return veltrana::readSettings(lines, files);
+  return veltrana::readSettings(files.openForReading(path).file, files, atFault);
 }
 
 std::string text(std::initializer_list<const char*> lines) {
   std::string t;
   for (const char* line : lines) t += std::string(line) + "\r\n";
   return t;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
 }
 
 TEST(SettingsWriter, WritesTheDefaultsAsTheBarsThirtySixBytes) {
@@ -53,9 +59,10 @@ TEST(SettingsWriter, WritesTheDefaultsAsTheBarsThirtySixBytes) {
   EXPECT_EQ(veltrana::settingsText(other, 3), "0\r\n2147483\r\nBlue\r\n") << "the first lines only";
 }
 
-TEST(SettingsReading, ReadsEveryLineByTheBarsRules) {
+TEST(SettingsReading, ReadsEachLineInItsForm) {
   const auto reading = read(text({" 2", "0", "Olive", "$FF", "0x8000", "False", "Stay"}));
   EXPECT_TRUE(reading.faults.empty());
+  EXPECT_EQ(reading.linesBeforeFault, 7u);
   SettingsValues expected;
   expected.updateInterval = 2;
   expected.hideTime = 0;
@@ -68,56 +75,41 @@ TEST(SettingsReading, ReadsEveryLineByTheBarsRules) {
 
   EXPECT_EQ(read(text({"1", "5", "0xFF", "0", "0", "True", "Move"})).values.background,
             veltrana::Background{PlainColour{255}})
-      << "a hexadecimal colour is the colour it means";
-  EXPECT_EQ(read(text({"1", "5", "Blue", "0", "0", "true", "move"})).values.moveMode, false)
-      << "names are compared exactly";
-  EXPECT_EQ(read("1\n5\nBlue\n0\n0\nTrue\nMove").values.background, veltrana::Background{Skin::blue})
-      << "LF line ends, the last line unended";
+      << "a number where a skin may stand is a colour";
+  const auto six = read("1\n5\nBlue\n0\n0\ntrue");
+  EXPECT_EQ(six.values.background, veltrana::Background{Skin::blue});
+  EXPECT_FALSE(six.values.autostart) << "names are compared exactly";
+  EXPECT_FALSE(six.values.moveMode) << "no seventh line: move mode off";
 }
 
-TEST(SettingsReading, KeepsAFaultyLineAtItsDefaultAndReadsOn) {
+// The bar stops at a faulty line: the lines before it are applied, nothing
+// after it is read. Options keeps the line at its default and reads on.
+TEST(SettingsReading, StopsAtAFaultyLineOrKeepsItAtItsDefault) {
+  const std::vector<const char*> good{"7", "9", "Blue", "255", "65280", "False", "Stay"};
+  const auto defaultLines = linesOf(veltrana::settingsText(SettingsValues{}));
   for (int faulty : {1, 2, 3, 4, 5}) {
-    std::vector<const char*> lines{"7", "9", "Blue", "255", "65280", "False", "Stay"};
-    lines[faulty - 1] = faulty == 3 ? "silver" : "abc";
+    SCOPED_TRACE("line " + std::to_string(faulty));
+    std::vector<const char*> lines = good;
+    lines[faulty - 1] = faulty == 3 ? "silver" : "";
     std::string file;
     for (const char* line : lines) file += std::string(line) + "\r\n";
-    const auto reading = read(file);
+    const std::string quoted = faulty == 3 ? "'silver'" : "''";
+    const std::vector<LineFault> fault{{faulty, quoted + " is not a valid integer value"}};
 
-    SettingsValues expected;
-    expected.updateInterval = 7;
-    expected.hideTime = 9;
-    expected.background = Skin::blue;
-    expected.captionColour = 255;
-    expected.valueColour = 65280;
-    expected.autostart = false;
-    expected.moveMode = false;
-    const SettingsValues defaults;
-    switch (faulty) {
-      case 1: expected.updateInterval = defaults.updateInterval; break;
-      case 2: expected.hideTime = defaults.hideTime; break;
-      case 3: expected.background = defaults.background; break;
-      case 4: expected.captionColour = defaults.captionColour; break;
-      case 5: expected.valueColour = defaults.valueColour; break;
-    }
-    EXPECT_EQ(reading.values, expected) << "line " << faulty;
-    const std::string quoted = faulty == 3 ? "'silver'" : "'abc'";
-    EXPECT_EQ(reading.faults, (std::vector<LineFault>{{faulty, quoted + " is not a valid integer value"}}))
-        << "line " << faulty;
+    const auto kept = read(file);
+    EXPECT_EQ(kept.faults, fault);
+    const auto keptLines = linesOf(veltrana::settingsText(kept.values));
+    for (int line = 1; line <= 7; ++line)
+      EXPECT_EQ(keptLines[line - 1], line == faulty ? defaultLines[line - 1] : std::string(good[line - 1]))
+          << "line " << line << ": the faulty line at its default, the others as read";
+
+    const auto stopped = read(file, veltrana::AtFault::stop);
+    EXPECT_EQ(stopped.faults, fault);
+    EXPECT_EQ(stopped.linesBeforeFault, static_cast<std::size_t>(faulty - 1));
+    EXPECT_TRUE(stopped.values.moveMode) << "nothing after the fault is read: line 7 keeps its default";
   }
-}
-
-TEST(SettingsReading, ReadsMissingLinesAsTheBarDoes) {
-  const auto six = read(text({"1", "5", "Silver", "0", "32768", "True"}));
-  EXPECT_TRUE(six.faults.empty());
-  EXPECT_FALSE(six.values.moveMode) << "no seventh line: move mode off";
-  EXPECT_TRUE(six.values.autostart);
-
   const auto empty = read("");
   EXPECT_EQ(empty.faults.size(), 5u) << "every numeric line of an empty file is an empty line";
-  EXPECT_EQ(empty.faults.front(), (LineFault{1, "'' is not a valid integer value"}));
-  EXPECT_EQ(empty.faults.back().line, 5);
-  EXPECT_FALSE(empty.values.autostart);
-  EXPECT_FALSE(empty.values.moveMode);
 }
 
 // What the dialog does: the file's values into its fields, one field

@@ -5,13 +5,15 @@
 
 namespace {
 
+using fakes::component;
+
 using fakes::Scenario;
 
 constexpr char quotedProgram[] = "\"C:\\Program Files\\Veltrana\\Veltrana.exe\"";
 
 std::vector<int> zoneWidths(Scenario& s) {
   std::vector<int> widths;
-  for (auto* zone : s.bar().hotZones()) widths.push_back(zone->width());
+  for (const char* zone : {"Image2", "Image3", "Image4", "Image5"}) widths.push_back(component(s.bar(), zone).width());
   return widths;
 }
 
@@ -26,13 +28,13 @@ TEST(SettingsStartup, FirstStartCreatesTheFileAndTheFirstReloadAppliesIt) {
   s.advanceSeconds(1);
   auto& bar = s.bar();
   EXPECT_EQ(bar.settings().colourScheme(), "Silver");
-  EXPECT_TRUE(bar.Image1.visible());
-  EXPECT_FALSE(bar.Shape1.visible());
-  EXPECT_EQ(bar.Image1.picture()->width, 1280) << "the silver skin";
-  for (auto* l : bar.captionLabels()) EXPECT_EQ(l->font().color, toolkit::colors::black) << l->name();
-  for (auto* l : bar.valueLabels()) EXPECT_EQ(l->font().color, toolkit::colors::green) << l->name();
+  EXPECT_TRUE(component<toolkit::Image>(bar, "Image1").visible());
+  EXPECT_FALSE(component<toolkit::Shape>(bar, "Shape1").visible());
+  EXPECT_EQ(component<toolkit::Image>(bar, "Image1").picture()->width, 1280) << "the silver skin";
+  for (auto* l : fakes::labelsOf(bar))
+    EXPECT_EQ(l->font().color, fakes::isValueLabel(*l) ? toolkit::colors::green : toolkit::colors::black) << l->name();
   EXPECT_EQ(s.registry.run.at("VTR"), quotedProgram);
-  EXPECT_TRUE(bar.settings().moveMode());
+  EXPECT_TRUE(bar.moveMode());
   EXPECT_EQ(zoneWidths(s), (std::vector<int>{80, 40, 380, 400}));
   EXPECT_EQ(s.shell.trayIcons.size(), 1u);
   EXPECT_EQ(s.shell.trayIcons.begin()->second, "Veltrana");
@@ -45,16 +47,15 @@ TEST(SettingsStartup, AnExistingFileIsAppliedAtOnce) {
   s.registry.run["VTR"] = "old";
   s.start();
   auto& bar = s.bar();
-  EXPECT_EQ(bar.Timer2.interval(), 3000u);
-  EXPECT_EQ(bar.Timer4.interval(), 3000u);
-  EXPECT_EQ(bar.Timer5.interval(), 3000u);
-  EXPECT_EQ(bar.Timer3.interval(), 7000u);
-  EXPECT_FALSE(bar.Timer3.enabled());
-  EXPECT_TRUE(bar.Shape1.visible());
-  EXPECT_EQ(bar.Shape1.fillColor(), 255u);
+  EXPECT_EQ(s.timersAt(3000), 3) << "the readouts' timers";
+  EXPECT_EQ(s.timersAt(7000), 0) << "the return timer waits for a hide";
+  bar.HideAboveScreen();
+  EXPECT_EQ(s.timersAt(7000), 1);
+  EXPECT_TRUE(component<toolkit::Shape>(bar, "Shape1").visible());
+  EXPECT_EQ(component<toolkit::Shape>(bar, "Shape1").fillColor(), 255u);
   EXPECT_EQ(bar.bounds().height(), 26) << "a plain colour makes the bar 26 high";
-  EXPECT_EQ(bar.Label4.font().color, 16711680u);
-  EXPECT_EQ(bar.Hz.font().color, 0u);
+  EXPECT_EQ(component<toolkit::Label>(bar, "Label4").font().color, 16711680u);
+  EXPECT_EQ(component<toolkit::Label>(bar, "Hz").font().color, 0u);
   EXPECT_FALSE(s.registry.run.count("VTR"));
   EXPECT_EQ(zoneWidths(s), (std::vector<int>{0, 0, 0, 0}));
   EXPECT_EQ(s.shell.trayIcons.size(), 1u);
@@ -71,8 +72,7 @@ TEST(SettingsStartup, AMissingFolderShowsTheFileErrorNoticeAndWritesNothing) {
   EXPECT_EQ(s.backend.windowOf(notice)->modalRuns, 1);
   EXPECT_EQ(notice.Label2.caption(), "Can`t open file on disk D:\\");
   EXPECT_TRUE(s.files.files.empty() || !s.files.exists("D:\\Docs\\VTR\\Options.set"));
-  for (toolkit::Timer* t : {&bar.Timer1, &bar.Timer2, &bar.Timer3, &bar.Timer4, &bar.Timer5, &bar.Timer6, &bar.Timer8})
-    EXPECT_FALSE(t->enabled());
+  EXPECT_EQ(s.backend.scheduledTimers(), 0u) << "every timer stopped";
   ASSERT_EQ(s.backend.errorBoxes.size(), 1u) << "closed without its button: the unopened file's write fails";
   EXPECT_EQ(s.backend.errorBoxes[0].text, "I/O error 105.");
   EXPECT_EQ(s.backend.errorBoxes[0].title, "Veltrana");
@@ -108,24 +108,24 @@ TEST(SettingsReload, BackgroundFollowsLineThreeWithTheSchemeRule) {
   s.writeSettings(fakes::defaultSettings);
   s.start();
   auto& bar = s.bar();
-  const auto silver = bar.Image1.picture();
+  const auto silver = component<toolkit::Image>(bar, "Image1").picture();
   s.setLine(3, "255");
   s.advanceSeconds(1);
-  EXPECT_TRUE(bar.Shape1.visible());
-  EXPECT_FALSE(bar.Image1.visible());
+  EXPECT_TRUE(component<toolkit::Shape>(bar, "Shape1").visible());
+  EXPECT_FALSE(component<toolkit::Image>(bar, "Image1").visible());
   s.setLine(3, "Silver");
   s.advanceSeconds(1);
-  EXPECT_TRUE(bar.Shape1.visible()) << "the skin last loaded is not loaded again: the background stays red";
+  EXPECT_TRUE(component<toolkit::Shape>(bar, "Shape1").visible()) << "the skin last loaded is not loaded again: the background stays red";
 
   s.setLine(3, "Olive");
   s.advanceSeconds(1);
-  EXPECT_TRUE(bar.Image1.visible());
+  EXPECT_TRUE(component<toolkit::Image>(bar, "Image1").visible());
   EXPECT_EQ(bar.settings().colourScheme(), "Olive");
-  EXPECT_NE(bar.Image1.picture(), silver);
+  EXPECT_NE(component<toolkit::Image>(bar, "Image1").picture(), silver);
   s.setLine(3, "Silver");
   s.advanceSeconds(1);
   EXPECT_EQ(bar.settings().colourScheme(), "Silver");
-  EXPECT_EQ(*bar.Image1.picture()->pixels.data(), *silver->pixels.data());
+  EXPECT_EQ(*component<toolkit::Image>(bar, "Image1").picture()->pixels.data(), *silver->pixels.data());
 
   const int reads = s.files.fullReads;
   s.advanceSeconds(5);
@@ -157,7 +157,7 @@ TEST(SettingsReload, MoveModeGivesTheHotZonesTheirWidthsOrNone) {
   EXPECT_EQ(zoneWidths(s), (std::vector<int>{80, 40, 380, 400}));
   s.setLine(7, "Stay");
   s.advanceSeconds(1);
-  EXPECT_FALSE(s.bar().settings().moveMode());
+  EXPECT_FALSE(s.bar().moveMode());
   EXPECT_EQ(zoneWidths(s), (std::vector<int>{0, 0, 0, 0}));
   const auto before = s.bar().counters();
   s.advanceSeconds(3);
@@ -185,9 +185,9 @@ TEST(SettingsReload, ADeletedFileIsRecreatedWithSixLinesAndMoveModeGoes) {
   s.files.files.erase(Scenario::settingsPath());
   s.advanceSeconds(1);
   EXPECT_EQ(s.files.text(Scenario::settingsPath()), "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\n");
-  EXPECT_TRUE(s.bar().settings().moveMode()) << "the pass that recreates the file ends there";
+  EXPECT_TRUE(s.bar().moveMode()) << "the pass that recreates the file ends there";
   s.advanceSeconds(1);
-  EXPECT_FALSE(s.bar().settings().moveMode());
+  EXPECT_FALSE(s.bar().moveMode());
   EXPECT_EQ(zoneWidths(s), (std::vector<int>{0, 0, 0, 0}));
   EXPECT_TRUE(s.backend.errorBoxes.empty());
 }
@@ -239,10 +239,10 @@ TEST(SettingsReload, AMovedDocumentsFolderIsFoundOnceTheFileIsGoneFromTheOldOne)
   s.files.write("D:\\Docs\\VTR\\Options.set", "4\r\n5\r\n255\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
   s.shell.personal = "D:\\Docs";
   s.advanceSeconds(1);
-  EXPECT_EQ(s.bar().Timer2.interval(), 1000u) << "the old file still serves";
+  EXPECT_EQ(s.timersAt(4000), 0) << "the old file still serves";
   s.files.files.erase(Scenario::settingsPath());
   s.advanceSeconds(1);
-  EXPECT_EQ(s.bar().Timer2.interval(), 4000u) << "read from the new folder";
+  EXPECT_EQ(s.timersAt(4000), 3) << "read from the new folder";
   EXPECT_FALSE(s.files.exists(Scenario::settingsPath())) << "not recreated in the old one";
 }
 
@@ -253,10 +253,11 @@ TEST(SettingsReload, EarlierStepsStayAppliedWhenALaterLineIsFaulty) {
   const int trayAdds = s.shell.trayAdds;
   s.writeSettings("3\r\n9\r\nSilver\r\n0\r\nlime\r\nTrue\r\nStay\r\n");
   s.advanceSeconds(1);
-  EXPECT_EQ(s.bar().Timer2.interval(), 3000u);
-  EXPECT_EQ(s.bar().Timer3.interval(), 9000u);
+  EXPECT_EQ(s.timersAt(3000), 3);
+  s.bar().HideAboveScreen();
+  EXPECT_EQ(s.timersAt(9000), 1) << "the hide time";
   EXPECT_EQ(s.registry.run.count("VTR"), 0u) << "steps after the faulty line are not carried out";
-  EXPECT_TRUE(s.bar().settings().moveMode());
+  EXPECT_TRUE(s.bar().moveMode());
   EXPECT_EQ(s.backend.errorBoxes.back().text, "'lime' is not a valid integer value.");
   EXPECT_EQ(s.shell.trayAdds, trayAdds) << "a pass that stops early adds no icon";
 }
@@ -267,7 +268,7 @@ TEST(SettingsReload, SkinErrorsKeepThePreviousBackground) {
   s.start();
   s.advanceSeconds(1);
   const std::string folder = std::string(Scenario::settingsFolder) + "\\";
-  const auto silver = s.bar().Image1.picture();
+  const auto silver = component<toolkit::Image>(s.bar(), "Image1").picture();
 
   s.files.files.erase(folder + "olive.bmp");
   s.setLine(3, "Olive");
@@ -275,7 +276,7 @@ TEST(SettingsReload, SkinErrorsKeepThePreviousBackground) {
   EXPECT_EQ(s.backend.errorBoxes.back().text,
             "Cannot open file \"C:\\users\\root\\Documents\\VTR\\olive.bmp\". The system cannot find the file "
             "specified.");
-  EXPECT_EQ(s.bar().Image1.picture(), silver);
+  EXPECT_EQ(component<toolkit::Image>(s.bar(), "Image1").picture(), silver);
   EXPECT_EQ(s.bar().settings().colourScheme(), "Silver");
 
   s.files.write(folder + "olive.bmp", "BM1234");
@@ -284,13 +285,13 @@ TEST(SettingsReload, SkinErrorsKeepThePreviousBackground) {
   s.files.write(folder + "olive.bmp", "GIF89a, not a bitmap at all");
   s.advanceSeconds(1);
   EXPECT_EQ(s.backend.errorBoxes.back().text, "Bitmap image is not valid.");
-  EXPECT_EQ(s.bar().Image1.picture(), silver);
+  EXPECT_EQ(component<toolkit::Image>(s.bar(), "Image1").picture(), silver);
 
   s.files.write(folder + "olive.bmp", "");
   const std::size_t boxes = s.backend.errorBoxes.size();
   s.advanceSeconds(1);
   EXPECT_EQ(s.backend.errorBoxes.size(), boxes) << "an empty file is no error";
-  EXPECT_TRUE(s.bar().Image1.picture()->empty()) << "it shows an empty picture";
+  EXPECT_TRUE(component<toolkit::Image>(s.bar(), "Image1").picture()->empty()) << "it shows an empty picture";
   EXPECT_EQ(s.bar().settings().colourScheme(), "Olive");
 }
 
@@ -305,7 +306,7 @@ TEST(SettingsReload, AFileRefusedForAMomentIsNeitherRecreatedNorReported) {
   s.advanceSeconds(1);
   EXPECT_TRUE(s.backend.errorBoxes.empty());
   EXPECT_EQ(s.files.creations, 0) << "the file was there all along";
-  EXPECT_EQ(s.bar().Timer2.interval(), 3000u);
+  EXPECT_EQ(s.timersAt(3000), 3);
 }
 
 TEST(SettingsReload, AFileThatCanBeNeitherOpenedNorCreatedIsReported) {

@@ -11,6 +11,8 @@
 
 namespace {
 
+using fakes::component;
+
 using fakes::Scenario;
 
 // Bytes of heap in use, where the C library tells.
@@ -55,7 +57,7 @@ TEST(SimulatedDay, FreesEverythingItCreatedAndDoesNotGrow) {
       s.advanceSeconds(1);
       errorBoxes += static_cast<int>(s.backend.errorBoxes.size());
       s.forgetRecords();
-      if (t == 61) firstSkin = s.bar().Image1.picture();
+      if (t == 61) firstSkin = component<toolkit::Image>(s.bar(), "Image1").picture();
       // By then every variation of the schedule has run once: all three skins,
       // both colours, both move modes, a faulty line.
       if (t == warmUp) heapAfterWarmUp = heapInUse();

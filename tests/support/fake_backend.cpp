@@ -103,6 +103,13 @@ void FakeBackend::schedule(toolkit::Timer& timer, std::uint32_t intervalMs) {
 
 void FakeBackend::cancel(toolkit::Timer& timer) { timers_.erase(&timer); }
 
+std::vector<std::uint32_t> FakeBackend::scheduledIntervals() const {
+  std::vector<std::uint32_t> intervals;
+  for (const auto& [timer, countdown] : timers_) intervals.push_back(countdown.interval);
+  std::sort(intervals.begin(), intervals.end());
+  return intervals;
+}
+
 void FakeBackend::advance(std::uint64_t ms) {
   const std::uint64_t end = now_ + ms;
   for (;;) {

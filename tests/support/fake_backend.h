@@ -73,6 +73,8 @@ class FakeBackend : public toolkit::Backend {
   std::uint64_t now() const { return now_; }
   bool isScheduled(const toolkit::Timer& timer) const { return timers_.count(const_cast<toolkit::Timer*>(&timer)) != 0; }
   std::size_t scheduledTimers() const { return timers_.size(); }
+  // The intervals of the running timers, shortest first.
+  std::vector<std::uint32_t> scheduledIntervals() const;
   std::size_t liveWindows() const { return windows_.size(); }
   std::vector<toolkit::Form*> forms() const {
     std::vector<toolkit::Form*> list;

@@ -83,20 +83,20 @@ std::string folderOf(const std::string& path) {
 // and counts as an open handle while it lives.
 class FakeReadableFile : public BytesFile {
  public:
-  FakeReadableFile(std::span<const std::uint8_t> bytes, int& openHandles, std::size_t piece,
-                   const std::function<void()>& onRead)
-      : BytesFile(bytes, [piece](std::size_t) { return piece; }), open_(openHandles), onRead_(onRead) {
-    ++open_;
+  FakeReadableFile(std::span<const std::uint8_t> bytes, FakeFiles& files)
+      : BytesFile(bytes, [piece = files.readPiece](std::size_t) { return piece; }), files_(files) {
+    ++files_.openHandles;
   }
-  ~FakeReadableFile() override { --open_; }
+  ~FakeReadableFile() override { --files_.openHandles; }
   std::size_t read(std::span<std::uint8_t> buffer) override {
-    if (onRead_) onRead_();
-    return BytesFile::read(buffer);
+    if (files_.onRead) files_.onRead();
+    const std::size_t n = BytesFile::read(buffer);
+    files_.bytesRead += n;
+    return n;
   }
 
  private:
-  int& open_;
-  const std::function<void()>& onRead_;
+  FakeFiles& files_;
 };
 
 }  // namespace
@@ -111,7 +111,7 @@ int FakeFiles::openError(const std::string& path) const {
 platform::OpenedFile FakeFiles::openForReading(const std::string& path) {
   ++opens;
   if (const int error = openError(path)) return {error, nullptr};
-  return {platform::error::none, std::make_unique<FakeReadableFile>(files.at(path), openHandles, readPiece, onRead)};
+  return {platform::error::none, std::make_unique<FakeReadableFile>(files.at(path), *this)};
 }
 
 int FakeFiles::createWith(const std::string& path, std::span<const std::uint8_t> bytes) {

@@ -22,7 +22,10 @@ namespace fakes {
 // memory, the cycle counter and priorities. Sleeping takes no time.
 class FakeSystemInfo : public platform::SystemInfo {
  public:
-  platform::Date today() const override { return date; }
+  platform::Date today() const override {
+    if (onToday) onToday();
+    return date;
+  }
   platform::MemoryStatus memoryStatus() const override { return memory; }
   bool findSystemInformationQuery() override {
     ++lookups;
@@ -53,6 +56,8 @@ class FakeSystemInfo : public platform::SystemInfo {
   }
 
   platform::Date date{2007, 3, 9};
+  // Runs when the date is asked for: a test can make it fail.
+  std::function<void()> onToday;
   platform::MemoryStatus memory{std::uint64_t{24} << 30, std::uint64_t{12} << 30};
   bool queryExists = true;
   int lookups = 0;
@@ -109,6 +114,7 @@ class FakeFiles : public platform::Files {
   // Runs before every read of an open file (a test may throw from it).
   std::function<void()> onRead;
   int opens = 0;
+  std::uint64_t bytesRead = 0;  // from files opened for reading
   int creations = 0;
   int fullReads = 0;
   int replacements = 0;

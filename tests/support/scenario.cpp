@@ -1,5 +1,7 @@
 #include "support/scenario.h"
 
+#include <algorithm>
+
 #include "support/assets.h"
 
 namespace fakes {
@@ -53,20 +55,31 @@ veltrana::Program& Scenario::start() {
 }
 
 std::string Scenario::workClock() {
-  return bar().Label10.caption() + bar().Label9.caption() + bar().Label8.caption() + bar().Label6.caption() +
-         bar().Label7.caption();
+  return component<toolkit::Label>(bar(), "Label10").caption() + component<toolkit::Label>(bar(), "Label9").caption() + component<toolkit::Label>(bar(), "Label8").caption() + component<toolkit::Label>(bar(), "Label6").caption() +
+         component<toolkit::Label>(bar(), "Label7").caption();
 }
 
 std::string Scenario::date() {
-  return bar().Label1.caption() + bar().Label2.caption() + bar().Label3.caption() + bar().Label5.caption() +
-         bar().Label4.caption();
+  return component<toolkit::Label>(bar(), "Label1").caption() + component<toolkit::Label>(bar(), "Label2").caption() + component<toolkit::Label>(bar(), "Label3").caption() + component<toolkit::Label>(bar(), "Label5").caption() +
+         component<toolkit::Label>(bar(), "Label4").caption();
+}
+
+int Scenario::timersAt(std::uint32_t ms) const {
+  const auto intervals = backend.scheduledIntervals();
+  return static_cast<int>(std::count(intervals.begin(), intervals.end(), ms));
+}
+
+bool isValueLabel(const toolkit::Label& label) {
+  for (const char* name : {"Label11", "Label19", "Hz", "TotalPhys"})
+    if (label.name() == name) return true;
+  return false;
 }
 
 const toolkit::Font& barCaptionFont() {
   static const toolkit::Font font = [] {
     Scenario s;
     s.start();
-    return s.bar().Label12.font();
+    return component<toolkit::Label>(s.bar(), "Label12").font();
   }();
   return font;
 }

@@ -5,6 +5,7 @@
 
 #include "app/program.h"
 #include "support/fake_backend.h"
+#include "support/components.h"
 #include "support/fake_ports.h"
 
 namespace fakes {
@@ -30,6 +31,10 @@ struct Scenario {
   std::string workClock();
   std::string date();
 
+  // How many running timers tick at the interval: the readouts run on three
+  // timers of the update interval.
+  int timersAt(std::uint32_t ms) const;
+
   // Drops what the fakes recorded so far, so that their logs do not count
   // as the program's memory.
   void forgetRecords();
@@ -52,6 +57,10 @@ struct Scenario {
   platform::Ports ports;
   std::unique_ptr<veltrana::Program> program;
 };
+
+// Whether a label of the bar shows a value (frequency, its unit, refresh
+// rate, total memory), whose colour is line 5's, not a caption's.
+bool isValueLabel(const toolkit::Label& label);
 
 // The bar's caption font as the bar itself sets it (first asked for once
 // main() runs: the bar's own fonts are made before it).

@@ -9,10 +9,13 @@
 #include "memory_surface.h"
 #include "platform/win32/unique_handle.h"
 #include "scratch_program.h"
+#include "support/components.h"
 #include "toolkit/win32/canvas.h"
 #include "popups/menu_panel.h"
 
 namespace {
+
+using fakes::component;
 
 struct Counts {
   long dcs = platform::win32::UniqueDc::liveCount();
@@ -59,10 +62,10 @@ TEST(Endurance, PaintingSkinsAndThePanelLeaveNothingBehind) {
     MemorySurface surface(185, 17);
     toolkit::win32::Win32Canvas canvas(surface.dc.get(), backend.fonts(), backend.surfaces());
     const auto paintGauges = [&](int i) {
-      bar.RamGauge.setProgress(i % 101);
-      bar.Gauge1.setProgress(100 - i % 101);
-      bar.RamGauge.paint(canvas);
-      bar.Gauge1.paint(canvas);
+      component<veltrana::TGauge>(bar, "RamGauge").setProgress(i % 101);
+      component<veltrana::TGauge>(bar, "Gauge1").setProgress(100 - i % 101);
+      component<veltrana::TGauge>(bar, "RamGauge").paint(canvas);
+      component<veltrana::TGauge>(bar, "Gauge1").paint(canvas);
     };
     const auto showAndHidePanel = [&] {
       bar.SpeedButton6Click();

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <variant>
+
+#include "settings/settings_values.h"
+
+namespace veltrana {
+
+// The lines of the settings file, in order, and what each holds. The reader,
+// the writer and the Options program all go by this table: a new line is
+// added here, and where the bar applies it.
+
+// A number: a signed 32-bit integer by the file's rules.
+using NumberLine = std::int32_t SettingsValues::*;
+// The background: a skin's name, else a colour number.
+using BackgroundLine = Background SettingsValues::*;
+// A switch: on when the line is exactly one word, case included; off for any
+// other text, which is never an error.
+struct SwitchLine {
+  bool SettingsValues::*value;
+  std::string_view on;
+  std::string_view off;  // what the writer puts for off
+};
+using LineRule = std::variant<NumberLine, BackgroundLine, SwitchLine>;
+
+inline constexpr std::array<LineRule, settingsLineCount> settingsLines{{
+    NumberLine{&SettingsValues::updateInterval},
+    NumberLine{&SettingsValues::hideTime},
+    BackgroundLine{&SettingsValues::background},
+    NumberLine{&SettingsValues::captionColour},
+    NumberLine{&SettingsValues::valueColour},
+    SwitchLine{&SettingsValues::autostart, "True", "False"},
+    SwitchLine{&SettingsValues::moveMode, "Move", "Stay"},
+}};
+
+}  // namespace veltrana
