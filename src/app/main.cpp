@@ -2,10 +2,9 @@
 // window system until its main window closes.
 #include <windows.h>
 
-#include <exception>
-
 #include "app/program.h"
 #include "platform/ports.h"
+#include "platform/win32/exception_box.h"
 #include "platform/win32/files.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/resources.h"
@@ -13,7 +12,6 @@
 #include "platform/win32/session.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
-#include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
 #include "toolkit/win32/backend.h"
 
@@ -51,11 +49,7 @@ int runProgram(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  try {
-    return runProgram(instance);
-  } catch (const std::exception& e) {
-    // The windows could not even be made: nothing else can tell the user.
-    ::MessageBoxW(nullptr, platform::win32::widen(e.what()).c_str(), L"Veltrana", MB_OK | MB_ICONERROR);
-    return 1;
-  }
+  // The handlers are guarded: what gets here came while the windows were being
+  // made or torn down, when nothing else can tell the user.
+  return platform::win32::runShowingExceptions("Veltrana", [instance] { return runProgram(instance); });
 }

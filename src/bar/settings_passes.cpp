@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "bar/settings_target.h"
+#include "platform/exception_text.h"
 #include "settings/autostart.h"
 #include "settings/error_messages.h"
 #include "settings/settings_file.h"
@@ -53,7 +54,7 @@ void SettingsPasses::run(Steps steps) {
     failure = e.what();
   } catch (...) {
     // Anything else, running out of memory included, is reported the same way.
-    failure = toolkit::describeException(std::current_exception());
+    failure = platform::describeException(std::current_exception());
   }
   if (failure.empty())
     reports_.succeeded();

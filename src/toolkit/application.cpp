@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/exception_text.h"
 #include "toolkit/backend.h"
 #include "toolkit/form.h"
 
@@ -10,7 +11,7 @@ namespace toolkit {
 Application::Application(Backend& backend)
     : backend_(backend),
       errorReports_([this](const std::string& text) { backend_.showError(title_, text); }) {
-  backend_.onHandlerError = [this](std::exception_ptr e) { errorReports_.unexpected(describeException(e)); };
+  backend_.onHandlerError = [this](std::exception_ptr e) { errorReports_.unexpected(platform::describeException(e)); };
 }
 
 Application::~Application() { backend_.onHandlerError = nullptr; }

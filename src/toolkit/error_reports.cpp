@@ -1,25 +1,10 @@
 #include "toolkit/error_reports.h"
 
-#include <new>
-#include <stdexcept>
-
 namespace toolkit {
 
 std::string reportText(const std::string& message) {
   if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
   return message;
-}
-
-std::string describeException(std::exception_ptr exception) {
-  try {
-    std::rethrow_exception(exception);
-  } catch (const std::bad_alloc&) {
-    return "Out of memory";
-  } catch (const std::exception& e) {
-    return e.what();
-  } catch (...) {
-    return "Unexpected error";
-  }
 }
 
 void ErrorReports::show(const std::string& message) {

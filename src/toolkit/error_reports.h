@@ -1,6 +1,5 @@
 #pragma once
 
-#include <exception>
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,9 +9,6 @@ namespace toolkit {
 // The text of a report: a full stop is appended when the message's last
 // character sorts above "." (a letter or digit, not ".", a space or a quote).
 std::string reportText(const std::string& message);
-
-// A message for an exception that escaped an event handler.
-std::string describeException(std::exception_ptr exception);
 
 // Keeps failure reports in bounds. At most one box is open at any time:
 // timers tick on under an open box, so a failure meanwhile is not shown then.

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/error_reports.h"
+#include "platform/exception_text.h"
 #include "toolkit/timer.h"
 #include "toolkit/win32/backend.h"
 
@@ -122,7 +122,7 @@ TEST(Win32Backend, ListsThePrimaryMonitorFirstWithItsFullRectangle) {
 TEST(Win32Backend, AnExceptionFromATimerHandlerStopsAtTheWindowProcedure) {
   toolkit::win32::Win32Backend backend(::GetModuleHandleW(nullptr));
   std::vector<std::string> errors;
-  backend.onHandlerError = [&](std::exception_ptr e) { errors.push_back(toolkit::describeException(e)); };
+  backend.onHandlerError = [&](std::exception_ptr e) { errors.push_back(platform::describeException(e)); };
   toolkit::Timer failing(backend, 10);
   failing.onTimer = [] { throw std::runtime_error("tick failed"); };
   int ticks = 0;

@@ -2,13 +2,15 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 namespace veltrana::dialogs::win32 {
 
 // A modal dialog from a template in the resource script. One static router
 // is the dialog procedure: it keeps the object in DWLP_USER from
-// WM_INITDIALOG on and hands every message to onMessage.
+// WM_INITDIALOG on and hands every message to onMessage; an exception that
+// onMessage lets out is shown in a box and goes no further.
 class ModalDialog {
  public:
   virtual ~ModalDialog() = default;
@@ -23,6 +25,8 @@ class ModalDialog {
 
   HWND window() const { return window_; }
   HWND control(int id) const { return ::GetDlgItem(window_, id); }
+  // The dialog's caption.
+  std::string title() const;
   // A control's text in UTF-8, and setting it.
   std::string text(int id) const;
   void setText(int id, const std::string& text) const;
@@ -34,8 +38,10 @@ class ModalDialog {
 
  private:
   static INT_PTR CALLBACK router(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void reportEscaped(std::exception_ptr exception) noexcept;
 
   HWND window_ = nullptr;
+  bool reporting_ = false;
 };
 
 }  // namespace veltrana::dialogs::win32

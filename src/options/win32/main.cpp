@@ -9,6 +9,7 @@
 #include "options/win32/options_dialog.h"
 #include "options/win32/single_instance.h"
 #include "platform/resource_ids.h"
+#include "platform/win32/exception_box.h"
 #include "platform/win32/files.h"
 #include "platform/win32/shell.h"
 
@@ -30,9 +31,7 @@ void registerDialogClass(HINSTANCE instance) {
   ::RegisterClassExW(&dialogClass);
 }
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int runOptions(HINSTANCE instance) {
   const veltrana::options::win32::SingleInstance instanceLock(L"VeltranaOptionsProgram");
   if (instanceLock.another()) {
     veltrana::options::win32::bringToFront(windowClass);
@@ -48,4 +47,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   veltrana::options::win32::OptionsDialog dialog(document);
   // OK and Cancel alike end well; only a dialog that could not be made does not.
   return dialog.run(instance, OPTIONS_DIALOG) == -1 ? 1 : 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  return platform::win32::runShowingExceptions("Veltrana Options", [instance] { return runOptions(instance); });
 }
