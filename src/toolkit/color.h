@@ -1,15 +1,14 @@
 #pragma once
 
-#include <cstdint>
+#include "platform/colour.h"
 
 namespace toolkit {
 
 // A colour in the window system's 0x00BBGGRR form, as the settings file stores it.
-using Color = std::uint32_t;
+using Color = platform::Colour;
 
 // One of the desktop's own colours, by its index, resolved when drawn.
-inline constexpr Color systemColor(int index) { return 0x80000000u | static_cast<Color>(index); }
-inline constexpr bool isSystemColor(Color c) { return (c & 0xFF000000u) == 0x80000000u; }
+inline constexpr Color systemColor(int index) { return platform::desktopColour(index); }
 
 namespace colors {
 inline constexpr Color black = 0x000000;

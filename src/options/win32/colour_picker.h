@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <array>
-#include <cstdint>
 #include <optional>
 
 namespace veltrana::options::win32 {
@@ -18,9 +17,5 @@ class ColourPicker {
  private:
   std::array<COLORREF, 16> custom_;
 };
-
-// How the bar paints a colour number of the settings file: the desktop's
-// own colours by their index, anything else by its low 24 bits.
-COLORREF shownColour(std::int32_t value);
 
 }  // namespace veltrana::options::win32

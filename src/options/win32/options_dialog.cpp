@@ -6,6 +6,7 @@
 
 #include "options/options_ids.h"
 #include "options/settings_document.h"
+#include "platform/win32/colour.h"
 #include "platform/win32/text.h"
 
 namespace veltrana::options::win32 {
@@ -23,6 +24,9 @@ constexpr UINT offerFolderMessage = WM_APP + 1;
 constexpr int plainColourEntry = static_cast<int>(veltrana::skinNames.size());
 
 int editOf(Field field) { return field == Field::hideTime ? OPTIONS_HIDE_TIME : OPTIONS_INTERVAL; }
+
+// A colour number of the settings file as the bar paints it.
+COLORREF shownColour(std::int32_t value) { return platform::win32::toCOLORREF(static_cast<platform::Colour>(value)); }
 
 bool isSwatch(UINT id) {
   return id == OPTIONS_BACKGROUND_SWATCH || id == OPTIONS_CAPTION_SWATCH || id == OPTIONS_VALUE_SWATCH;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/colour.h"
 #include "platform/win32/unique_handle.h"
 #include "toolkit/win32/font_cache.h"
 #include "toolkit/win32/surface_pool.h"
@@ -24,11 +25,6 @@ BITMAPINFO describe(const toolkit::Pixmap& picture) {
 }  // namespace
 
 RECT toRECT(const toolkit::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-COLORREF toCOLORREF(toolkit::Color c) {
-  if (toolkit::isSystemColor(c)) return ::GetSysColor(static_cast<int>(c & 0xFF));
-  return static_cast<COLORREF>(c & 0xFFFFFF);
-}
 
 Win32Canvas::Win32Canvas(HDC dc, FontCache& fonts, SurfacePool& surfaces)
     : dc_(dc), fonts_(fonts), surfaces_(surfaces) {}
@@ -53,14 +49,14 @@ void Win32Canvas::restore() {
 
 void Win32Canvas::fillRect(const toolkit::Rect& r, toolkit::Color color) {
   const RECT rect = toRECT(r);
-  ::SetDCBrushColor(dc_, toCOLORREF(color));
+  ::SetDCBrushColor(dc_, platform::win32::toCOLORREF(color));
   ::FillRect(dc_, &rect, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
 }
 
 void Win32Canvas::drawText(toolkit::Point at, std::string_view text, const toolkit::Font& font) {
   platform::win32::SelectedObject selected(dc_, fonts_.get(font));
   ::SetBkMode(dc_, TRANSPARENT);
-  ::SetTextColor(dc_, toCOLORREF(font.color));
+  ::SetTextColor(dc_, platform::win32::toCOLORREF(font.color));
   ::SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
   ::TextOutA(dc_, at.x, at.y, text.data(), static_cast<int>(text.size()));
 }

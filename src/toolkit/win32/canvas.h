@@ -46,6 +46,5 @@ class Win32Canvas : public toolkit::Canvas {
 };
 
 RECT toRECT(const toolkit::Rect& r);
-COLORREF toCOLORREF(toolkit::Color c);
 
 }  // namespace toolkit::win32
