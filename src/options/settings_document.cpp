@@ -44,6 +44,8 @@ SettingsDocument::Opened SettingsDocument::open() {
     return opened;
   }
   folder_ = settingsFolderFrom(*personal);
+  // What an earlier copy killed in the middle of a save left beside the file.
+  files_.removeLeftovers(path());
   platform::OpenedFile file = files_.openForReading(path());
   switch (file.error) {
     case platform::error::none: {
@@ -114,8 +116,10 @@ SettingsDocument::Created SettingsDocument::createFolder() {
 SettingsDocument::Saved SettingsDocument::save(const SettingsValues& values) {
   const int error = files_.replaceWith(path(), bytesOf(settingsText(values)));
   if (error == platform::error::none) return {true, "Saved. The bar shows the change within a second."};
-  return {false, "The settings cannot be saved to " + path() + ": " + systemReason(files_.errorText(error)) +
-                     ".\n\nThe file was left as it was."};
+  // The user marked it so: said plainly, not as the system's "access denied".
+  const std::string reason =
+      error == platform::error::readOnly ? "the file is marked read-only" : systemReason(files_.errorText(error));
+  return {false, "The settings cannot be saved to " + path() + ": " + reason + ".\n\nThe file was left as it was."};
 }
 
 }  // namespace veltrana::options

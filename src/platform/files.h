@@ -26,6 +26,7 @@ inline constexpr int fileNotFound = 2;
 inline constexpr int pathNotFound = 3;
 inline constexpr int accessDenied = 5;
 inline constexpr int sharingViolation = 32;
+inline constexpr int readOnly = 6009;  // the file is marked read-only
 }  // namespace error
 
 struct OpenedFile {
@@ -57,7 +58,8 @@ class Files {
   virtual ~Files() = default;
   // Opens an existing file for reading while letting others only read it.
   virtual OpenedFile openForReading(const std::string& path) = 0;
-  // Creates the file, or truncates it, writes the bytes and closes it; the system's error code.
+  // Writes the file anew with the bytes, in one step as replaceWith does,
+  // but without waiting for another program that holds it; the system's error code.
   virtual int createWith(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
   // The file's stamp, without opening it; nothing when it cannot be had.
   virtual std::optional<FileStamp> stamp(const std::string& path) const = 0;
@@ -71,12 +73,16 @@ class Files {
   // Replaces the file with the bytes in one step: a reader that opens it
   // meanwhile finds the old contents or the new, never a part of them and
   // never no file. A file another program holds open is waited for up to
-  // two seconds. On failure the old file is left as it was. The system's error code.
+  // two seconds; one marked read-only is left alone (error::readOnly). On
+  // failure the old file is left as it was. The system's error code.
   virtual int replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
   // Creates a folder whose parent exists; none when it exists already.
   virtual int createFolder(const std::string& path) = 0;
-  // Copies a file over any file of the new name.
+  // Copies a file over any file of the new name, in one step as replaceWith does.
   virtual int copyFile(const std::string& from, const std::string& to) = 0;
+  // Removes what writing the file left beside it when the writer ended
+  // midway: the temporary files of processes that are gone.
+  virtual void removeLeftovers(const std::string& path) = 0;
 };
 
 }  // namespace platform

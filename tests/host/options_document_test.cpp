@@ -114,11 +114,12 @@ TEST_F(Document, WritesTheValuesInOneReplaceOrKeepsTheOldFile) {
   EXPECT_EQ(files.replacements, 1);
   EXPECT_EQ(files.creations, 0) << "never truncated and written in place";
 
-  files.readOnly.insert(file);
+  files.readOnly.insert(file);  // marked so by the user, who wants it left alone
   values.background = veltrana::Skin::blue;
   saved = document.save(values);
   EXPECT_FALSE(saved.done);
-  EXPECT_EQ(saved.message, "The settings cannot be saved to " + file + ": Error 5.\n\nThe file was left as it was.");
+  EXPECT_EQ(saved.message,
+            "The settings cannot be saved to " + file + ": the file is marked read-only.\n\nThe file was left as it was.");
   EXPECT_EQ(files.text(file), "1\r\n5\r\nOlive\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
 }
 

@@ -114,10 +114,15 @@ platform::OpenedFile FakeFiles::openForReading(const std::string& path) {
   return {platform::error::none, std::make_unique<FakeReadableFile>(files.at(path), *this)};
 }
 
-int FakeFiles::createWith(const std::string& path, std::span<const std::uint8_t> bytes) {
+int FakeFiles::writeError(const std::string& path) const {
   if (!folders.count(folderOf(path))) return platform::error::pathNotFound;
-  if (readOnly.count(path)) return platform::error::accessDenied;
+  if (readOnly.count(path)) return platform::error::readOnly;
   if (heldForWriting.count(path)) return platform::error::sharingViolation;
+  return platform::error::none;
+}
+
+int FakeFiles::createWith(const std::string& path, std::span<const std::uint8_t> bytes) {
+  if (const int error = writeError(path)) return error;
   ++creations;
   files[path].assign(bytes.begin(), bytes.end());
   return platform::error::none;
@@ -162,9 +167,7 @@ std::string FakeFiles::decodeFileText(std::string_view bytes) const {
 }
 
 int FakeFiles::replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) {
-  if (!folders.count(folderOf(path))) return platform::error::pathNotFound;
-  if (readOnly.count(path)) return platform::error::accessDenied;
-  if (heldForWriting.count(path)) return platform::error::sharingViolation;
+  if (const int error = writeError(path)) return error;
   ++replacements;
   files[path].assign(bytes.begin(), bytes.end());
   return platform::error::none;

@@ -99,6 +99,8 @@ class FakeFiles : public platform::Files {
   int replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
   int createFolder(const std::string& path) override;
   int copyFile(const std::string& from, const std::string& to) override;
+  // Nothing is left over here: the fakes write in one step.
+  void removeLeftovers(const std::string&) override {}
 
   void write(const std::string& path, std::string_view text);
   std::string text(const std::string& path) const;
@@ -106,7 +108,7 @@ class FakeFiles : public platform::Files {
 
   std::set<std::string> folders;
   std::map<std::string, std::vector<std::uint8_t>> files;
-  std::set<std::string> readOnly;       // creating them is denied
+  std::set<std::string> readOnly;       // files marked read-only; folders that cannot be made
   std::set<std::string> heldForWriting;  // another program has them open
   int openHandles = 0;
   // Files are read in small pieces, so that lines cross the reader's buffers.
@@ -124,6 +126,7 @@ class FakeFiles : public platform::Files {
 
  private:
   int openError(const std::string& path) const;
+  int writeError(const std::string& path) const;
 };
 
 class FakeShell : public platform::Shell {

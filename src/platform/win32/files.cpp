@@ -36,16 +36,6 @@ platform::OpenedFile Win32Files::openForReading(const std::string& path) {
   return {platform::error::none, std::make_unique<Win32ReadableFile>(std::move(file))};
 }
 
-int Win32Files::createWith(const std::string& path, std::span<const std::uint8_t> bytes) {
-  UniqueFile file(::CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-  if (!file) return static_cast<int>(::GetLastError());
-  DWORD written = 0;
-  if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
-    return static_cast<int>(::GetLastError());
-  return written == bytes.size() ? platform::error::none : ERROR_WRITE_FAULT;
-}
-
 std::optional<platform::FileStamp> Win32Files::stamp(const std::string& path) const {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!::GetFileAttributesExW(widen(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;

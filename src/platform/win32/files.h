@@ -15,6 +15,7 @@ class Win32Files : public platform::Files {
   int replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) override;
   int createFolder(const std::string& path) override;
   int copyFile(const std::string& from, const std::string& to) override;
+  void removeLeftovers(const std::string& path) override;
 };
 
 }  // namespace platform::win32

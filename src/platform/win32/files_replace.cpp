@@ -1,9 +1,14 @@
-// The writing half of Win32Files that the Options program needs: replacing a
-// file in one step, and making the settings folder with its skins.
+// The writing half of Win32Files: every file the programs write takes the
+// old one's place in one step, and the settings folder is made here.
 #include <windows.h>
+
+#include <cwctype>
+#include <functional>
+#include <optional>
 
 #include "platform/win32/files.h"
 #include "platform/win32/text.h"
+#include "platform/win32/trace.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -14,6 +19,15 @@ namespace {
 // a replace that meets it waits this long before it gives up.
 constexpr ULONGLONG replaceRetryMs = 2000;
 constexpr DWORD replaceRetryPauseMs = 10;
+
+constexpr wchar_t temporarySuffix[] = L".tmp";
+
+// Beside the target, so that the move is a rename on one volume; named for
+// the writing process, so that two writers never share it and a leftover
+// tells whose it was.
+std::wstring temporaryName(const std::wstring& target, DWORD process) {
+  return target + L"." + std::to_wstring(process) + temporarySuffix;
+}
 
 // A file removed at the end of the scope unless it was moved away.
 class TemporaryFile {
@@ -34,6 +48,10 @@ class TemporaryFile {
 
 int lastError() { return static_cast<int>(::GetLastError()); }
 
+// On the disk before it takes the old file's place: a crash then leaves the
+// old file or the whole new one.
+int flushed(const UniqueFile& file) { return ::FlushFileBuffers(file.get()) ? ERROR_SUCCESS : lastError(); }
+
 int writeAndFlush(const std::wstring& path, std::span<const std::uint8_t> bytes) {
   UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
@@ -41,10 +59,20 @@ int writeAndFlush(const std::wstring& path, std::span<const std::uint8_t> bytes)
   DWORD written = 0;
   if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return lastError();
   if (written != bytes.size()) return ERROR_WRITE_FAULT;
-  // On the disk before it takes the old file's place: a crash then leaves
-  // the old file or the whole new one.
-  if (!::FlushFileBuffers(file.get())) return lastError();
-  return ERROR_SUCCESS;
+  return flushed(file);
+}
+
+auto writing(std::span<const std::uint8_t> bytes) {
+  return [bytes](const std::wstring& temporary) { return writeAndFlush(temporary, bytes); };
+}
+
+int copyAndFlush(const std::wstring& from, const std::wstring& path) {
+  if (!::CopyFileW(from.c_str(), path.c_str(), FALSE)) return lastError();
+  // A copy of a read-only original would be read-only too, and could then
+  // neither be flushed nor removed again.
+  ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return file ? flushed(file) : lastError();
 }
 
 bool heldByAnother(int code) {
@@ -52,15 +80,18 @@ bool heldByAnother(int code) {
   return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED;
 }
 
-}  // namespace
-
-int Win32Files::replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::wstring target = widen(path);
-  // In the same folder, so that the move is a rename on one volume; named
-  // for this process, so that two writers never share it.
-  TemporaryFile temporary(target + L"." + std::to_wstring(::GetCurrentProcessId()) + L".tmp");
-  if (const int written = writeAndFlush(temporary.path(), bytes)) return written;
-  const ULONGLONG deadline = ::GetTickCount64() + replaceRetryMs;
+// Writes the target anew in one step: `fill` writes a temporary file beside
+// it, which is then moved over it. A target another program holds is waited
+// for up to `patienceMs`. A target marked read-only is left alone: Windows
+// would refuse the move only after the wait, and Wine would not refuse it
+// at all but drop the mark.
+int replaceFile(const std::wstring& target, ULONGLONG patienceMs,
+                const std::function<int(const std::wstring& temporary)>& fill) {
+  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return ERROR_FILE_READ_ONLY;
+  TemporaryFile temporary(temporaryName(target, ::GetCurrentProcessId()));
+  if (const int filled = fill(temporary.path())) return filled;
+  const ULONGLONG deadline = ::GetTickCount64() + patienceMs;
   for (;;) {
     if (::MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       temporary.moved();
@@ -70,6 +101,62 @@ int Win32Files::replaceWith(const std::string& path, std::span<const std::uint8_
     if (!heldByAnother(code) || ::GetTickCount64() >= deadline) return code;
     ::Sleep(replaceRetryPauseMs);
   }
+}
+
+// The process id in a temporary file's name (target.<id>.tmp), if that is what it is.
+std::optional<DWORD> writerOf(const std::wstring& name, const std::wstring& targetName) {
+  const std::size_t prefix = targetName.size() + 1;
+  const std::size_t suffix = std::char_traits<wchar_t>::length(temporarySuffix);
+  if (name.size() <= prefix + suffix || name.compare(0, targetName.size(), targetName) != 0 ||
+      name[targetName.size()] != L'.' || name.compare(name.size() - suffix, suffix, temporarySuffix) != 0)
+    return std::nullopt;
+  const std::wstring digits = name.substr(prefix, name.size() - prefix - suffix);
+  if (digits.size() > 10) return std::nullopt;
+  unsigned long long id = 0;
+  for (const wchar_t c : digits) {
+    if (!std::iswdigit(c)) return std::nullopt;
+    id = id * 10 + static_cast<unsigned>(c - L'0');
+  }
+  if (id > 0xFFFFFFFFull) return std::nullopt;
+  return static_cast<DWORD>(id);
+}
+
+bool processGone(DWORD id) {
+  UniqueHandle process(::OpenProcess(SYNCHRONIZE, FALSE, id));
+  if (!process) return ::GetLastError() == ERROR_INVALID_PARAMETER;  // no such process; else one we may not open
+  return ::WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0;
+}
+
+}  // namespace
+
+int Win32Files::createWith(const std::string& path, std::span<const std::uint8_t> bytes) {
+  // The bar's thread does not wait for another program.
+  return replaceFile(widen(path), 0, writing(bytes));
+}
+
+int Win32Files::replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) {
+  return replaceFile(widen(path), replaceRetryMs, writing(bytes));
+}
+
+int Win32Files::copyFile(const std::string& from, const std::string& to) {
+  const std::wstring source = widen(from);
+  return replaceFile(widen(to), replaceRetryMs,
+                     [&source](const std::wstring& temporary) { return copyAndFlush(source, temporary); });
+}
+
+void Win32Files::removeLeftovers(const std::string& path) {
+  const std::wstring target = widen(path);
+  const std::size_t slash = target.find_last_of(L'\\');
+  const std::wstring folder = target.substr(0, slash + 1);
+  const std::wstring targetName = target.substr(slash + 1);
+  WIN32_FIND_DATAW found;
+  const UniqueSearch search(::FindFirstFileW((target + L".*" + temporarySuffix).c_str(), &found));
+  if (!search) return;
+  do {
+    const auto writer = writerOf(found.cFileName, targetName);
+    if (!writer || !processGone(*writer)) continue;
+    if (!::DeleteFileW((folder + found.cFileName).c_str())) traceIgnoredFailure("removing a leftover temporary file");
+  } while (::FindNextFileW(search.get(), &found));
 }
 
 int Win32Files::createFolder(const std::string& path) {
@@ -82,10 +169,6 @@ int Win32Files::createFolder(const std::string& path) {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return ERROR_SUCCESS;
   }
   return code;
-}
-
-int Win32Files::copyFile(const std::string& from, const std::string& to) {
-  return ::CopyFileW(widen(from).c_str(), widen(to).c_str(), FALSE) ? ERROR_SUCCESS : lastError();
 }
 
 }  // namespace platform::win32

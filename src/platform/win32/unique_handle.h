@@ -87,6 +87,13 @@ struct FileTraits {
   static void close(Handle h) { ::CloseHandle(h); }
 };
 
+// A directory search of FindFirstFile.
+struct SearchTraits {
+  using Handle = HANDLE;
+  static Handle empty() { return INVALID_HANDLE_VALUE; }
+  static void close(Handle h) { ::FindClose(h); }
+};
+
 inline void deleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
 inline void closeKey(HKEY key) { ::RegCloseKey(key); }
 inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
@@ -97,6 +104,7 @@ inline void freeLibrary(HMODULE module) { ::FreeLibrary(module); }
 using UniqueHandle = Unique<NullEmptyTraits<HANDLE, ::CloseHandle>>;
 using UniqueMutex = UniqueHandle;
 using UniqueFile = Unique<FileTraits>;
+using UniqueSearch = Unique<SearchTraits>;
 using UniqueFont = Unique<NullEmptyTraits<HFONT, deleteGdiObject>>;
 using UniqueBitmap = Unique<NullEmptyTraits<HBITMAP, deleteGdiObject>>;
 using UniqueDc = Unique<NullEmptyTraits<HDC, ::DeleteDC>>;
