@@ -43,7 +43,7 @@ SettingsPasses::SettingsPasses(SettingsTarget& bar, const platform::Ports& ports
                                platform::WindowHandle owner)
     : bar_(bar), ports_(ports), reports_(reports), owner_(owner) {}
 
-std::string SettingsPasses::personalFolder() const { return ports_.shell.personalFolder(owner_).value_or(""); }
+std::string SettingsPasses::personalFolder() const { return documentsFolder(ports_.shell, owner_).value_or(""); }
 
 template <typename Steps>
 void SettingsPasses::run(Steps steps) {

@@ -37,7 +37,7 @@ std::string SettingsDocument::skinsFolder() const { return platform::executableF
 
 SettingsDocument::Opened SettingsDocument::open() {
   Opened opened;
-  const auto personal = shell_.personalFolder(0);
+  const auto personal = documentsFolder(shell_, 0);
   if (!personal) {
     opened.found = Found::noDocuments;
     opened.status = "Windows names no Documents folder for this user, so there is no place for the settings.";

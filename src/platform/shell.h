@@ -13,8 +13,12 @@ using WindowHandle = std::uintptr_t;
 class Shell {
  public:
   virtual ~Shell() = default;
-  // The current user's personal documents folder; nothing when the shell has none.
+  // The current user's personal documents folder as the shell answers,
+  // which need not be a path (see documentsFolder); nothing when the shell has none.
   virtual std::optional<std::string> personalFolder(WindowHandle owner) const = 0;
+  // The personal documents folder as the user's profile names it, whether it
+  // exists or not (its variables expanded); nothing when it names none.
+  virtual std::optional<std::string> personalFolderSetting() const = 0;
   // The running program's full file name.
   virtual std::string programPath() const = 0;
   // Adds the program's icon with a tip to the notification area (ignored when it exists).

@@ -14,6 +14,18 @@ std::span<const std::uint8_t> bytesOf(std::string_view text) {
 
 }  // namespace
 
+bool isFullPath(std::string_view path) {
+  if (path.starts_with("\\\\")) return true;
+  const bool driveLetter = !path.empty() && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+  return driveLetter && path.substr(1, 2) == ":\\";
+}
+
+std::optional<std::string> documentsFolder(const platform::Shell& shell, platform::WindowHandle owner) {
+  if (auto answer = shell.personalFolder(owner); answer && isFullPath(*answer)) return answer;
+  if (auto setting = shell.personalFolderSetting(); setting && isFullPath(*setting)) return setting;
+  return std::nullopt;
+}
+
 std::string settingsFolderFrom(const std::string& personalFolder) {
   std::string folder = personalFolder;
   // Some shells give the folder with a trailing backslash; it is not doubled.

@@ -1,12 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+
+#include "platform/shell.h"
 
 namespace veltrana {
 
 inline constexpr char settingsFileName[] = "Options.set";
+
+// A full path: a drive letter and ":\", or "\\" and a network share.
+bool isFullPath(std::string_view path);
+
+// The personal documents folder the settings folder lies in: the shell's
+// answer when it is a full path. Wine answers for a folder that does not
+// exist with its path behind stray characters: such an answer, or none,
+// stands for the folder the user's profile names, which then is missing too.
+// Nothing when neither is a full path.
+std::optional<std::string> documentsFolder(const platform::Shell& shell, platform::WindowHandle owner);
 
 // The settings folder: the personal documents folder and "\VTR\".
 std::string settingsFolderFrom(const std::string& personalFolder);

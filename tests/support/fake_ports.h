@@ -135,6 +135,7 @@ class FakeShell : public platform::Shell {
     ++personalLookups;
     return personal;
   }
+  std::optional<std::string> personalFolderSetting() const override { return personalSetting; }
   std::string programPath() const override { return program; }
   void addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) override {
     ++trayAdds;
@@ -144,6 +145,7 @@ class FakeShell : public platform::Shell {
   void openFile(platform::WindowHandle parent, const std::string& path) override { opened.push_back({parent, path}); }
 
   std::optional<std::string> personal = std::string("C:\\users\\root\\Documents\\");
+  std::optional<std::string> personalSetting;
   std::string program = "C:\\Program Files\\Veltrana\\Veltrana.exe";
   std::map<std::pair<platform::WindowHandle, unsigned>, std::string> trayIcons;
   int trayAdds = 0;

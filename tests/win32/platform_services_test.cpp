@@ -10,6 +10,7 @@
 #include "platform/win32/shell.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
+#include "settings/settings_file.h"
 #include "scratch_folder.h"
 
 namespace {
@@ -80,6 +81,10 @@ TEST(Shell, FindsThePersonalFolderAndTheProgramsOwnFile) {
   const auto personal = shell.personalFolder(0);
   ASSERT_TRUE(personal);
   EXPECT_EQ(personal->substr(1, 2), ":\\") << *personal;
+  const auto setting = shell.personalFolderSetting();
+  ASSERT_TRUE(setting) << "the profile names the folder";
+  EXPECT_EQ(veltrana::settingsFolderFrom(*setting), veltrana::settingsFolderFrom(*personal))
+      << "its variables expanded, the folder the shell answers with while it exists";
   const std::string program = shell.programPath();
   EXPECT_EQ(program.substr(program.size() - 4), ".exe") << program;
   EXPECT_NE(program.find('\\'), std::string::npos);

@@ -22,20 +22,25 @@ UniqueKey openRunKey(REGSAM access) {
 
 }  // namespace
 
-std::optional<std::string> Win32Registry::runValue(const std::string& name) const {
-  UniqueKey key = openRunKey(KEY_QUERY_VALUE);
-  if (!key) return std::nullopt;
-  const std::wstring valueName = widen(name);
+std::optional<std::wstring> userStringValue(const wchar_t* keyName, const std::wstring& valueName) {
+  UniqueKey key;
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, keyName, 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) return std::nullopt;
   DWORD type = 0;
   DWORD size = 0;
   if (::RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
       (type != REG_SZ && type != REG_EXPAND_SZ))
     return std::nullopt;
+  // Room for a terminating zero the stored value may lack.
   std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
   if (::RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
       ERROR_SUCCESS)
     return std::nullopt;
-  return narrow(data.data());
+  return std::wstring(data.data());
+}
+
+std::optional<std::string> Win32Registry::runValue(const std::string& name) const {
+  const auto value = userStringValue(runKey, widen(name));
+  return value ? std::optional<std::string>(narrow(*value)) : std::nullopt;
 }
 
 bool Win32Registry::setRunValue(const std::string& name, const std::string& command) {

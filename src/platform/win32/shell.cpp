@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/resource_ids.h"
+#include "platform/win32/registry.h"
 #include "platform/win32/text.h"
 #include "platform/win32/trace.h"
 #include "platform/win32/unique_handle.h"
@@ -38,6 +39,19 @@ std::optional<std::string> Win32Shell::personalFolder(platform::WindowHandle own
     path.resize(path.size() * 4);
   }
   return narrow(path.data());
+}
+
+std::optional<std::string> Win32Shell::personalFolderSetting() const {
+  const auto stored =
+      userStringValue(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", L"Personal");
+  if (!stored) return std::nullopt;
+  std::vector<wchar_t> expanded(MAX_PATH);
+  for (;;) {
+    const DWORD length = ::ExpandEnvironmentStringsW(stored->c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+    if (length == 0) return std::nullopt;
+    if (length <= expanded.size()) return narrow(expanded.data());
+    expanded.resize(length);
+  }
 }
 
 std::string Win32Shell::programPath() const {

@@ -10,6 +10,7 @@ namespace platform::win32 {
 class Win32Shell : public platform::Shell {
  public:
   std::optional<std::string> personalFolder(platform::WindowHandle owner) const override;
+  std::optional<std::string> personalFolderSetting() const override;
   std::string programPath() const override;
   void addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) override;
   void deleteTrayIcon(platform::WindowHandle window, unsigned id) override;
