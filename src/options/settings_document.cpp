@@ -79,14 +79,15 @@ std::string SettingsDocument::faultsStatus(const std::vector<LineFault>& faults)
 }
 
 std::string SettingsDocument::createFolderQuestion() const {
-  return "Veltrana keeps its settings and skins in the folder\n\n" + folder_ +
+  return "Veltrana keeps its settings and skins in the folder\n\n" + quotedPath(folder_) +
          "\n\nwhich does not exist. Create it now and copy in the skins?";
 }
 
 SettingsDocument::Created SettingsDocument::createFolder() {
   Created created;
   if (const int error = files_.createFolder(folder_)) {
-    created.message = "The folder " + folder_ + " cannot be created: " + systemReason(files_.errorText(error)) + ".";
+    created.message =
+        "The folder " + quotedPath(folder_) + " cannot be created: " + systemReason(files_.errorText(error)) + ".";
     return created;
   }
   created.done = true;
@@ -104,10 +105,11 @@ SettingsDocument::Created SettingsDocument::createFolder() {
     return created;
   }
   created.status = "Created " + folder_ + ", without all of the skins.";
-  created.message = "The folder " + folder_ + " was created.";
+  created.message = "The folder " + quotedPath(folder_) + " was created.";
   if (!created.missingSkins.empty())
     created.message += " The skins are missing: " + listed(created.missingSkins) +
-                       (created.missingSkins.size() == 1 ? " is" : " are") + " not in " + skinsFolder() + ".";
+                       (created.missingSkins.size() == 1 ? " is" : " are") + " not in " +
+                       quotedPath(skinsFolder()) + ".";
   created.message += failures;
   created.message += "\n\nUntil a skin is in the new folder, the bar reports an error when it is to show it.";
   return created;
@@ -119,7 +121,8 @@ SettingsDocument::Saved SettingsDocument::save(const SettingsValues& values) {
   // The user marked it so: said plainly, not as the system's "access denied".
   const std::string reason =
       error == platform::error::readOnly ? "the file is marked read-only" : systemReason(files_.errorText(error));
-  return {false, "The settings cannot be saved to " + path() + ": " + reason + ".\n\nThe file was left as it was."};
+  return {false, "The settings cannot be saved to " + quotedPath(path()) + ": " + reason +
+                     ".\n\nThe file was left as it was."};
 }
 
 }  // namespace veltrana::options

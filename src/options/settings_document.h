@@ -27,6 +27,8 @@ class SettingsDocument {
     noFolder,   // the settings folder is missing: offer to create it
     noDocuments // the shell knows no documents folder: nothing to edit
   };
+  // The texts for the status line name paths whole; those for a box quote a
+  // long path by its start and end, so that the box fits on the screen.
   struct Opened {
     Found found = Found::file;
     SettingsValues values;

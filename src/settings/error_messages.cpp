@@ -1,13 +1,30 @@
 #include "settings/error_messages.h"
 
+#include <vector>
+
 #include "platform/files.h"
 #include "settings/line_reader.h"
 
 namespace veltrana {
 
+namespace {
+
+constexpr char ellipsis[] = "\u2026";
+
+}  // namespace
+
 std::string invalidIntegerMessage(const SettingsLine& line, const platform::Files& files) {
-  const char* ellipsis = line.whole() ? "" : "\u2026";
-  return "'" + files.decodeFileText(line.text()) + ellipsis + "' is not a valid integer value";
+  return "'" + files.decodeFileText(line.text()) + (line.whole() ? "" : ellipsis) + "' is not a valid integer value";
+}
+
+std::string quotedPath(const std::string& path) {
+  constexpr std::size_t longest = 80, head = 30, tail = 49;
+  // Counted in characters: a UTF-8 character starts at every byte that does not continue one.
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < path.size(); ++i)
+    if ((static_cast<unsigned char>(path[i]) & 0xC0) != 0x80) starts.push_back(i);
+  if (starts.size() <= longest) return path;
+  return path.substr(0, starts[head]) + ellipsis + path.substr(starts[starts.size() - tail]);
 }
 
 std::string ioErrorMessage(int code) {
@@ -28,7 +45,7 @@ std::string systemReason(const std::string& systemText) {
 }
 
 std::string cannotOpenFileMessage(const std::string& path, const std::string& systemText) {
-  return "Cannot open file \"" + path + "\". " + systemReason(systemText);
+  return "Cannot open file \"" + quotedPath(path) + "\". " + systemReason(systemText);
 }
 
 }  // namespace veltrana

@@ -20,10 +20,15 @@ std::string invalidIntegerMessage(const SettingsLine& line, const platform::File
 // The code the runtime gives a write into a file that was never opened.
 inline constexpr int fileNotOpenForOutput = 105;
 
+// A path as a message quotes it: whole up to 80 characters, a longer one by
+// its first 30 and last 49 characters with an ellipsis between, so that a
+// box that quotes it fits on the screen (a path does not wrap).
+std::string quotedPath(const std::string& path);
+
 // The input/output error text for a system error code.
 std::string ioErrorMessage(int code);
-// A file that cannot be opened: its path in double quotes and the system's
-// text without trailing full stops or blanks.
+// A file that cannot be opened: its path quoted in double quotes, and the
+// system's text without trailing full stops or blanks.
 std::string cannotOpenFileMessage(const std::string& path, const std::string& systemText);
 // The system's text for an error as a clause: without its trailing full
 // stops, blanks and line breaks.

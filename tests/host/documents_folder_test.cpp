@@ -46,7 +46,8 @@ TEST(DocumentsFolder, GarbledByTheShellTheBarsNoticeNamesTheDriveTheProfileNames
 }
 
 TEST(DocumentsFolder, GarbledByTheShellOptionsNamesTheFolderItExpected) {
-  for (const std::string expected : {"C:\\users\\root\\NoSuchDocs", "C:\\users\\root\\\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b"}) {
+  const std::string cyrillic = "C:\\users\\root\\\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b";
+  for (const std::string& expected : {std::string("C:\\users\\root\\NoSuchDocs"), cyrillic}) {
     fakes::FakeFiles files;
     fakes::FakeShell shell;
     shell.personal = "\u02A8\x14\u0298\x14" + expected;
@@ -55,8 +56,9 @@ TEST(DocumentsFolder, GarbledByTheShellOptionsNamesTheFolderItExpected) {
     const auto opened = document.open();
     EXPECT_EQ(opened.found, SettingsDocument::Found::noFolder);
     EXPECT_EQ(opened.status, "The settings folder " + expected + "\\VTR\\ does not exist.");
-    EXPECT_EQ(document.createFolderQuestion(), "Veltrana keeps its settings and skins in the folder\n\n" + expected +
-                                                   "\\VTR\\\n\nwhich does not exist. Create it now and copy in the skins?");
+    EXPECT_EQ(document.createFolderQuestion(),
+              "Veltrana keeps its settings and skins in the folder\n\n" + expected +
+                  "\\VTR\\\n\nwhich does not exist. Create it now and copy in the skins?");
   }
 }
 

@@ -161,6 +161,28 @@ TEST_F(Document, CreatesTheFolderWithoutSkinsAndSaysWhichAreMissing) {
   EXPECT_TRUE(files.exists(folder + "\\silver.bmp"));
 }
 
+// A box as wide as a long path would reach past the screen's edges.
+TEST_F(Document, BoxesQuoteALongPathByItsStartAndEndAndTheStatusLineWhole) {
+  const std::string documents = "C:\\Users\\ann\\" + std::string(230, 'D');
+  const std::string start = "C:\\Users\\ann\\" + std::string(17, 'D') + "\u2026";
+  shell.personal = documents;
+  files.folders = {documents};
+  EXPECT_EQ(document.open().status, "The settings folder " + documents + "\\VTR\\ does not exist.");
+  EXPECT_EQ(document.createFolderQuestion(),
+            "Veltrana keeps its settings and skins in the folder\n\n" + start + std::string(44, 'D') +
+                "\\VTR\\\n\nwhich does not exist. Create it now and copy in the skins?");
+  files.readOnly.insert(documents + "\\VTR");
+  EXPECT_EQ(document.createFolder().message,
+            "The folder " + start + std::string(44, 'D') + "\\VTR\\ cannot be created: Error 5.");
+
+  files.folders.insert(documents + "\\VTR");
+  files.write(document.path(), "1\r\n");
+  files.readOnly.insert(document.path());
+  EXPECT_EQ(document.save({}).message,
+            "The settings cannot be saved to " + start + std::string(33, 'D') +
+                "\\VTR\\Options.set: the file is marked read-only.\n\nThe file was left as it was.");
+}
+
 TEST_F(Document, ReportsAFolderItCannotCreate) {
   files.folders.clear();
   files.readOnly.insert(folder);

@@ -162,6 +162,18 @@ TEST(SettingsDefaults, ReadBackAsTheDefaultValuesWithEveryLineEndedByCrLf) {
   EXPECT_EQ(text(veltrana::reloadDefaults()), startup.substr(0, lineEnds[5])) << "the start-up defaults but line 7";
 }
 
+// A path does not wrap in a box: one too long to fit is quoted by its
+// start and end, counted in characters and never cut inside one.
+TEST(ErrorMessages, QuoteALongPathByItsStartAndEnd) {
+  using veltrana::quotedPath;
+  const std::string eighty = "C:\\" + std::string(77, 'x');
+  EXPECT_EQ(quotedPath(eighty), eighty);
+  EXPECT_EQ(quotedPath(eighty + "y"), "C:\\" + std::string(27, 'x') + "\u2026" + std::string(48, 'x') + "y");
+  std::string cyrillic = "C:\\";
+  for (int i = 0; i < 90; ++i) cyrillic += "\u0414";
+  EXPECT_EQ(quotedPath(cyrillic), "C:\\" + cyrillic.substr(3, 27 * 2) + "\u2026" + cyrillic.substr(3 + 41 * 2));
+}
+
 TEST(SettingsFolder, IsThePersonalFolderAndVtr) {
   EXPECT_EQ(veltrana::settingsFolderFrom("C:\\Users\\ann\\Documents"), "C:\\Users\\ann\\Documents\\VTR\\");
   EXPECT_EQ(veltrana::settingsFolderFrom("C:\\Users\\ann\\Documents\\"), "C:\\Users\\ann\\Documents\\VTR\\");
@@ -190,6 +202,11 @@ TEST(ErrorMessages, HaveTheirTextsAndTheFullStopRule) {
   EXPECT_EQ(reportText(veltrana::cannotOpenFileMessage("C:\\VTR\\blue.bmp",
                                                        "The system cannot find the file specified. \r\n")),
             "Cannot open file \"C:\\VTR\\blue.bmp\". The system cannot find the file specified.");
+  const std::string folder = "C:\\" + std::string(230, 'd') + "\\VTR\\";  // 237 characters
+  EXPECT_EQ(reportText(veltrana::cannotOpenFileMessage(folder + "blue.bmp", "Access is denied.")),
+            "Cannot open file \"C:\\" + std::string(27, 'd') + "\u2026" + std::string(36, 'd') +
+                "\\VTR\\blue.bmp\". Access is denied.")
+      << "a long path is quoted by its start and end";
   EXPECT_EQ(reportText("ends with a stop."), "ends with a stop.");
   EXPECT_EQ(reportText("ends with a space "), "ends with a space ");
   EXPECT_EQ(reportText("ends with a quote'"), "ends with a quote'");

@@ -71,7 +71,8 @@ int copyAndFlush(const std::wstring& from, const std::wstring& path) {
   // A copy of a read-only original would be read-only too, and could then
   // neither be flushed nor removed again.
   ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueFile file(
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   return file ? flushed(file) : lastError();
 }
 

@@ -47,7 +47,8 @@ std::optional<std::string> Win32Shell::personalFolderSetting() const {
   if (!stored) return std::nullopt;
   std::vector<wchar_t> expanded(MAX_PATH);
   for (;;) {
-    const DWORD length = ::ExpandEnvironmentStringsW(stored->c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
+    const DWORD length =
+        ::ExpandEnvironmentStringsW(stored->c_str(), expanded.data(), static_cast<DWORD>(expanded.size()));
     if (length == 0) return std::nullopt;
     if (length <= expanded.size()) return narrow(expanded.data());
     expanded.resize(length);
