@@ -41,7 +41,7 @@ int runProgram(HINSTANCE instance) {
   const platform::Ports ports{systemInfo, resources, files, shell, registry, session, multimedia};
 
   toolkit::win32::Win32Backend backend(instance);
-  backend.onTaskbarCreated = [&shell] { shell.notificationAreaRecreated(); };
+  backend.onRegisteredMessage = [&shell](UINT message) { shell.registeredMessage(message); };
   veltrana::Program program(backend, ports);
   return backend.run();
 }

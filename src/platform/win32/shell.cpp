@@ -82,6 +82,11 @@ void Win32Shell::addTrayIcon(platform::WindowHandle window, unsigned id, const s
     traceIgnoredFailure("Shell_NotifyIconA(NIM_ADD)");
 }
 
+void Win32Shell::registeredMessage(unsigned message) {
+  static const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
+  if (message == taskbarCreated) shownIcons_.clear();
+}
+
 void Win32Shell::deleteTrayIcon(platform::WindowHandle window, unsigned id) {
   shownIcons_.erase({window, id});
   NOTIFYICONDATAA data{};

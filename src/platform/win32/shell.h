@@ -16,8 +16,10 @@ class Win32Shell : public platform::Shell {
   void deleteTrayIcon(platform::WindowHandle window, unsigned id) override;
   void openFile(platform::WindowHandle parent, const std::string& path) override;
 
-  // The notification area was made anew (the shell restarted): every icon is gone.
-  void notificationAreaRecreated() { shownIcons_.clear(); }
+  // A message registered by name that reached one of the program's windows.
+  // The shell's "TaskbarCreated" says the notification area was made anew
+  // (the shell restarted): every icon is gone, and is added again when asked.
+  void registeredMessage(unsigned message);
 
  private:
   // Icons the shell has taken. Adding one again changes nothing but costs a

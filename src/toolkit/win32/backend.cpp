@@ -39,7 +39,6 @@ BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
 
 Win32Backend::Win32Backend(HINSTANCE instance)
     : instance_(instance),
-      taskbarCreated_(::RegisterWindowMessageA("TaskbarCreated")),
       measuringDc_(::CreateCompatibleDC(nullptr)) {
   registerClass(applicationClass, routeMessages<Win32Backend>);
   // Zero size at the screen's centre; the caption style gives it its taskbar button.

@@ -58,9 +58,10 @@ class Win32Backend : public toolkit::Backend {
   // be used now.
   bool displayKnownSince(DWORD when) const;
 
-  // Called when the shell announces a new notification area ("TaskbarCreated").
-  std::function<void()> onTaskbarCreated;
-  UINT taskbarCreatedMessage() const { return taskbarCreated_; }
+  // Messages registered by name (RegisterWindowMessage) that reach a form's
+  // window, for the program's services that listen for one: the shell
+  // broadcasts its announcements to every top-level window.
+  std::function<void(UINT message)> onRegisteredMessage;
 
   // Registers a window class once, with the given window procedure and class styles.
   void registerClass(const std::string& name, WNDPROC procedure, UINT style = 0);
@@ -73,7 +74,6 @@ class Win32Backend : public toolkit::Backend {
  private:
 
   HINSTANCE instance_;
-  UINT taskbarCreated_;
   platform::win32::UniqueModule commonControls_;
   FontCache fonts_;
   SurfacePool surfaces_;

@@ -98,7 +98,8 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         form_.hide();
       return 0;
     default:
-      if (message == backend_.taskbarCreatedMessage() && backend_.onTaskbarCreated) backend_.onTaskbarCreated();
+      // Messages registered by name are numbered from 0xC000 on.
+      if (message >= 0xC000 && backend_.onRegisteredMessage) backend_.onRegisteredMessage(message);
       return ::DefWindowProcA(window, message, wParam, lParam);
   }
 }
