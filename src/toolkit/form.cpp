@@ -156,11 +156,6 @@ Control* Form::controlAt(Point p) const {
   return nullptr;
 }
 
-std::string Form::hintAt(Point p) const {
-  const Control* c = controlAt(p);
-  return c ? c->hint() : std::string();
-}
-
 void Form::invalidate(const Rect& area) {
   if (area.empty() || !window_) return;
   ++counters_.invalidations;

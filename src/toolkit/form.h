@@ -61,7 +61,6 @@ class Form {
   Control* findControl(std::string_view name) const;
   // The topmost visible control with a non-empty rectangle under the point.
   Control* controlAt(Point p) const;
-  std::string hintAt(Point p) const;
 
   // The concrete form calls this once its constructor has created every
   // control; auto-size starts from here.

@@ -50,8 +50,8 @@ TEST_F(FormFixture, MouseGoesToTheTopmostVisibleNonEmptyComponent) {
   EXPECT_EQ(form.controlAt({12, 8}), &form.background);
   EXPECT_EQ(form.controlAt({199, 24}), &form.background);
   EXPECT_EQ(form.controlAt({200, 24}), nullptr) << "rectangles are half-open";
-  EXPECT_EQ(form.hintAt({55, 5}), "Reboot");
-  EXPECT_EQ(form.hintAt({150, 5}), "");
+  EXPECT_EQ(form.controlAt({55, 5})->hint(), "Reboot") << "the hint the window shows under the pointer";
+  EXPECT_EQ(form.controlAt({150, 5})->hint(), "");
 }
 
 TEST_F(FormFixture, ClickNeedsPressAndReleaseOnTheSameComponent) {

@@ -8,14 +8,17 @@
 
 namespace toolkit::win32 {
 
-// A form's hints: the hint of the control under the pointer, shown after a
-// short rest in a tooltip beside the pointer and taken away after a while.
-// The hint is shown by hand rather than by the tooltip control's own
-// tracking of the mouse: the bar's thread is busy for half of every second
-// (the frequency probe), and the tooltip control gives up on a tool whose
-// messages come late.
 class Win32Backend;
 
+// The hints of one form's window. Half a second after the pointer comes
+// onto a control with a hint, if it is still over the window then, the hint
+// shows in a tooltip 20 pixels below the pointer; it goes after five
+// seconds, at a click, or when the pointer moves onto another control or
+// leaves the window. The form's window times and places the tooltip rather
+// than leaving it to the tooltip control's own tracking of the mouse: the
+// bar's thread is busy for half of every second (the frequency probe), and
+// the tooltip control gives up on a tool whose messages come late. The
+// tooltip, and with it the common controls, is made at the first hint shown.
 class HintTip {
  public:
   HintTip(HWND owner, Win32Backend& backend);
