@@ -17,7 +17,7 @@ using veltrana::options::Field;
 using veltrana::options::OptionFields;
 using veltrana::options::SettingsDocument;
 
-// Posted from WM_INITDIALOG, so that the question comes over the dialog shown.
+// Posted from WM_INITDIALOG, so that the question comes once the dialog is made.
 constexpr UINT offerFolderMessage = WM_APP + 1;
 
 // The list's entries: the skins in their order, then the plain colour.
@@ -76,6 +76,9 @@ void OptionsDialog::initialise() {
 }
 
 void OptionsDialog::offerToCreateFolder() {
+  // The dialog manager shows the dialog only when its queue first runs empty,
+  // after this message: shown now, the dialog stands behind the question.
+  ::ShowWindow(window(), SW_SHOW);
   if (ask(document_.createFolderQuestion(), MB_YESNO | MB_ICONQUESTION) != IDYES) {
     ::EndDialog(window(), IDCANCEL);
     return;
