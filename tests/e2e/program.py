@@ -1,10 +1,12 @@
 """Starting the real Veltrana.exe in a session the way a user has it: the
 settings folder installed with the skins, as an installer leaves it."""
+import contextlib
 import os
 import shutil
 import struct
+from pathlib import Path
 
-from harness import repo_root, require_veltrana
+from harness import repo_root, require_veltrana, windows_path
 
 BAR = "Tesvo "
 DEFAULTS = ("1", "5", "Silver", "0", "32768", "True", "Move")
@@ -37,6 +39,34 @@ OPTIONS_BUTTON = (5 + 4 + 169 // 2, 27 + 20 + 25 // 2)
 ABOUT_BUTTON = (5 + 4 + 169 // 2, 27 + 84 + 25 // 2)
 HELP_BUTTON = (5 + 4 + 169 // 2, 27 + 116 + 25 // 2)
 EXIT_BUTTON = (5 + 4 + 169 // 2, 27 + 148 + 25 // 2)
+
+
+# Where the user's profile names the documents folder.
+SHELL_FOLDERS = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
+
+
+def _set_documents_folder(session, kind, path):
+    # Through a .reg file: `wine reg add` passes a name outside ASCII on as question marks.
+    data = ",".join(f"{b:02x}" for b in path.encode("utf-16-le") + b"\0\0")
+    key = "HKEY_CURRENT_USER" + SHELL_FOLDERS[len("HKCU"):]
+    reg = Path(session.tmp) / "documents-folder.reg"
+    reg.write_text(f"Windows Registry Editor Version 5.00\r\n\r\n[{key}]\r\n"
+                   f"\"Personal\"=hex({2 if kind == 'REG_EXPAND_SZ' else 1}):{data}\r\n", encoding="utf-16")
+    result = session.wine("regedit", "/S", windows_path(reg))
+    if result.returncode != 0:
+        raise RuntimeError(f"regedit: {result.stderr}")
+
+
+@contextlib.contextmanager
+def documents_folder_named(session, path):
+    """The user's profile names `path` (a Windows path) as the documents
+    folder while the block runs; the prefix's own entry is put back after."""
+    kind, old = session.reg_query(SHELL_FOLDERS, "Personal")["Personal"]
+    _set_documents_folder(session, "REG_EXPAND_SZ", path)
+    try:
+        yield
+    finally:
+        _set_documents_folder(session, kind, old)
 
 
 def settings_text(*lines):

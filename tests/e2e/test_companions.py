@@ -12,17 +12,20 @@ foreground window, but the X input focus stays where it was, so the tests
 read the foreground from Windows (the driver's "active") and type only into
 a window that came up by itself.
 """
+import getpass
 import os
 import shutil
+import stat
 import threading
 import time
 import unittest
 from pathlib import Path
 
 from companions import ABOUT, ABOUT_ID, ID, IDCANCEL, IDOK, IDYES, OPTIONS, Driver, companion
+from dialogs import Dialogs
 from harness import Session, poll, repo_root, require_veltrana, windows_path
 from program import (ABOUT_BUTTON, BACKGROUND, BAR, DEFAULTS, MAGIC, OPTIONS_BUTTON, PANEL, SKINS, RunningBar,
-                     settings_text, skin_pixel)
+                     documents_folder_named, install_settings_folder, settings_text, skin_pixel)
 
 OLIVE_ENTRY = 1
 
@@ -200,6 +203,100 @@ class About(unittest.TestCase):
                             controls[ABOUT_ID["ABOUT_FOLDER"]])
             s.key("Escape")
             self.assertEqual(s.wait_exit(about, 10), 0, "Esc closes it")
+
+
+USER_FOLDER = "C:\\users\\" + getpass.getuser()
+
+
+def question_box(dialogs):
+    """The box over the Options dialog that asks Yes or No."""
+    return dialogs.wait(OPTIONS, lambda d: d.button("No"), what="the question box")
+
+
+def box_message(box):
+    return next(c.text for c in box.shown("Static") if c.text)
+
+
+def options_status(dialogs):
+    dialog = dialogs.wait(OPTIONS, lambda d: d.shown("Button", "Apply"), what="the Options dialog")
+    return next(c.text for c in dialog.controls if c.id == ID["OPTIONS_STATUS"])
+
+
+class OptionsAndTheDocumentsFolder(unittest.TestCase):
+    def test_a_documents_folder_that_does_not_exist_is_named_as_the_profile_names_it(self):
+        # Wine's shell answers for such a folder with its path behind four stray characters.
+        with Session(1280, 1024) as s:
+            dialogs = Dialogs(s)
+            for name in ("NoSuchDocs", "\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b \u043d\u0435\u0442"):
+                expected = f"{USER_FOLDER}\\{name}\\VTR\\"
+                with documents_folder_named(s, f"%USERPROFILE%\\{name}"):
+                    options = s.start(companion("Options.exe"))
+                    box = question_box(dialogs)
+                    self.assertEqual(box_message(box), "Veltrana keeps its settings and skins in the folder\n\n"
+                                     f"{expected}\n\nwhich does not exist. Create it now and copy in the skins?")
+                    self.assertEqual(options_status(dialogs), f"The settings folder {expected} does not exist.")
+                    dialogs.click(OPTIONS, box.button("No"))
+                    self.assertEqual(s.wait_exit(options, 10), 0)
+
+    def test_the_question_about_a_long_folder_fits_on_the_screen(self):
+        with Session(1280, 1024) as s:
+            # A documents folder of 250 characters, in parts a file system takes.
+            parts = ["long-" + str(i) * 45 for i in range(1, 5)]
+            documents = f"{USER_FOLDER}\\" + "\\".join(parts)
+            documents += "d" * (250 - len(documents))
+            top = Path(s.documents_dir).parent / parts[0]
+            Path(s.documents_dir).parent.joinpath(*documents[len(USER_FOLDER) + 1:].split("\\")).mkdir(parents=True)
+            try:
+                with documents_folder_named(s, documents):
+                    options = s.start(companion("Options.exe"))
+                    dialogs = Dialogs(s)
+                    box = question_box(dialogs)
+                    for window in s.find_windows(OPTIONS, visible=True):
+                        x, y, w, h = s.geometry(window)
+                        self.assertTrue(x >= 0 and y >= 0 and x + w <= 1280 and y + h <= 1024, (x, y, w, h))
+                    self.assertIn("\u2026", box_message(box), "the folder quoted by its start and end")
+                    dialogs.click(OPTIONS, box.button("No"))
+                    self.assertEqual(s.wait_exit(options, 10), 0)
+            finally:
+                shutil.rmtree(top)
+
+
+class OptionsAndTheSettingsFile(unittest.TestCase):
+    def test_a_read_only_settings_file_is_left_as_it_is_and_the_box_says_why(self):
+        with Session(1280, 1024) as s:
+            path = Path(install_settings_folder(s)) / "Options.set"
+            path.chmod(0o444)  # what Wine shows as the read-only mark
+            before = path.read_bytes()
+            options = s.start(companion("Options.exe"))
+            dialogs = Dialogs(s)
+            dialog = dialogs.wait(OPTIONS, lambda d: d.shown("Button", "Apply"), what="the Options dialog")
+            hide_time = next(c for c in dialog.controls if c.id == ID["OPTIONS_HIDE_TIME"])
+            dialogs.set_text(OPTIONS, hide_time, "9")
+            dialogs.click(OPTIONS, dialog.button("Apply"))
+            box = dialogs.wait(OPTIONS, lambda d: d.button("OK") and not d.button("Cancel"), what="the box")
+            self.assertEqual(box_message(box), f"The settings cannot be saved to {USER_FOLDER}\\Documents\\VTR\\"
+                             "Options.set: the file is marked read-only.\n\nThe file was left as it was.")
+            self.assertEqual(path.read_bytes(), before)
+            self.assertEqual(stat.S_IMODE(path.stat().st_mode) & 0o222, 0, "still read-only")
+            self.assertEqual(sorted(p.name for p in path.parent.iterdir()), sorted(SKINS + ["Options.set"]))
+            dialogs.click(OPTIONS, box.button("OK"))
+            dialogs.click(OPTIONS, dialog.button("Cancel"))
+            self.assertEqual(s.wait_exit(options, 10), 0)
+
+    def test_a_temporary_file_a_killed_copy_left_is_removed_when_options_starts(self):
+        with Session(1280, 1024) as s:
+            folder = Path(install_settings_folder(s))
+            leftover = folder / "Options.set.4294967292.tmp"  # no process has had that id
+            leftover.write_bytes(b"1\r\n5\r\n")
+            kept = folder / "Options.set.bak"
+            kept.write_bytes(b"mine")
+            options = s.start(companion("Options.exe"))
+            dialogs = Dialogs(s)
+            dialog = dialogs.wait(OPTIONS, lambda d: d.shown("Button", "Apply"), what="the Options dialog")
+            self.assertFalse(leftover.exists(), "removed before the dialog shows")
+            self.assertEqual(kept.read_bytes(), b"mine", "a file of another name is not touched")
+            dialogs.click(OPTIONS, dialog.button("Cancel"))
+            self.assertEqual(s.wait_exit(options, 10), 0)
 
 
 if __name__ == "__main__":

@@ -4,7 +4,8 @@ import time
 import unittest
 
 from harness import Session, poll, regions_differ
-from program import BACKGROUND, BAR, BAR_1280, BAR_1280_PLAIN_COLOUR, CLOCK_1280, RUN_KEY, RunningBar, skin_pixel
+from program import (BACKGROUND, BAR, BAR_1280, BAR_1280_PLAIN_COLOUR, CLOCK_1280, RUN_KEY, RunningBar,
+                     documents_folder_named, skin_pixel)
 from reading import read_text
 
 
@@ -112,6 +113,16 @@ class MissingFolder(unittest.TestCase):
             # OCR does not read the trailing backslash reliably; the host tests check the whole text.
             readings = read_text(shot.path, (515 + 20, 439 + 55, 229, 35), "Can`topefilsdkC:\\ ", s.tmp)
             self.assertTrue(any("open file on disk C:" in r for r in readings), readings)
+
+    def test_with_a_documents_folder_that_does_not_exist_the_notice_names_the_drive_the_profile_names(self):
+        # Wine's shell answers for such a folder with its path behind four stray characters.
+        with Session(1280, 1024) as s, documents_folder_named(s, r"%USERPROFILE%\NoSuchDocs"):
+            RunningBar(s, install_folder=False)
+            s.wait_window("Form3", timeout=10)
+            shot = s.screenshot()
+            readings = read_text(shot.path, (515 + 20, 439 + 55, 229, 35), "Can`topefilsdkC:\\ ", s.tmp)
+            self.assertTrue(any("open file on disk C:" in r for r in readings), readings)
+            self.assertFalse(os.path.exists(os.path.join(os.path.dirname(s.documents_dir), "NoSuchDocs")))
 
 
 if __name__ == "__main__":
