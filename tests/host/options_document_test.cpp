@@ -118,8 +118,8 @@ TEST_F(Document, WritesTheValuesInOneReplaceOrKeepsTheOldFile) {
   values.background = veltrana::Skin::blue;
   saved = document.save(values);
   EXPECT_FALSE(saved.done);
-  EXPECT_EQ(saved.message,
-            "The settings cannot be saved to " + file + ": the file is marked read-only.\n\nThe file was left as it was.");
+  EXPECT_EQ(saved.message, "The settings cannot be saved to " + file +
+                               ": the file is marked read-only.\n\nThe file was left as it was.");
   EXPECT_EQ(files.text(file), "1\r\n5\r\nOlive\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
 }
 

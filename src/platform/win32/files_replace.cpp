@@ -2,7 +2,6 @@
 // old one's place in one step, and the settings folder is made here.
 #include <windows.h>
 
-#include <cwctype>
 #include <functional>
 #include <optional>
 
@@ -115,7 +114,7 @@ std::optional<DWORD> writerOf(const std::wstring& name, const std::wstring& targ
   if (digits.size() > 10) return std::nullopt;
   unsigned long long id = 0;
   for (const wchar_t c : digits) {
-    if (!std::iswdigit(c)) return std::nullopt;
+    if (c < L'0' || c > L'9') return std::nullopt;
     id = id * 10 + static_cast<unsigned>(c - L'0');
   }
   if (id > 0xFFFFFFFFull) return std::nullopt;
