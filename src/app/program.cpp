@@ -14,6 +14,8 @@ Program::Program(toolkit::Backend& backend, const platform::Ports& ports)
   // Made here, hidden, unless the bar's creation handler needed it already.
   makeFileErrorNotice();
   form4_ = std::make_unique<TForm4>(application_, ports.shell, ports.resources);
+  // The bar's creation handler may have scaled it before these were made.
+  scaleTo(bar_->scale());
   bar_->show();
 }
 
@@ -37,5 +39,11 @@ TForm3& Program::fileErrorNotice() {
 }
 
 TForm4& Program::menuPanel() { return *form4_; }
+
+void Program::scaleTo(double scale) {
+  if (form2_) form2_->scaleTo(scale);
+  if (form3_) form3_->scaleTo(scale);
+  if (form4_) form4_->scaleTo(scale);
+}
 
 }  // namespace veltrana

@@ -29,6 +29,7 @@ class Program : private BarCompanions {
   TForm2& unsupportedScreenNotice() override;
   TForm3& fileErrorNotice() override;
   TForm4& menuPanel() override;
+  void scaleTo(double scale) override;
 
  private:
   void makeFileErrorNotice();

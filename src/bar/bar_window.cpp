@@ -14,6 +14,7 @@
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
 #include "toolkit/jpeg_image.h"
+#include "toolkit/scaling.h"
 #include "bar/bar_buttons.h"
 #include "popups/file_error_notice.h"
 #include "popups/unsupported_screen_notice.h"
@@ -102,6 +103,7 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
       ports_(ports),
       companions_(companions),
       layout_(*this),
+      fitted_(*this),
       settings_(*this, ports, application.errorReports(), nativeHandle()) {
   Image1.setPicture(defaultBackground(ports_.resources));
   SpeedButton1.setGlyph(toolkit::pictureFromBitmapFile(ports_.resources.bytes(platform::Resource::glyphCdOut)));
@@ -143,12 +145,37 @@ void TVTR::connectHandlers() {
   Timer12.onTimer = [this] { Timer12Timer(); };
 }
 
-ScreenMode TVTR::currentScreenMode() const {
+ScreenPlan TVTR::currentPlan() const {
   const auto monitors = application().backend().monitors();
-  return screenModeFor(monitors, bounds());
+  return screenPlanFor(monitors, bounds(), fit_);
 }
 
-void TVTR::layOut() { layout_.apply(currentScreenMode()); }
+void TVTR::applyPlan(const ScreenPlan& plan) {
+  if (plan.mode == ScreenMode::unsupported) return;
+  if (plan.scale != scale()) {
+    setScale(plan.scale);
+    companions_.scaleTo(plan.scale);
+  }
+  if (plan.mode == ScreenMode::fitted)
+    fitted_.apply(plan.width, plan.scale);
+  else
+    layout_.apply(plan.mode);
+}
+
+void TVTR::layOut() { applyPlan(currentPlan()); }
+
+void TVTR::setFit(bool on) {
+  if (on == fit_) return;
+  fit_ = on;
+  const ScreenPlan plan = currentPlan();
+  applyPlan(plan);
+  // Fitting read by the start-up pass gives the screen a layout after all.
+  if (unsupportedAtStart_ && plan.mode != ScreenMode::unsupported) {
+    unsupportedAtStart_ = false;
+    Timer12.setEnabled(false);
+    for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer4, &Timer5, &Timer6, &Timer8}) t->setEnabled(true);
+  }
+}
 
 void TVTR::setUpdateInterval(std::uint32_t ms) {
   for (toolkit::Timer* t : {&Timer2, &Timer4, &Timer5}) t->setInterval(ms);
@@ -195,12 +222,13 @@ void TVTR::showFileErrorNotice(const std::string& drive) {
 
 void TVTR::FormCreate() {
   Timer12.setEnabled(false);
-  const ScreenMode mode = currentScreenMode();
-  if (mode == ScreenMode::unsupported) {
+  const ScreenPlan plan = currentPlan();
+  if (plan.mode == ScreenMode::unsupported) {
     StopScheduleTimers();
     Timer12.setEnabled(true);
+    unsupportedAtStart_ = true;
   } else {
-    layout_.apply(mode);
+    applyPlan(plan);
   }
   Timer3.setEnabled(false);
   setLeft(0);
@@ -234,7 +262,8 @@ void TVTR::Timer8Timer() {
 }
 
 void TVTR::HideAboveScreen() {
-  setTop(-25);
+  // Its own height above the screen: 25 pixels as designed.
+  setTop(-toolkit::scaled(25, scale()));
   Timer3.setEnabled(true);
 }
 
@@ -309,6 +338,7 @@ void TVTR::StopScheduleTimers() {
 }
 
 void TVTR::Timer12Timer() {
+  unsupportedAtStart_ = false;
   StopScheduleTimers();
   Timer12.setEnabled(false);
   companions_.unsupportedScreenNotice().showModal();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bar/fitted_layout.h"
 #include "bar/screen_layout.h"
 #include "bar/screen_mode.h"
 #include "platform/ports.h"
@@ -34,6 +35,8 @@ class BarCompanions {
   virtual TForm2& unsupportedScreenNotice() = 0;
   virtual TForm3& fileErrorNotice() = 0;
   virtual TForm4& menuPanel() = 0;
+  // Draws them at the bar's scale, as far as they have been made.
+  virtual void scaleTo(double scale) = 0;
 };
 
 // The bar: a borderless, top-most strip along the top of the screen that
@@ -101,14 +104,16 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   void setCaptionColour(toolkit::Color colour) override;
   void setValueColour(toolkit::Color colour) override;
   void setMoveMode(bool on) override;
+  void setFit(bool on) override;
   void fitHotZones() override;
   void showFileErrorNotice(const std::string& drive) override;
 
   void connectHandlers();
   // Stops the timers of the schedule: all but Timer12.
   void StopScheduleTimers();
-  // The mode of the monitor that holds the bar, looked up afresh.
-  ScreenMode currentScreenMode() const;
+  // How the bar is to be laid out on the monitor that holds it, looked up afresh.
+  ScreenPlan currentPlan() const;
+  void applyPlan(const ScreenPlan& plan);
   // The labels that take the caption colour and the value colour, and the hot zones.
   std::array<toolkit::Label*, 17> captionLabels();
   std::array<toolkit::Label*, 4> valueLabels();
@@ -168,9 +173,14 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   const platform::Ports& ports_;
   BarCompanions& companions_;
   ScreenLayout layout_;
+  FittedLayout fitted_;
   ProcessorLoadSampler loadSampler_;
-  // Off until the first settings pass sets it from the file.
+  // Off until the first settings pass sets them from the file.
   bool moveMode_ = false;
+  bool fit_ = false;
+  // The screen had no layout when the bar was made: the timers wait for the
+  // notice, unless the start-up pass turns fitting on.
+  bool unsupportedAtStart_ = false;
   SettingsPasses settings_;
 };
 

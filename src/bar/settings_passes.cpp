@@ -149,6 +149,7 @@ void SettingsPasses::apply(const SettingsReading& reading, Pass pass) {
       [&] { bar_.setValueColour(colourOf(v.valueColour)); },
       [&] { ChangeReg(ports_.registry, ports_.shell, autostartValueName, !v.autostart); },
       [&] { bar_.setMoveMode(v.moveMode); },
+      [&] { bar_.setFit(v.fit); },
   });
   static_assert(lineSteps.size() == settingsLines.size(), "every line of the file is applied");
   for (std::size_t i = 0; i < reading.linesBeforeFault; ++i) lineSteps[i]();

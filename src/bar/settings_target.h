@@ -34,6 +34,9 @@ class SettingsTarget {
   virtual void setValueColour(toolkit::Color colour) = 0;
   // Move mode: whether moving the pointer over the texts hides the bar.
   virtual void setMoveMode(bool on) = 0;
+  // Fitting: the bar laid out for any screen and drawn at the monitor's
+  // scaling, rather than for the four screens it was made for only.
+  virtual void setFit(bool on) = 0;
   // The hot zones as move mode has them: the layout's widths, or none.
   virtual void fitHotZones() = 0;
   // The notification-area icon; adding it again changes nothing.

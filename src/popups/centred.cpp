@@ -2,6 +2,7 @@
 
 #include "toolkit/backend.h"
 #include "toolkit/application.h"
+#include "toolkit/form.h"
 
 namespace veltrana {
 
@@ -23,6 +24,11 @@ toolkit::Rect centredOnDesktop(const toolkit::Application& application, toolkit:
 toolkit::Rect centredOnScreen(const toolkit::Application& application, toolkit::Size size) {
   const auto monitors = application.backend().monitors();
   return centredIn(monitors.empty() ? toolkit::Rect{} : monitors.front().full, size);
+}
+
+void placeAt(toolkit::Form& form, const toolkit::Rect& where) {
+  form.setLeft(where.left);
+  form.setTop(where.top);
 }
 
 }  // namespace veltrana

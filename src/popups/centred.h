@@ -4,7 +4,8 @@
 
 namespace toolkit {
 class Application;
-}
+class Form;
+}  // namespace toolkit
 
 namespace veltrana {
 
@@ -12,5 +13,8 @@ namespace veltrana {
 // the primary screen.
 toolkit::Rect centredOnDesktop(const toolkit::Application& application, toolkit::Size size);
 toolkit::Rect centredOnScreen(const toolkit::Application& application, toolkit::Size size);
+
+// Moves a form to the rectangle's top-left corner.
+void placeAt(toolkit::Form& form, const toolkit::Rect& where);
 
 }  // namespace veltrana

@@ -7,6 +7,8 @@
 #include "toolkit/backend.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
+#include "toolkit/scaling.h"
+#include "popups/centred.h"
 #include "popups/fonts.h"
 
 namespace veltrana {
@@ -18,11 +20,13 @@ constexpr int pointerLimit = 230;
 
 const toolkit::Font headingFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::green};
 
+constexpr toolkit::Point position{5, 27};
+
 toolkit::FormOptions options() {
   toolkit::FormOptions o;
   o.className = "TForm4";
   o.caption = "+";
-  o.bounds = toolkit::Rect::fromBounds(5, 27, 177, 185);
+  o.bounds = toolkit::Rect::fromBounds(position.x, position.y, 177, 185);
   o.color = toolkit::colors::buttonHighlight;
   o.topmost = true;
   return o;
@@ -57,6 +61,12 @@ TForm4::TForm4(toolkit::Application& application, platform::Shell& shell, const 
   FormCreate();
 }
 
+void TForm4::scaleTo(double scale) {
+  setScale(scale);
+  placeAt(*this, toolkit::Rect::fromBounds(toolkit::scaled(position.x, scale), toolkit::scaled(position.y, scale),
+                                           bounds().width(), bounds().height()));
+}
+
 void TForm4::FormCreate() { Timer1.setEnabled(false); }
 
 void TForm4::FormActivate() { Timer1.setEnabled(true); }
@@ -68,8 +78,9 @@ void TForm4::Timer1Timer() {
     return;
   }
   const toolkit::Point pointer = application().backend().cursorPos();
-  if (pointer.x > pointerLimit) hide();
-  if (pointer.y > pointerLimit) hide();
+  const int limit = toolkit::scaled(pointerLimit, scale());
+  if (pointer.x > limit) hide();
+  if (pointer.y > limit) hide();
 }
 
 void TForm4::openCompanion(const char* fileName) {

@@ -29,6 +29,9 @@ class TForm4 : public toolkit::Form {
   toolkit::BitButton BitBtn5;  // "Exit": ends the program
   toolkit::Timer Timer1;       // every 10 ms while shown: the closing rule
 
+  // At the bar's scale, under the bar's left end.
+  void scaleTo(double scale);
+
   void FormCreate();
   void FormActivate();
   void Timer1Timer();

@@ -33,6 +33,11 @@ TForm2::TForm2(toolkit::Application& application)
   finishLoading();
 }
 
+void TForm2::scaleTo(double scale) {
+  setScale(scale);
+  placeAt(*this, centredOnDesktop(application(), {bounds().width(), bounds().height()}));
+}
+
 void TForm2::Button1Click() { application().terminate(0); }
 
 }  // namespace veltrana

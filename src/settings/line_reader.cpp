@@ -52,6 +52,7 @@ int LineReader::get() {
 SettingsLine LineReader::next(LineNeed need) {
   if (unfinished_) skipRestOfLine();
   unfinished_ = false;
+  lastInFile_ = peek() >= 0;
   SettingsLine line(need);
   for (;;) {
     const int c = get();

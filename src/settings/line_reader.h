@@ -72,6 +72,8 @@ class LineReader {
   LineReader& operator=(LineReader&&) noexcept;
 
   SettingsLine next(LineNeed need = numberOrName);
+  // Whether the line last read is in the file, rather than past its end.
+  bool lastInFile() const { return lastInFile_; }
   // Bytes taken from the file so far.
   std::uint64_t bytesRead() const { return bytesRead_; }
 
@@ -88,6 +90,7 @@ class LineReader {
   bool ended_ = false;
   // The line last returned was decided before its end.
   bool unfinished_ = false;
+  bool lastInFile_ = false;
 };
 
 }  // namespace veltrana

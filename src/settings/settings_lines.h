@@ -22,11 +22,11 @@ using BackgroundLine = Background SettingsValues::*;
 struct SwitchLine {
   bool SettingsValues::*value;
   std::string_view on;
-  std::string_view off;  // what the writer puts for off
+  std::string_view off;  // what the writer puts for off: nothing for an optional switch
 };
 using LineRule = std::variant<NumberLine, BackgroundLine, SwitchLine>;
 
-inline constexpr std::array<LineRule, settingsLineCount> settingsLines{{
+inline constexpr std::array<LineRule, 8> settingsLines{{
     NumberLine{&SettingsValues::updateInterval},
     NumberLine{&SettingsValues::hideTime},
     BackgroundLine{&SettingsValues::background},
@@ -34,6 +34,8 @@ inline constexpr std::array<LineRule, settingsLineCount> settingsLines{{
     NumberLine{&SettingsValues::valueColour},
     SwitchLine{&SettingsValues::autostart, "True", "False"},
     SwitchLine{&SettingsValues::moveMode, "Move", "Stay"},
+    // Optional switches: a file without them works with every version.
+    SwitchLine{&SettingsValues::fit, "Fit", ""},
 }};
 
 }  // namespace veltrana

@@ -17,7 +17,9 @@ class Reading {
   // Reads one line into the values; false when it is faulty.
   bool read(const LineRule& rule) {
     ++number_;
-    return std::visit([this](const auto& r) { return read(r); }, rule);
+    const bool valid = std::visit([this](const auto& r) { return read(r); }, rule);
+    if (lines_.lastInFile()) result_.linesInFile = static_cast<std::size_t>(number_);
+    return valid;
   }
 
   SettingsReading& result() { return result_; }

@@ -31,6 +31,9 @@ struct SettingsReading {
   // How many lines, from the first, were read before the first fault: all
   // of them when there is none.
   std::size_t linesBeforeFault = 0;
+  // How many of the lines read are in the file: a file may end before its
+  // optional lines, or even before line 7.
+  std::size_t linesInFile = 0;
   std::vector<LineFault> faults;
 };
 

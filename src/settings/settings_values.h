@@ -8,7 +8,7 @@
 
 namespace veltrana {
 
-// The seven lines of the settings file as values, each at the bar's default.
+// The lines of the settings file as values, each at the bar's default.
 
 // The skins line 3 names, in the order the bar compares them.
 enum class Skin { silver, olive, blue };
@@ -23,6 +23,8 @@ struct PlainColour {
 };
 using Background = std::variant<Skin, PlainColour>;
 
+// The lines the bar writes when it makes the file. Optional switches may
+// follow them; a file without them means the switches are off.
 inline constexpr std::size_t settingsLineCount = 7;
 
 struct SettingsValues {
@@ -33,6 +35,8 @@ struct SettingsValues {
   std::int32_t valueColour = 0x008000;  // green
   bool autostart = true;
   bool moveMode = true;
+  // Optional switches, off unless their line says so.
+  bool fit = false;  // lay the bar out for any screen and scale
   bool operator==(const SettingsValues&) const = default;
 };
 

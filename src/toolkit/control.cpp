@@ -1,11 +1,12 @@
 #include "toolkit/control.h"
 
 #include "toolkit/form.h"
+#include "toolkit/scaling.h"
 
 namespace toolkit {
 
 Control::Control(Form& form, std::string name, const Rect& bounds, bool visible)
-    : form_(form), name_(std::move(name)), bounds_(bounds), visible_(visible) {
+    : form_(form), name_(std::move(name)), bounds_(bounds), designed_(bounds), visible_(visible) {
   form_.addControl(*this);
 }
 
@@ -27,6 +28,8 @@ void Control::setBounds(const Rect& bounds) {
 void Control::setLeft(int left) { setBounds(Rect::fromBounds(left, top(), width(), height())); }
 
 void Control::setWidth(int width) { setBounds(Rect::fromBounds(left(), top(), width, height())); }
+
+void Control::scaleTo(double scale) { setBounds(scaled(designed_, scale)); }
 
 void Control::setVisible(bool visible) {
   if (visible == visible_) return;

@@ -38,6 +38,11 @@ class Control {
   bool visible() const { return visible_; }
   void setVisible(bool visible);
 
+  // Sizes the control for a display `scale` times as dense as the one it
+  // was designed for (96 pixels per inch): its rectangle as made, its fonts
+  // and its pictures alike. A scale of 1 restores the control as made.
+  virtual void scaleTo(double scale);
+
   const std::string& hint() const { return hint_; }
   void setHint(std::string hint) { hint_ = std::move(hint); }
 
@@ -71,10 +76,15 @@ class Control {
   // Paints the control onto the form at once (for controls that update often).
   void repaintNow() const;
 
+ protected:
+  // The rectangle the control was made with.
+  const Rect& designedBounds() const { return designed_; }
+
  private:
   Form& form_;
   std::string name_;
   Rect bounds_;
+  Rect designed_;
   bool visible_;
   std::string hint_;
 };

@@ -6,6 +6,7 @@
 #include "toolkit/canvas.h"
 #include "toolkit/control.h"
 #include "toolkit/monitors.h"
+#include "toolkit/scaling.h"
 
 namespace toolkit {
 
@@ -19,6 +20,7 @@ Form::Form(Application& application, const FormOptions& options)
     : application_(application),
       caption_(options.caption),
       bounds_(options.bounds),
+      designedSize_{options.bounds.width(), options.bounds.height()},
       color_(options.color),
       autoSize_(options.autoSize),
       screenSnap_(options.screenSnap),
@@ -45,6 +47,19 @@ void Form::destroyWindow() {
 void Form::finishLoading() {
   loading_ = false;
   controlGeometryChanged();
+}
+
+void Form::setScale(double scale) {
+  if (scale == scale_) return;
+  scale_ = scale;
+  {
+    GeometryBatch batch(*this);
+    for (Control* c : controls_) c->scaleTo(scale);
+  }
+  if (!autoSize_)
+    applyBounds(Rect::fromBounds(bounds_.left, bounds_.top, scaled(designedSize_.width, scale),
+                                 scaled(designedSize_.height, scale)));
+  invalidate(Rect::fromBounds(0, 0, bounds_.width(), bounds_.height()));
 }
 
 void Form::setLeft(int left) { moveTo({left, bounds_.top}); }

@@ -47,6 +47,13 @@ class Form {
   void setLeft(int left);
   void setTop(int top);
 
+  // How many times as dense the display is as the one the form was designed
+  // for (96 pixels per inch); 1 as made.
+  double scale() const { return scale_; }
+  // Scales every control, and the size of a form that does not size itself
+  // to them; the form's position stays where it is.
+  void setScale(double scale);
+
   bool visible() const { return visible_; }
   void show();
   void hide();
@@ -119,6 +126,8 @@ class Form {
   Application& application_;
   std::string caption_;
   Rect bounds_;
+  Size designedSize_;
+  double scale_ = 1;
   Color color_;
   bool autoSize_;
   bool screenSnap_;

@@ -4,6 +4,7 @@
 #include "toolkit/backend.h"
 #include "toolkit/canvas.h"
 #include "toolkit/form.h"
+#include "toolkit/scaling.h"
 
 namespace toolkit {
 
@@ -11,6 +12,7 @@ Label::Label(Form& form, std::string name, Point at, std::string caption, const 
     : Control(form, std::move(name), Rect::fromBounds(at.x, at.y, 0, 0)),
       caption_(std::move(caption)),
       font_(font),
+      designedFontHeight_(font.height),
       transparent_(form.application().backend().visualStylesOn()) {
   setHint(std::move(hint));
   fitToText();
@@ -33,6 +35,17 @@ void Label::setColor(Color color) {
   if (color_ == color) return;
   color_ = color;
   invalidate();
+}
+
+void Label::scaleTo(double scale) {
+  const int height = scaled(designedFontHeight_, scale);
+  if (height != font_.height) {
+    font_.height = height;
+    invalidate();
+  }
+  const Rect& designed = designedBounds();
+  setBounds(Rect::fromBounds(scaled(designed.left, scale), scaled(designed.top, scale), width(), this->height()));
+  fitToText();
 }
 
 void Label::fitToText() {

@@ -24,12 +24,15 @@ class Label : public Control {
   void setColor(Color color);
 
   void paint(Canvas& canvas) const override;
+  // The text at the scaled font, the left and top edges scaled.
+  void scaleTo(double scale) override;
 
  private:
   void fitToText();
 
   std::string caption_;
   Font font_;
+  int designedFontHeight_;
   bool transparent_;
   std::optional<Color> color_;
 };

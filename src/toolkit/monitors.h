@@ -7,9 +7,13 @@
 
 namespace toolkit {
 
+// The pixels per inch forms are designed for: 100 % scaling.
+inline constexpr int designDpi = 96;
+
 struct Monitor {
   Rect full;  // the whole screen of the monitor
   Rect work;  // without the taskbar and other reserved strips
+  int dpi = designDpi;  // its pixels per inch, as the user's scaling setting gives them
 };
 
 // The monitor that holds a window: the one sharing the largest area with its

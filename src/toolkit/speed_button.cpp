@@ -1,6 +1,7 @@
 #include "toolkit/speed_button.h"
 
 #include "toolkit/canvas.h"
+#include "toolkit/scaling.h"
 
 namespace toolkit {
 
@@ -10,14 +11,29 @@ constexpr int glyphSpacing = 4;
 
 SpeedButton::SpeedButton(Form& form, std::string name, const Rect& bounds, std::string caption, const Font& font,
                          std::string hint)
-    : Control(form, std::move(name), bounds), caption_(std::move(caption)), font_(font) {
+    : Control(form, std::move(name), bounds),
+      caption_(std::move(caption)),
+      font_(font),
+      designedFontHeight_(font.height) {
   setHint(std::move(hint));
 }
 
 void SpeedButton::setGlyph(std::shared_ptr<const Pixmap> glyph, GlyphPlacement placement) {
-  glyph_ = std::move(glyph);
+  designedGlyph_ = std::move(glyph);
   placement_ = placement;
+  glyph_ = designedGlyph_;
+  if (glyph_ && scale_ != 1)
+    glyph_ = std::make_shared<const Pixmap>(
+        scaledGlyph(*designedGlyph_, {scaled(designedGlyph_->width, scale_), scaled(designedGlyph_->height, scale_)}));
   invalidate();
+}
+
+void SpeedButton::scaleTo(double scale) {
+  Control::scaleTo(scale);
+  if (scale == scale_) return;
+  scale_ = scale;
+  font_.height = scaled(designedFontHeight_, scale);
+  setGlyph(designedGlyph_, placement_);
 }
 
 void SpeedButton::setPressed(bool pressed) {

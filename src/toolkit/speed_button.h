@@ -23,6 +23,8 @@ class SpeedButton : public Control {
   bool pressed() const { return pressed_; }
 
   void paint(Canvas& canvas) const override;
+  // The face, the caption's font and the glyph alike.
+  void scaleTo(double scale) override;
   void mouseDown(Point local) override;
   void mouseUp(Point local, bool inside) override;
   void mouseMove(Point local) override;
@@ -32,7 +34,11 @@ class SpeedButton : public Control {
 
   std::string caption_;
   Font font_;
+  int designedFontHeight_;
+  // The glyph as made, and as drawn at the button's scale.
+  std::shared_ptr<const Pixmap> designedGlyph_;
   std::shared_ptr<const Pixmap> glyph_;
+  double scale_ = 1;
   GlyphPlacement placement_ = GlyphPlacement::left;
   bool held_ = false;
   bool pressed_ = false;

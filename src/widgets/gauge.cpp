@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "toolkit/canvas.h"
+#include "toolkit/scaling.h"
 
 namespace veltrana {
 
@@ -21,6 +22,12 @@ toolkit::Point gaugeTextOrigin(const Rect& inner, toolkit::Size text) {
 TGauge::TGauge(toolkit::Form& form, std::string name, const Rect& bounds, std::string hint)
     : Control(form, std::move(name), bounds) {
   setHint(std::move(hint));
+}
+
+void TGauge::scaleTo(double scale) {
+  font_.height = toolkit::scaled(designedFontHeight_, scale);
+  invalidate();
+  Control::scaleTo(scale);
 }
 
 int TGauge::Percentage() const { return (progress_ - minValue_) * 100 / (maxValue_ - minValue_); }

@@ -42,10 +42,15 @@ class TGauge : public toolkit::Control {
   void setForeColor(toolkit::Color color);
 
   // The percentage's font; its colour is not used (the text is inverted).
-  void setFont(const toolkit::Font& font) { font_ = font; }
+  void setFont(const toolkit::Font& font) {
+    font_ = font;
+    designedFontHeight_ = font.height;
+  }
 
   void paint(toolkit::Canvas& canvas) const override;
   bool opaque() const override { return true; }
+  // The rectangle and the percentage's font; the frame stays one pixel.
+  void scaleTo(double scale) override;
 
  private:
   toolkit::Rect innerRect() const;
@@ -58,6 +63,7 @@ class TGauge : public toolkit::Control {
   std::int32_t progress_ = 0;
   toolkit::Color foreColor_ = toolkit::colors::black;
   toolkit::Font font_;
+  int designedFontHeight_ = font_.height;
 };
 
 }  // namespace veltrana

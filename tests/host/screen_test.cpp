@@ -30,7 +30,37 @@ TEST(ScreenMode, UsesTheFullRectangleNotTheWorkArea) {
   Monitor m = screen(0, 0, 1280, 1024);
   m.work = Rect{0, 0, 1280, 994};  // a taskbar at the bottom
   const std::vector<Monitor> monitors{m};
-  EXPECT_EQ(veltrana::screenModeFor(monitors, Rect::fromBounds(0, 0, 1280, 25)), ScreenMode::wide);
+  EXPECT_EQ(veltrana::screenPlanFor(monitors, Rect::fromBounds(0, 0, 1280, 25), false).mode, ScreenMode::wide);
+}
+
+// With fitting, logical pixels decide: the made layouts where they were made
+// for, a fitted one at the monitor's scale elsewhere, and nothing below
+// 1024x600 logical pixels unless the screen is one the bar was made for.
+TEST(ScreenPlan, FittingGoesByLogicalPixels) {
+  using veltrana::ScreenPlan;
+  const auto plan = [](int width, int height, int dpi, bool fit = true) {
+    Monitor m = screen(0, 0, width, height);
+    m.dpi = dpi;
+    const std::vector<Monitor> monitors{m};
+    return veltrana::screenPlanFor(monitors, Rect::fromBounds(0, 0, 1280, 25), fit);
+  };
+  EXPECT_EQ(plan(1920, 1080, 96, false), (ScreenPlan{ScreenMode::unsupported, 1, 1920})) << "without fitting";
+  EXPECT_EQ(plan(1280, 1024, 144, false), (ScreenPlan{ScreenMode::wide, 1, 1280})) << "pixels, whatever the scaling";
+  EXPECT_EQ(plan(1920, 1080, 96), (ScreenPlan{ScreenMode::fitted, 1, 1920}));
+  EXPECT_EQ(plan(1280, 1024, 96), (ScreenPlan{ScreenMode::wide, 1, 1280})) << "fitting changes nothing here";
+  EXPECT_EQ(plan(1280, 720, 96), (ScreenPlan{ScreenMode::wide, 1, 1280})) << "any 1280-wide screen at 100 %";
+  EXPECT_EQ(plan(1024, 600, 96), (ScreenPlan{ScreenMode::narrow, 1, 1024}));
+  EXPECT_EQ(plan(1920, 1080, 144), (ScreenPlan{ScreenMode::fitted, 1.5, 1920})) << "1280 logical pixels at 150 %";
+  EXPECT_EQ(plan(1280, 800, 120), (ScreenPlan{ScreenMode::fitted, 1.25, 1280}));
+  EXPECT_EQ(plan(3840, 2160, 192), (ScreenPlan{ScreenMode::fitted, 2, 3840}));
+  EXPECT_EQ(plan(1280, 1024, 144), (ScreenPlan{ScreenMode::wide, 1, 1280}))
+      << "853 logical pixels wide: the made layout, unscaled, as without fitting";
+  EXPECT_EQ(plan(1366, 768, 120), (ScreenPlan{ScreenMode::fitted, 1.25, 1366})) << "1092x614 logical";
+  EXPECT_EQ(plan(800, 600, 96).mode, ScreenMode::unsupported);
+  EXPECT_EQ(plan(1600, 900, 168).mode, ScreenMode::unsupported) << "914x514 logical";
+  EXPECT_EQ(plan(7680, 4320, 96), (ScreenPlan{ScreenMode::fitted, 1, 7680}));
+  EXPECT_EQ(plan(3840, 2160, 600), (ScreenPlan{ScreenMode::fitted, 3, 3840})) << "more than 288 counts as 288";
+  EXPECT_EQ(plan(1920, 1080, 20), (ScreenPlan{ScreenMode::fitted, 1, 1920})) << "less than 96 counts as 96";
 }
 
 TEST(MonitorHolding, LargestSharedAreaElseNearest) {

@@ -65,8 +65,8 @@ TEST(SettingsLines, OfAnyLengthAreDecidedWithoutBeingKept) {
 class LongLineFile : public platform::ReadableFile {
  public:
   LongLineFile(int longLine, char filler) : filler_(filler) {
-    const char* lines[] = {"1", "5", "Silver", "0", "32768", "True", "Move"};
-    for (int i = 1; i <= 7; ++i) (i < longLine ? head_ : tail_) += i == longLine ? "" : std::string(lines[i - 1]) + "\r\n";
+    const char* lines[] = {"1", "5", "Silver", "0", "32768", "True", "Move", "Fit"};
+    for (int i = 1; i <= 8; ++i) (i < longLine ? head_ : tail_) += i == longLine ? "" : std::string(lines[i - 1]) + "\r\n";
     tail_ = "\r\n" + tail_;
   }
   std::size_t read(std::span<std::uint8_t> buffer) override {
@@ -96,7 +96,7 @@ class LongLineFile : public platform::ReadableFile {
 // off) is read to its end, and only when a line after it is wanted.
 TEST(SettingsReading, ReadsEachLineOnlyAsFarAsItDecides) {
   const fakes::FakeFiles files;
-  for (int line = 1; line <= 7; ++line) {
+  for (int line = 1; line <= 8; ++line) {
     SCOPED_TRACE("line " + std::to_string(line) + " long");
     auto file = std::make_unique<LongLineFile>(line, '7');
     const LongLineFile& counted = *file;
@@ -107,10 +107,10 @@ TEST(SettingsReading, ReadsEachLineOnlyAsFarAsItDecides) {
       EXPECT_EQ(reading.linesBeforeFault, static_cast<std::size_t>(line - 1));
     } else {
       EXPECT_TRUE(reading.faults.empty());
-      EXPECT_EQ(reading.values.moveMode, line != 7) << "a switch that is not its word is off";
+      EXPECT_EQ(reading.values.fit, line != 8) << "a switch that is not its word is off";
     }
-    if (line == 6)
-      EXPECT_GT(counted.taken(), LongLineFile::longLength) << "passed over to read line 7";
+    if (line == 6 || line == 7)
+      EXPECT_GT(counted.taken(), LongLineFile::longLength) << "passed over to read the lines after it";
     else
       EXPECT_LT(counted.taken(), std::uint64_t{1} << 20);
   }

@@ -7,6 +7,7 @@
 #include "options/option_fields.h"
 #include "settings/line_reader.h"
 #include "settings/settings_file.h"
+#include "settings/settings_lines.h"
 #include "settings/settings_reading.h"
 #include "settings/settings_writer.h"
 #include "support/fake_ports.h"
@@ -62,7 +63,8 @@ TEST(SettingsWriter, WritesTheDefaultsAsTheBarsThirtySixBytes) {
 TEST(SettingsReading, ReadsEachLineInItsForm) {
   const auto reading = read(text({" 2", "0", "Olive", "$FF", "0x8000", "False", "Stay"}));
   EXPECT_TRUE(reading.faults.empty());
-  EXPECT_EQ(reading.linesBeforeFault, 7u);
+  EXPECT_EQ(reading.linesBeforeFault, veltrana::settingsLines.size()) << "every line read";
+  EXPECT_EQ(reading.linesInFile, 7u);
   SettingsValues expected;
   expected.updateInterval = 2;
   expected.hideTime = 0;

@@ -54,9 +54,9 @@ std::unique_ptr<toolkit::NativeWindow> FakeBackend::createWindow(toolkit::Form& 
   return std::make_unique<TrackedWindow>(*this, form, options);
 }
 
-void FakeBackend::setScreen(int width, int height) {
+void FakeBackend::setScreen(int width, int height, int dpi) {
   const auto screen = toolkit::Rect::fromBounds(0, 0, width, height);
-  monitorList = {toolkit::Monitor{screen, screen}};
+  monitorList = {toolkit::Monitor{screen, screen, dpi}};
 }
 
 int FakeWindow::verticalRefreshRate() const { return backend_.refreshRate; }

@@ -59,8 +59,9 @@ class FakeBackend : public toolkit::Backend {
   // The desktop
   std::vector<toolkit::Monitor> monitors() const override { return monitorList; }
   toolkit::Point cursorPos() const override { return cursor; }
-  // One monitor of the size at the desktop's origin, without a taskbar.
-  void setScreen(int width, int height);
+  // One monitor of the size at the desktop's origin, without a taskbar, at
+  // the pixels per inch of a scaling setting (96: 100 %).
+  void setScreen(int width, int height, int dpi = toolkit::designDpi);
   std::vector<toolkit::Monitor> monitorList;
   toolkit::Point cursor;
   int refreshRate = 60;

@@ -6,9 +6,9 @@
 
 namespace fakes {
 
-Scenario::Scenario(int screenWidth, int screenHeight)
+Scenario::Scenario(int screenWidth, int screenHeight, int dpi)
     : ports{systemInfo, resources, files, shell, registry, session, multimedia} {
-  backend.setScreen(screenWidth, screenHeight);
+  backend.setScreen(screenWidth, screenHeight, dpi);
   // The settings folder as an installer leaves it: the skins, no settings file.
   files.folders.insert(settingsFolder);
   for (std::string_view skin : skinFiles)

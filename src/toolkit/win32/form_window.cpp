@@ -86,6 +86,7 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       form_.activationChanged(LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_DISPLAYCHANGE:
+    case WM_DPICHANGED:  // the monitor's scaling: the next layout looks again
       backend_.displayChanged();
       return 0;
     case WM_MOVE:
