@@ -75,6 +75,9 @@ bool SettingsPasses::startupSteps() {
   folder_ = settingsFolderFrom(personal);
   const std::string path = folder_ + settingsFileName;
   platform::OpenedFile opened = ports_.files.openForReading(path);
+  // A file that is there but held by another program is not written over:
+  // the reload passes read it once it is let go.
+  if (refused(opened.error)) return true;
   if (opened.error != platform::error::none) {
     // The values are not applied now: the first reload pass reads the new file.
     if (ports_.files.createWith(path, startupDefaults()) != platform::error::none) {

@@ -76,7 +76,8 @@ class Files {
   // two seconds; one marked read-only is left alone (error::readOnly). On
   // failure the old file is left as it was. The system's error code.
   virtual int replaceWith(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
-  // Creates a folder whose parent exists; none when it exists already.
+  // Creates a folder, and those of its parents that are missing; none when
+  // it exists already.
   virtual int createFolder(const std::string& path) = 0;
   // Copies a file over any file of the new name, in one step as replaceWith does.
   virtual int copyFile(const std::string& from, const std::string& to) = 0;

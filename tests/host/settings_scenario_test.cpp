@@ -62,6 +62,19 @@ TEST(SettingsStartup, AnExistingFileIsAppliedAtOnce) {
   EXPECT_EQ(s.files.openHandles, 0);
 }
 
+TEST(SettingsStartup, AFileAnotherProgramHoldsIsNotWrittenOverButReadOnceLetGo) {
+  Scenario s;
+  s.writeSettings("3\r\n5\r\n255\r\n0\r\n32768\r\nTrue\r\nStay\r\n");
+  s.files.heldForWriting.insert(Scenario::settingsPath());
+  s.start();
+  EXPECT_EQ(s.files.text(Scenario::settingsPath()), "3\r\n5\r\n255\r\n0\r\n32768\r\nTrue\r\nStay\r\n");
+  EXPECT_EQ(s.backend.windowOf(s.program->fileErrorNotice())->modalRuns, 0);
+  s.files.heldForWriting.clear();
+  s.advanceSeconds(1);
+  EXPECT_EQ(s.timersAt(3000), 3);
+  EXPECT_TRUE(s.backend.errorBoxes.empty());
+}
+
 TEST(SettingsStartup, AMissingFolderShowsTheFileErrorNoticeAndWritesNothing) {
   Scenario s;
   s.files.folders.clear();

@@ -168,7 +168,9 @@ TEST(SettingsFolderSetup, CreatesTheFolderOnceAndCopiesFilesIn) {
   const std::string vtr = folder.file("VTR\\");
   EXPECT_EQ(files.createFolder(vtr), 0);
   EXPECT_EQ(files.createFolder(vtr), 0) << "a folder that exists is no failure";
-  EXPECT_EQ(files.createFolder(folder.file("no\\VTR")), ERROR_PATH_NOT_FOUND);
+  EXPECT_EQ(files.createFolder(folder.file("no\\Docs\\VTR")), 0) << "with the folders above it";
+  EXPECT_NE(::GetFileAttributesW(platform::win32::widen(folder.file("no\\Docs\\VTR")).c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(files.createFolder("Q:\\NoSuchDrive\\VTR"), ERROR_PATH_NOT_FOUND) << "a drive that is not there";
   ASSERT_EQ(files.replaceWith(folder.file("blue.bmp"), bytes("BM")), 0);
   EXPECT_EQ(files.createFolder(folder.file("blue.bmp")), ERROR_ALREADY_EXISTS) << "a file of that name";
 

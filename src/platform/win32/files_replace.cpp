@@ -159,16 +159,29 @@ void Win32Files::removeLeftovers(const std::string& path) {
   } while (::FindNextFileW(search.get(), &found));
 }
 
-int Win32Files::createFolder(const std::string& path) {
-  std::wstring folder = widen(path);
+namespace {
+
+int createFolderAndParents(std::wstring folder) {
   while (!folder.empty() && folder.back() == L'\\') folder.pop_back();
   if (::CreateDirectoryW(folder.c_str(), nullptr)) return ERROR_SUCCESS;
-  const int code = lastError();
+  int code = lastError();
+  const auto slash = folder.find_last_of(L'\\');
+  // A parent that is missing too is made first; a drive or share that is
+  // missing fails below.
+  if (code == ERROR_PATH_NOT_FOUND && slash != std::wstring::npos && slash > 2 &&
+      createFolderAndParents(folder.substr(0, slash)) == ERROR_SUCCESS) {
+    if (::CreateDirectoryW(folder.c_str(), nullptr)) return ERROR_SUCCESS;
+    code = lastError();
+  }
   if (code == ERROR_ALREADY_EXISTS) {
     const DWORD attributes = ::GetFileAttributesW(folder.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return ERROR_SUCCESS;
   }
   return code;
 }
+
+}  // namespace
+
+int Win32Files::createFolder(const std::string& path) { return createFolderAndParents(widen(path)); }
 
 }  // namespace platform::win32
