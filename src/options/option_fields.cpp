@@ -6,6 +6,8 @@ namespace veltrana::options {
 
 namespace {
 
+constexpr int designDpi = 96;  // 100 %
+
 bool blank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view trimmed(std::string_view text) {
@@ -28,6 +30,7 @@ OptionFields fieldsFor(const SettingsValues& values) {
   fields.valueColour = values.valueColour;
   fields.autostart = values.autostart;
   fields.moveMode = values.moveMode;
+  fields.fit = values.fit;
   return fields;
 }
 
@@ -40,6 +43,11 @@ std::optional<std::int32_t> secondsFrom(std::string_view text) {
 std::string outOfRangeMessage(std::string_view fieldName) {
   return std::string(fieldName) + " must be a whole number of seconds from 0 to " + std::to_string(longestSeconds) +
          ".";
+}
+
+std::string screenText(int width, int height, int dpi) {
+  return std::to_string(width) + " x " + std::to_string(height) + " at " +
+         std::to_string((dpi * 100 + designDpi / 2) / designDpi) + " %";
 }
 
 FieldCheck valuesFrom(const OptionFields& fields) {
@@ -64,6 +72,7 @@ FieldCheck valuesFrom(const OptionFields& fields) {
   values.valueColour = fields.valueColour;
   values.autostart = fields.autostart;
   values.moveMode = fields.moveMode;
+  values.fit = fields.fit;
   check.values = values;
   return check;
 }

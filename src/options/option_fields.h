@@ -31,6 +31,7 @@ struct OptionFields {
   std::int32_t valueColour = 0;
   bool autostart = false;
   bool moveMode = false;
+  bool fit = false;
 };
 
 OptionFields fieldsFor(const SettingsValues& values);
@@ -50,5 +51,8 @@ FieldCheck valuesFrom(const OptionFields& fields);
 // around it allowed), within 0 to longestSeconds.
 std::optional<std::int32_t> secondsFrom(std::string_view text);
 std::string outOfRangeMessage(std::string_view fieldName);
+
+// A screen as the fitting check box names it: "1920 x 1080 at 150 %".
+std::string screenText(int width, int height, int dpi);
 
 }  // namespace veltrana::options

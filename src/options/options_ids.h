@@ -18,6 +18,8 @@
 #define OPTIONS_MOVE_MODE 1013
 #define OPTIONS_STATUS 1014
 #define OPTIONS_APPLY 1015
+#define OPTIONS_FIT 1016
+#define OPTIONS_SCREEN 1017
 
 /* The dialog's window class: a second start of the program finds it by this name. */
 #define OPTIONS_CLASS "VeltranaOptions"

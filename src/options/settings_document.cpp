@@ -52,6 +52,7 @@ SettingsDocument::Opened SettingsDocument::open() {
       SettingsReading reading = readSettings(std::move(file.file), files_, AtFault::readOn);
       opened.values = reading.values;
       opened.faults = reading.faults;
+      linesInFile_ = reading.linesInFile;
       opened.status = reading.faults.empty() ? "Settings file: " + path() : faultsStatus(reading.faults);
       return opened;
     }
@@ -116,8 +117,12 @@ SettingsDocument::Created SettingsDocument::createFolder() {
 }
 
 SettingsDocument::Saved SettingsDocument::save(const SettingsValues& values) {
-  const int error = files_.replaceWith(path(), bytesOf(settingsText(values)));
-  if (error == platform::error::none) return {true, "Saved. The bar shows the change within a second."};
+  const std::size_t lines = linesToWrite(values, linesInFile_);
+  const int error = files_.replaceWith(path(), bytesOf(settingsText(values, lines)));
+  if (error == platform::error::none) {
+    linesInFile_ = lines;
+    return {true, "Saved. The bar shows the change within a second."};
+  }
   // The user marked it so: said plainly, not as the system's "access denied".
   const std::string reason =
       error == platform::error::readOnly ? "the file is marked read-only" : systemReason(files_.errorText(error));

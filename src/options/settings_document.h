@@ -57,6 +57,8 @@ class SettingsDocument {
     bool done = false;
     std::string message;  // a status line when done, else the failure with the system's reason
   };
+  // Writes the seven lines, and the optional ones that are on or that the
+  // file had when it was opened.
   Saved save(const SettingsValues& values);
 
   static std::string faultsStatus(const std::vector<LineFault>& faults);
@@ -67,6 +69,7 @@ class SettingsDocument {
   platform::Files& files_;
   const platform::Shell& shell_;
   std::string folder_;
+  std::size_t linesInFile_ = 0;
 };
 
 }  // namespace veltrana::options

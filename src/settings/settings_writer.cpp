@@ -1,5 +1,7 @@
 #include "settings/settings_writer.h"
 
+#include <algorithm>
+
 #include "settings/settings_lines.h"
 
 namespace veltrana {
@@ -23,6 +25,13 @@ std::string settingsText(const SettingsValues& values, std::size_t lines) {
   for (std::size_t i = 0; i < lines && i < settingsLines.size(); ++i)
     text += std::visit(LineText{values}, settingsLines[i]) + "\r\n";
   return text;
+}
+
+std::size_t linesToWrite(const SettingsValues& values, std::size_t linesInFile) {
+  std::size_t lines = std::max(settingsLineCount, std::min(linesInFile, settingsLines.size()));
+  for (std::size_t i = settingsLineCount; i < settingsLines.size(); ++i)
+    if (const auto* rule = std::get_if<SwitchLine>(&settingsLines[i]); rule && values.*rule->value) lines = std::max(lines, i + 1);
+  return lines;
 }
 
 }  // namespace veltrana

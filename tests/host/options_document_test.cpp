@@ -123,6 +123,34 @@ TEST_F(Document, WritesTheValuesInOneReplaceOrKeepsTheOldFile) {
   EXPECT_EQ(files.text(file), "1\r\n5\r\nOlive\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
 }
 
+// The optional switches are written when they are on, or when the file had
+// their line: a file is never made longer than it must be.
+TEST_F(Document, WritesAnOptionalLineOnlyWhenItIsOnOrWasThere) {
+  const std::string seven = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
+  files.write(file, seven);
+  veltrana::SettingsValues values = document.open().values;
+  document.save(values);
+  EXPECT_EQ(files.text(file), seven);
+  values.fit = true;
+  document.save(values);
+  EXPECT_EQ(files.text(file), seven + "Fit\r\n");
+  values.fit = false;
+  document.save(values);
+  EXPECT_EQ(files.text(file), seven + "\r\n") << "off, and still there";
+
+  files.write(file, seven + "fit\r\n");
+  values = document.open().values;
+  EXPECT_FALSE(values.fit) << "only the word itself";
+  document.save(values);
+  EXPECT_EQ(files.text(file), seven + "\r\n");
+}
+
+TEST(OptionScreen, NamesTheScreenAndItsScaling) {
+  EXPECT_EQ(veltrana::options::screenText(1920, 1080, 144), "1920 x 1080 at 150 %");
+  EXPECT_EQ(veltrana::options::screenText(2560, 1440, 120), "2560 x 1440 at 125 %");
+  EXPECT_EQ(veltrana::options::screenText(1366, 768, 96), "1366 x 768 at 100 %");
+}
+
 TEST_F(Document, OffersTheMissingFolderAndCopiesInTheSkinsBesideTheProgram) {
   files.folders.clear();
   installSkinsBesideTheProgram({"silver.bmp", "olive.bmp", "blue.bmp"});

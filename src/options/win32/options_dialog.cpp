@@ -7,6 +7,7 @@
 #include "options/options_ids.h"
 #include "options/settings_document.h"
 #include "platform/win32/colour.h"
+#include "platform/win32/display.h"
 #include "platform/win32/text.h"
 
 namespace veltrana::options::win32 {
@@ -61,6 +62,8 @@ void OptionsDialog::initialise() {
   for (std::string_view skin : veltrana::skinNames)
     ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::win32::widen(skin).c_str()));
   ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Plain colour"));
+  const platform::win32::PrimaryScreen screen = platform::win32::primaryScreen();
+  setText(OPTIONS_SCREEN, veltrana::options::screenText(screen.width, screen.height, screen.dpi));
 
   const SettingsDocument::Opened opened = document_.open();
   if (opened.found == SettingsDocument::Found::noDocuments) {
@@ -103,6 +106,7 @@ void OptionsDialog::show(const OptionFields& fields) {
                  fields.skin ? static_cast<WPARAM>(*fields.skin) : plainColourEntry, 0);
   ::CheckDlgButton(window(), OPTIONS_AUTOSTART, fields.autostart ? BST_CHECKED : BST_UNCHECKED);
   ::CheckDlgButton(window(), OPTIONS_MOVE_MODE, fields.moveMode ? BST_CHECKED : BST_UNCHECKED);
+  ::CheckDlgButton(window(), OPTIONS_FIT, fields.fit ? BST_CHECKED : BST_UNCHECKED);
   describeSwatch(OPTIONS_BACKGROUND_SWATCH, fields.backgroundColour);
   describeSwatch(OPTIONS_CAPTION_SWATCH, fields.captionColour);
   describeSwatch(OPTIONS_VALUE_SWATCH, fields.valueColour);
@@ -121,6 +125,7 @@ OptionFields OptionsDialog::shownFields() const {
     fields.skin.reset();
   fields.autostart = ::IsDlgButtonChecked(window(), OPTIONS_AUTOSTART) == BST_CHECKED;
   fields.moveMode = ::IsDlgButtonChecked(window(), OPTIONS_MOVE_MODE) == BST_CHECKED;
+  fields.fit = ::IsDlgButtonChecked(window(), OPTIONS_FIT) == BST_CHECKED;
   return fields;
 }
 
@@ -157,6 +162,7 @@ void OptionsDialog::onCommand(int id, int code) {
       return;
     case OPTIONS_AUTOSTART:
     case OPTIONS_MOVE_MODE:
+    case OPTIONS_FIT:
       if (code == BN_CLICKED) changed(true);
       return;
     default:

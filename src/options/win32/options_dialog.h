@@ -10,7 +10,7 @@ class SettingsDocument;
 
 namespace veltrana::options::win32 {
 
-// The Options dialog: the settings file's seven lines as standard controls.
+// The Options dialog: the settings file's lines as standard controls.
 // OK writes and closes, Apply writes and stays, Cancel and Esc close
 // without writing.
 class OptionsDialog : public dialogs::win32::ModalDialog {

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/resource_ids.h"
+#include "platform/win32/display.h"
 #include "platform/win32/text.h"
 #include "platform/win32/trace.h"
 #include "toolkit/timer.h"
@@ -21,27 +22,12 @@ constexpr char applicationClass[] = "TApplication";
 
 toolkit::Rect toRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-// The monitor's pixels per inch, as the user's scaling setting has them:
-// per monitor where Windows tells (8.1 and later), else the system's.
-int dpiOf(HMONITOR monitor) {
-  using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-  static const platform::win32::UniqueModule shcore(::LoadLibraryW(L"shcore.dll"));
-  static const auto perMonitor =
-      shcore ? reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void*>(::GetProcAddress(shcore.get(), "GetDpiForMonitor")))
-             : nullptr;
-  constexpr int effectiveDpi = 0;  // MDT_EFFECTIVE_DPI
-  UINT x = 0, y = 0;
-  if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
-  platform::win32::WindowDc screen(nullptr);
-  return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : toolkit::designDpi;
-}
-
 BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (::GetMonitorInfoW(monitor, &info)) {
     auto& monitors = *reinterpret_cast<std::vector<toolkit::Monitor>*>(list);
-    const toolkit::Monitor m{toRect(info.rcMonitor), toRect(info.rcWork), dpiOf(monitor)};
+    const toolkit::Monitor m{toRect(info.rcMonitor), toRect(info.rcWork), platform::win32::monitorDpi(monitor)};
     if (info.dwFlags & MONITORINFOF_PRIMARY)
       monitors.insert(monitors.begin(), m);
     else

@@ -1,0 +1,28 @@
+#include "platform/win32/display.h"
+
+#include "platform/win32/unique_handle.h"
+
+namespace platform::win32 {
+
+int monitorDpi(HMONITOR monitor) {
+  using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  static const UniqueModule shcore(::LoadLibraryW(L"shcore.dll"));
+  static const auto perMonitor =
+      shcore ? reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void*>(::GetProcAddress(shcore.get(), "GetDpiForMonitor")))
+             : nullptr;
+  constexpr int effectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  UINT x = 0, y = 0;
+  if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
+  const WindowDc screen(nullptr);
+  return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
+}
+
+PrimaryScreen primaryScreen() {
+  const HMONITOR monitor = ::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetMonitorInfoW(monitor, &info)) return {};
+  return {info.rcMonitor.right - info.rcMonitor.left, info.rcMonitor.bottom - info.rcMonitor.top, monitorDpi(monitor)};
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+namespace platform::win32 {
+
+// A monitor's pixels per inch, as the user's scaling setting has them (96 at
+// 100 %): per monitor where Windows tells (8.1 and later), else the system's.
+int monitorDpi(HMONITOR monitor);
+
+// The primary monitor, which holds the bar: its size in pixels and its
+// pixels per inch.
+struct PrimaryScreen {
+  int width = 0;
+  int height = 0;
+  int dpi = 96;
+};
+PrimaryScreen primaryScreen();
+
+}  // namespace platform::win32
