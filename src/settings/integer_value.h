@@ -18,6 +18,13 @@ class IntegerScanner {
   std::optional<std::int32_t> value() const;
   // Whether more characters could still make an integer.
   bool possible() const { return state_ != State::invalid; }
+  // A character that, fed now, would change nothing: a space before the
+  // number, a zero before its first other digit; -1 when there is none.
+  int idleCharacter() const {
+    if (state_ == State::spaces) return ' ';
+    if (state_ == State::digits && magnitude_ == 0) return '0';
+    return -1;
+  }
 
  private:
   enum class State { spaces, afterSign, leadingZero, digitsNeeded, digits, invalid };

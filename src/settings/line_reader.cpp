@@ -69,6 +69,10 @@ SettingsLine LineReader::next(LineNeed need) {
       unfinished_ = true;
       break;
     }
+    // A valid number may be led by any number of spaces or zeros: they are
+    // passed over in one go.
+    if (const int idle = line.idleCharacter(); idle >= 0)
+      while (position_ < filled_ && buffer_[position_] == idle) ++position_;
   }
   return line;
 }

@@ -51,6 +51,8 @@ class SettingsLine {
   void append(char c);
   // Nothing more of the line can change what it is read for.
   bool settled() const { return !whole_ && (!need_.number || !integer_.possible()); }
+  // A character that, appended now, would change nothing at all; -1 when none.
+  int idleCharacter() const { return !whole_ && need_.number ? integer_.idleCharacter() : -1; }
 
  private:
   LineNeed need_;
