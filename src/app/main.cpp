@@ -41,7 +41,9 @@ int runProgram(HINSTANCE instance) {
   const platform::Ports ports{systemInfo, resources, files, shell, registry, session, multimedia};
 
   toolkit::win32::Win32Backend backend(instance);
-  backend.onRegisteredMessage = [&shell](UINT message) { shell.registeredMessage(message); };
+  backend.onRegisteredMessage = [&shell](UINT message, WPARAM wParam, LPARAM lParam) {
+    shell.registeredMessage(message, wParam, lParam);
+  };
   veltrana::Program program(backend, ports);
   return backend.run();
 }

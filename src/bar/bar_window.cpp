@@ -1,5 +1,6 @@
 #include "bar/bar_window.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "readouts/captions.h"
@@ -16,6 +17,7 @@
 #include "toolkit/jpeg_image.h"
 #include "toolkit/scaling.h"
 #include "bar/bar_buttons.h"
+#include "bar/full_screen.h"
 #include "popups/file_error_notice.h"
 #include "popups/unsupported_screen_notice.h"
 #include "popups/menu_panel.h"
@@ -236,7 +238,10 @@ void TVTR::FormCreate() {
   settings_.startup();
 }
 
-void TVTR::FormDestroy() { DeleteTrayIcon(); }
+void TVTR::FormDestroy() {
+  DeleteTrayIcon();
+  releaseStrip();
+}
 
 std::array<toolkit::Label*, 17> TVTR::captionLabels() {
   return {&Label1,  &Label2,  &Label3,  &Label4,  &Label5,  &Label6,  &Label7,  &Label8, &Label9,
@@ -256,9 +261,59 @@ void TVTR::CreateTrayIcon() { ports_.shell.addTrayIcon(nativeHandle(), trayIconI
 void TVTR::DeleteTrayIcon() { ports_.shell.deleteTrayIcon(nativeHandle(), trayIconId); }
 
 void TVTR::Timer8Timer() {
-  // The hot zones come and go within a pass: the bar is resized for the net result only.
-  toolkit::GeometryBatch batch(*this);
-  settings_.reload();
+  {
+    // The hot zones come and go within a pass: the bar is resized for the net result only.
+    toolkit::GeometryBatch batch(*this);
+    settings_.reload();
+  }
+  keepPlaceAmongWindows();
+}
+
+void TVTR::setYield(bool on) {
+  yield_ = on;
+  if (!on) stepBackOnTop();
+}
+
+void TVTR::setReserve(bool on) {
+  reserve_ = on;
+  if (!on) releaseStrip();
+}
+
+void TVTR::keepPlaceAmongWindows() {
+  const auto monitors = application().backend().monitors();
+  const auto monitor = toolkit::monitorHolding(monitors, bounds());
+  if (!monitor) return;
+  if (yield_) {
+    const auto foreground = application().backend().foregroundWindow();
+    const bool fullScreen =
+        foreground && (isFullScreenProgram(*foreground, *monitor) ||
+                       (ports_.shell.fullScreenProgramRunning() && !foreground->ours && !foreground->shellOrDesktop));
+    if (fullScreen && behind_ != foreground->handle) {
+      stepBehind(foreground->handle);
+      behind_ = foreground->handle;
+    } else if (!fullScreen) {
+      stepBackOnTop();
+    }
+  }
+  if (reserve_ && currentPlan().mode != ScreenMode::unsupported) {
+    // As tall as the bar is drawn, shown or hidden; no wider than the screen.
+    const toolkit::Rect& screen = monitor->full;
+    ports_.shell.reserveTopStrip(nativeHandle(), {screen.left, screen.top, std::min(screen.right, screen.left + bounds().width()),
+                                                  screen.top + bounds().height()});
+    stripReserved_ = true;
+  }
+}
+
+void TVTR::stepBackOnTop() {
+  if (!behind_) return;
+  bringToTopmost();
+  behind_ = 0;
+}
+
+void TVTR::releaseStrip() {
+  if (!stripReserved_) return;
+  ports_.shell.releaseStrip(nativeHandle());
+  stripReserved_ = false;
 }
 
 void TVTR::HideAboveScreen() {
@@ -339,6 +394,7 @@ void TVTR::StopScheduleTimers() {
 
 void TVTR::Timer12Timer() {
   unsupportedAtStart_ = false;
+  releaseStrip();
   StopScheduleTimers();
   Timer12.setEnabled(false);
   companions_.unsupportedScreenNotice().showModal();

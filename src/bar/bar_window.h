@@ -105,10 +105,17 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   void setValueColour(toolkit::Color colour) override;
   void setMoveMode(bool on) override;
   void setFit(bool on) override;
+  void setYield(bool on) override;
+  void setReserve(bool on) override;
   void fitHotZones() override;
   void showFileErrorNotice(const std::string& drive) override;
 
   void connectHandlers();
+  // Every second: below a program running full-screen or back on top, and
+  // the strip reserved or given back, as the settings say.
+  void keepPlaceAmongWindows();
+  void stepBackOnTop();
+  void releaseStrip();
   // Stops the timers of the schedule: all but Timer12.
   void StopScheduleTimers();
   // How the bar is to be laid out on the monitor that holds it, looked up afresh.
@@ -178,6 +185,11 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   // Off until the first settings pass sets them from the file.
   bool moveMode_ = false;
   bool fit_ = false;
+  bool yield_ = false;
+  bool reserve_ = false;
+  // The full-screen window the bar lies below; 0 while it is on top.
+  std::uintptr_t behind_ = 0;
+  bool stripReserved_ = false;
   // The screen had no layout when the bar was made: the timers wait for the
   // notice, unless the start-up pass turns fitting on.
   bool unsupportedAtStart_ = false;

@@ -153,6 +153,8 @@ void SettingsPasses::apply(const SettingsReading& reading, Pass pass) {
       [&] { ChangeReg(ports_.registry, ports_.shell, autostartValueName, !v.autostart); },
       [&] { bar_.setMoveMode(v.moveMode); },
       [&] { bar_.setFit(v.fit); },
+      [&] { bar_.setYield(v.yieldToFullScreen); },
+      [&] { bar_.setReserve(v.reserveStrip); },
   });
   static_assert(lineSteps.size() == settingsLines.size(), "every line of the file is applied");
   for (std::size_t i = 0; i < reading.linesBeforeFault; ++i) lineSteps[i]();

@@ -37,6 +37,11 @@ class SettingsTarget {
   // Fitting: the bar laid out for any screen and drawn at the monitor's
   // scaling, rather than for the four screens it was made for only.
   virtual void setFit(bool on) = 0;
+  // Stepping aside: below a program that runs full-screen, rather than above
+  // everything always.
+  virtual void setYield(bool on) = 0;
+  // Reserving the bar's strip, so that maximised windows start below it.
+  virtual void setReserve(bool on) = 0;
   // The hot zones as move mode has them: the layout's widths, or none.
   virtual void fitHotZones() = 0;
   // The notification-area icon; adding it again changes nothing.

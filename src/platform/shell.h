@@ -9,6 +9,16 @@ namespace platform {
 // A native window as the shell needs it; opaque to the portable program.
 using WindowHandle = std::uintptr_t;
 
+// A strip along an edge of the screen, in screen pixels (right and bottom
+// exclusive).
+struct ScreenStrip {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  friend bool operator==(const ScreenStrip&, const ScreenStrip&) = default;
+};
+
 // The shell: special folders, the program's own file, the notification area.
 class Shell {
  public:
@@ -26,6 +36,16 @@ class Shell {
   virtual void deleteTrayIcon(WindowHandle window, unsigned id) = 0;
   // Opens a file with its associated program (the verb "open", shown normally); the outcome is not reported.
   virtual void openFile(WindowHandle parent, const std::string& path) = 0;
+
+  // Reserves the strip along the top of the screen for the window, as an
+  // application desktop toolbar: maximised windows start below it. Asking
+  // again for the same strip changes nothing; another strip moves it.
+  virtual void reserveTopStrip(WindowHandle window, const ScreenStrip& strip) = 0;
+  // Gives the window's strip back; nothing when it holds none.
+  virtual void releaseStrip(WindowHandle window) = 0;
+  // Whether the shell says a program runs full-screen: a game, a video, a
+  // presentation.
+  virtual bool fullScreenProgramRunning() const = 0;
 };
 
 // The folder of a program's full file name: up to and including its last

@@ -26,7 +26,7 @@ struct SwitchLine {
 };
 using LineRule = std::variant<NumberLine, BackgroundLine, SwitchLine>;
 
-inline constexpr std::array<LineRule, 8> settingsLines{{
+inline constexpr std::array<LineRule, 10> settingsLines{{
     NumberLine{&SettingsValues::updateInterval},
     NumberLine{&SettingsValues::hideTime},
     BackgroundLine{&SettingsValues::background},
@@ -36,6 +36,8 @@ inline constexpr std::array<LineRule, 8> settingsLines{{
     SwitchLine{&SettingsValues::moveMode, "Move", "Stay"},
     // Optional switches: a file without them works with every version.
     SwitchLine{&SettingsValues::fit, "Fit", ""},
+    SwitchLine{&SettingsValues::yieldToFullScreen, "Yield", ""},
+    SwitchLine{&SettingsValues::reserveStrip, "Reserve", ""},
 }};
 
 }  // namespace veltrana

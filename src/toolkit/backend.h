@@ -4,6 +4,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 #include <string_view>
@@ -27,6 +28,16 @@ struct WindowOptions {
   bool mainWindow = false;  // closing it ends the message loop
 };
 
+// The window in the foreground, as far as the program looks at it.
+struct ForegroundWindow {
+  std::uintptr_t handle = 0;
+  Rect bounds;                  // its window rectangle, frame included
+  bool shellOrDesktop = false;  // the desktop, the taskbar or another of the shell's windows
+  bool ours = false;            // one of this program's windows
+  bool maximised = false;       // maximised with a title bar: a window, however large
+  bool minimised = false;
+};
+
 // The native window behind a form. It reports paints, mouse input and
 // activation back to its form.
 class NativeWindow {
@@ -41,6 +52,11 @@ class NativeWindow {
   // Paints the form's controls within the area at once, inside this call,
   // without erasing it first: all of them, or those from `lowest` upwards.
   virtual void paintNow(const Rect& clientRect, const Control* lowest) = 0;
+  // Takes the window out of the top-most band and puts it right below
+  // another window; or back on top of every ordinary window. Neither moves
+  // nor activates it.
+  virtual void stepBehind(std::uintptr_t other) = 0;
+  virtual void bringToTopmost() = 0;
   // Shows the window and runs a modal loop until the form hides it.
   virtual void runModal() = 0;
   // The window as the operating system knows it.
@@ -56,6 +72,8 @@ class Backend : public TimerHost {
   virtual std::vector<Monitor> monitors() const = 0;
   // The pointer position in screen coordinates.
   virtual Point cursorPos() const = 0;
+  // The window the user works in; nothing when there is none.
+  virtual std::optional<ForegroundWindow> foregroundWindow() const = 0;
 
   virtual std::unique_ptr<NativeWindow> createWindow(Form& form, const WindowOptions& options) = 0;
   virtual Size textExtent(const Font& font, std::string_view text) = 0;

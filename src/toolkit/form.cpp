@@ -120,6 +120,14 @@ void Form::showModal() {
   visible_ = false;
 }
 
+void Form::stepBehind(std::uintptr_t other) {
+  if (window_) window_->stepBehind(other);
+}
+
+void Form::bringToTopmost() {
+  if (window_) window_->bringToTopmost();
+}
+
 bool Form::active() const { return window_ && window_->isActive(); }
 
 std::uintptr_t Form::nativeHandle() const { return window_ ? window_->handle() : 0; }

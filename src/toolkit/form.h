@@ -59,6 +59,9 @@ class Form {
   void hide();
   void showModal();
   bool active() const;
+  // Out of the top-most band, right below another window; or back on top.
+  void stepBehind(std::uintptr_t other);
+  void bringToTopmost();
   // The native window, for the operating system's services.
   std::uintptr_t nativeHandle() const;
   // The vertical refresh rate of the display the form is on; 0 when unknown.

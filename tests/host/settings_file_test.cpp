@@ -6,6 +6,7 @@
 #include "settings/error_messages.h"
 #include "settings/line_reader.h"
 #include "settings/settings_file.h"
+#include "settings/settings_lines.h"
 #include "settings/settings_reading.h"
 #include "support/bytes_file.h"
 #include "support/fake_ports.h"
@@ -60,13 +61,16 @@ TEST(SettingsLines, OfAnyLengthAreDecidedWithoutBeingKept) {
   EXPECT_TRUE(reader.next().is(""));
 }
 
+constexpr int lineCount = static_cast<int>(veltrana::settingsLines.size());
+
 // A file of valid lines but one that is a quarter of a gigabyte long,
 // generated as it is read; it counts what is taken from it.
 class LongLineFile : public platform::ReadableFile {
  public:
   LongLineFile(int longLine, char filler, std::uint64_t& taken) : filler_(filler), position_(taken) {
-    const char* lines[] = {"1", "5", "Silver", "0", "32768", "True", "Move", "Fit"};
-    for (int i = 1; i <= 8; ++i) (i < longLine ? head_ : tail_) += i == longLine ? "" : std::string(lines[i - 1]) + "\r\n";
+    constexpr const char* lines[] = {"1", "5", "Silver", "0", "32768", "True", "Move", "Fit", "Yield", "Reserve"};
+    static_assert(std::size(lines) == lineCount, "a valid text for every line");
+    for (int i = 1; i <= lineCount; ++i) (i < longLine ? head_ : tail_) += i == longLine ? "" : std::string(lines[i - 1]) + "\r\n";
     tail_ = "\r\n" + tail_;
   }
   std::size_t read(std::span<std::uint8_t> buffer) override {
@@ -95,7 +99,7 @@ class LongLineFile : public platform::ReadableFile {
 // off) is read to its end, and only when a line after it is wanted.
 TEST(SettingsReading, ReadsEachLineOnlyAsFarAsItDecides) {
   const fakes::FakeFiles files;
-  for (int line = 1; line <= 8; ++line) {
+  for (int line = 1; line <= lineCount; ++line) {
     SCOPED_TRACE("line " + std::to_string(line) + " long");
     std::uint64_t taken = 0;
     const auto reading =
@@ -106,9 +110,9 @@ TEST(SettingsReading, ReadsEachLineOnlyAsFarAsItDecides) {
       EXPECT_EQ(reading.linesBeforeFault, static_cast<std::size_t>(line - 1));
     } else {
       EXPECT_TRUE(reading.faults.empty());
-      EXPECT_EQ(reading.values.fit, line != 8) << "a switch that is not its word is off";
+      EXPECT_EQ(reading.values.reserveStrip, line != lineCount) << "a switch that is not its word is off";
     }
-    if (line == 6 || line == 7)
+    if (line > 5 && line < lineCount)
       EXPECT_GT(taken, LongLineFile::longLength) << "passed over to read the lines after it";
     else
       EXPECT_LT(taken, std::uint64_t{1} << 20);

@@ -31,6 +31,14 @@ class FakeWindow : public toolkit::NativeWindow {
     paintedNow.push_back(r);
     lowestPaintedNow.push_back(lowest);
   }
+  void stepBehind(std::uintptr_t other) override {
+    topmost = false;
+    behind = other;
+  }
+  void bringToTopmost() override {
+    topmost = true;
+    behind = 0;
+  }
   void runModal() override;
   std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(this); }
   int verticalRefreshRate() const override;
@@ -40,6 +48,10 @@ class FakeWindow : public toolkit::NativeWindow {
   toolkit::Rect bounds;
   bool visible = false;
   bool active = false;
+  // Its place among the other programs' windows: in the top-most band (as
+  // made for a top-most form), or right below another window.
+  bool topmost = options.topmost;
+  std::uintptr_t behind = 0;
   int modalRuns = 0;
   std::vector<toolkit::Rect> invalidated;
   std::vector<toolkit::Rect> paintedNow;
@@ -59,6 +71,9 @@ class FakeBackend : public toolkit::Backend {
   // The desktop
   std::vector<toolkit::Monitor> monitors() const override { return monitorList; }
   toolkit::Point cursorPos() const override { return cursor; }
+  std::optional<toolkit::ForegroundWindow> foregroundWindow() const override { return foreground; }
+  // Another program's window in the foreground, or the program's own.
+  std::optional<toolkit::ForegroundWindow> foreground;
   // One monitor of the size at the desktop's origin, without a taskbar, at
   // the pixels per inch of a scaling setting (96: 100 %).
   void setScreen(int width, int height, int dpi = toolkit::designDpi);

@@ -143,6 +143,13 @@ class FakeShell : public platform::Shell {
   }
   void deleteTrayIcon(platform::WindowHandle window, unsigned id) override { trayIcons.erase({window, id}); }
   void openFile(platform::WindowHandle parent, const std::string& path) override { opened.push_back({parent, path}); }
+  void reserveTopStrip(platform::WindowHandle window, const platform::ScreenStrip& strip) override {
+    if (strips.count(window) && strips.at(window) == strip) return;
+    strips[window] = strip;
+    ++stripRequests;
+  }
+  void releaseStrip(platform::WindowHandle window) override { strips.erase(window); }
+  bool fullScreenProgramRunning() const override { return fullScreenProgram; }
 
   std::optional<std::string> personal = std::string("C:\\users\\root\\Documents\\");
   std::optional<std::string> personalSetting;
@@ -151,6 +158,10 @@ class FakeShell : public platform::Shell {
   int trayAdds = 0;
   mutable int personalLookups = 0;
   std::vector<std::pair<platform::WindowHandle, std::string>> opened;
+  // The strips reserved at the top of the screen, and how often one was placed.
+  std::map<platform::WindowHandle, platform::ScreenStrip> strips;
+  int stripRequests = 0;
+  bool fullScreenProgram = false;
 };
 
 // Records every request; nothing ends, nothing moves.

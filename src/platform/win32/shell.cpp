@@ -82,9 +82,79 @@ void Win32Shell::addTrayIcon(platform::WindowHandle window, unsigned id, const s
     traceIgnoredFailure("Shell_NotifyIconA(NIM_ADD)");
 }
 
-void Win32Shell::registeredMessage(unsigned message) {
-  static const UINT taskbarCreated = ::RegisterWindowMessageW(L"TaskbarCreated");
-  if (message == taskbarCreated) shownIcons_.clear();
+namespace {
+
+UINT taskbarCreatedMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"TaskbarCreated");
+  return message;
+}
+
+// The message the shell sends a window that holds a strip, registered so that
+// it reaches the shell whatever window gets it.
+UINT stripMessage() {
+  static const UINT message = ::RegisterWindowMessageW(L"Veltrana reserved strip");
+  return message;
+}
+
+APPBARDATA stripRecord(platform::WindowHandle window) {
+  APPBARDATA data{};
+  data.cbSize = sizeof data;
+  data.hWnd = reinterpret_cast<HWND>(window);
+  return data;
+}
+
+}  // namespace
+
+void Win32Shell::registeredMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+  if (message == taskbarCreatedMessage()) {
+    shownIcons_.clear();
+    strips_.clear();
+  } else if (message == stripMessage()) {
+    if (wParam == ABN_FULLSCREENAPP) fullScreenOnStrip_ = lParam != 0;
+    // Another toolbar came, went or moved: the strip is placed again.
+    if (wParam == ABN_POSCHANGED) strips_.clear();
+  }
+}
+
+void Win32Shell::reserveTopStrip(platform::WindowHandle window, const platform::ScreenStrip& strip) {
+  const auto placed = strips_.find(window);
+  if (placed != strips_.end() && placed->second == strip) return;
+  APPBARDATA data = stripRecord(window);
+  if (placed == strips_.end()) {
+    data.uCallbackMessage = stripMessage();
+    // A strip the shell still keeps from before it restarted is taken anew.
+    ::SHAppBarMessage(ABM_REMOVE, &data);
+    if (!::SHAppBarMessage(ABM_NEW, &data)) {
+      traceIgnoredFailure("SHAppBarMessage(ABM_NEW)");
+      return;
+    }
+  }
+  // The shell moves the strip clear of other toolbars, keeping its height.
+  data.uEdge = ABE_TOP;
+  data.rc = {strip.left, strip.top, strip.right, strip.bottom};
+  ::SHAppBarMessage(ABM_QUERYPOS, &data);
+  data.rc.bottom = data.rc.top + (strip.bottom - strip.top);
+  ::SHAppBarMessage(ABM_SETPOS, &data);
+  strips_[window] = strip;
+}
+
+void Win32Shell::releaseStrip(platform::WindowHandle window) {
+  strips_.erase(window);
+  APPBARDATA data = stripRecord(window);
+  if (!::SHAppBarMessage(ABM_REMOVE, &data)) traceIgnoredFailure("SHAppBarMessage(ABM_REMOVE)");
+  fullScreenOnStrip_ = false;
+}
+
+bool Win32Shell::fullScreenProgramRunning() const {
+  if (fullScreenOnStrip_) return true;
+  // Windows Vista and later; not every shell has it.
+  using Query = HRESULT(WINAPI*)(int*);
+  static const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"shell32.dll"), "SHQueryUserNotificationState")));
+  constexpr int direct3dFullScreen = 3;  // QUNS_RUNNING_D3D_FULL_SCREEN
+  constexpr int presentation = 4;        // QUNS_PRESENTATION_MODE
+  int state = 0;
+  return query && query(&state) == S_OK && (state == direct3dFullScreen || state == presentation);
 }
 
 void Win32Shell::deleteTrayIcon(platform::WindowHandle window, unsigned id) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <map>
 #include <set>
 #include <utility>
 
@@ -15,17 +17,26 @@ class Win32Shell : public platform::Shell {
   void addTrayIcon(platform::WindowHandle window, unsigned id, const std::string& tip) override;
   void deleteTrayIcon(platform::WindowHandle window, unsigned id) override;
   void openFile(platform::WindowHandle parent, const std::string& path) override;
+  void reserveTopStrip(platform::WindowHandle window, const platform::ScreenStrip& strip) override;
+  void releaseStrip(platform::WindowHandle window) override;
+  bool fullScreenProgramRunning() const override;
 
   // A message registered by name that reached one of the program's windows.
-  // The shell's "TaskbarCreated" says the notification area was made anew
-  // (the shell restarted): every icon is gone, and is added again when asked.
-  void registeredMessage(unsigned message);
+  // The shell's "TaskbarCreated" says the shell started anew: every icon and
+  // every reserved strip is gone, and each is added again when next asked
+  // for. The message of a reserved strip brings the shell's news of it.
+  void registeredMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 
  private:
   // Icons the shell has taken. Adding one again changes nothing but costs a
   // round trip to the shell's process (over a millisecond under Wine) once a
   // second, so it is asked again only after the notification area is recreated.
   std::set<std::pair<platform::WindowHandle, unsigned>> shownIcons_;
+  // The strips the shell has taken, as it placed them; a strip another
+  // toolbar moved is asked for again.
+  std::map<platform::WindowHandle, platform::ScreenStrip> strips_;
+  // What the shell last said of a full-screen program on a strip's monitor.
+  bool fullScreenOnStrip_ = false;
 };
 
 }  // namespace platform::win32

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <cstring>
 #include <system_error>
 
 #include "platform/resource_ids.h"
@@ -135,6 +136,37 @@ toolkit::Point Win32Backend::cursorPos() const {
   POINT p{};
   ::GetCursorPos(&p);
   return {p.x, p.y};
+}
+
+namespace {
+
+// The desktop and the shell's own windows: its desktop, its taskbars.
+bool isShellWindow(HWND window) {
+  if (window == ::GetDesktopWindow() || window == ::GetShellWindow()) return true;
+  char name[32] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  for (const char* shell : {"Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd", "#32769"})
+    if (std::strcmp(name, shell) == 0) return true;
+  return false;
+}
+
+}  // namespace
+
+std::optional<toolkit::ForegroundWindow> Win32Backend::foregroundWindow() const {
+  const HWND window = ::GetForegroundWindow();
+  RECT r{};
+  if (!window || !::GetWindowRect(window, &r)) return std::nullopt;
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  const LONG style = ::GetWindowLongW(window, GWL_STYLE);
+  toolkit::ForegroundWindow found;
+  found.handle = reinterpret_cast<std::uintptr_t>(window);
+  found.bounds = toRect(r);
+  found.shellOrDesktop = isShellWindow(window);
+  found.ours = process == ::GetCurrentProcessId();
+  found.maximised = ::IsZoomed(window) && (style & WS_CAPTION) == WS_CAPTION;
+  found.minimised = ::IsIconic(window) != FALSE;
+  return found;
 }
 
 void Win32Backend::schedule(toolkit::Timer& timer, std::uint32_t intervalMs) {

@@ -26,6 +26,7 @@ class Win32Backend : public toolkit::Backend {
 
   std::vector<toolkit::Monitor> monitors() const override;
   toolkit::Point cursorPos() const override;
+  std::optional<toolkit::ForegroundWindow> foregroundWindow() const override;
   void schedule(toolkit::Timer& timer, std::uint32_t intervalMs) override;
   void cancel(toolkit::Timer& timer) override;
   std::unique_ptr<toolkit::NativeWindow> createWindow(toolkit::Form& form,
@@ -61,7 +62,7 @@ class Win32Backend : public toolkit::Backend {
   // Messages registered by name (RegisterWindowMessage) that reach a form's
   // window, for the program's services that listen for one: the shell
   // broadcasts its announcements to every top-level window.
-  std::function<void(UINT message)> onRegisteredMessage;
+  std::function<void(UINT message, WPARAM wParam, LPARAM lParam)> onRegisteredMessage;
 
   // Registers a window class once, with the given window procedure and class styles.
   void registerClass(const std::string& name, WNDPROC procedure, UINT style = 0);

@@ -4,6 +4,7 @@
 
 #include <system_error>
 
+#include "platform/win32/trace.h"
 #include "toolkit/control.h"
 #include "toolkit/win32/backend.h"
 #include "toolkit/win32/canvas.h"
@@ -100,7 +101,7 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       return 0;
     default:
       // Messages registered by name are numbered from 0xC000 on.
-      if (message >= 0xC000 && backend_.onRegisteredMessage) backend_.onRegisteredMessage(message);
+      if (message >= 0xC000 && backend_.onRegisteredMessage) backend_.onRegisteredMessage(message, wParam, lParam);
       return ::DefWindowProcA(window, message, wParam, lParam);
   }
 }
@@ -143,6 +144,25 @@ void FormWindow::show() {
 }
 
 void FormWindow::hide() { ::ShowWindow(window_.get(), SW_HIDE); }
+
+namespace {
+constexpr UINT inPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+}
+
+// Placed after an ordinary window, a top-most window leaves the top-most band
+// in the same step. In two steps (out of the band, then below the other
+// window) it would not stay below under Wine without a window manager: the
+// first step raises it on the X server, and Wine restacks from what the X
+// server says.
+void FormWindow::stepBehind(std::uintptr_t other) {
+  if (!::SetWindowPos(window_.get(), reinterpret_cast<HWND>(other), 0, 0, 0, 0, inPlace))
+    platform::win32::traceIgnoredFailure("SetWindowPos behind a full-screen window");
+}
+
+void FormWindow::bringToTopmost() {
+  if (!::SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, inPlace))
+    platform::win32::traceIgnoredFailure("SetWindowPos back on top");
+}
 
 // The window's own device context: with several monitors, the display it is on.
 int FormWindow::verticalRefreshRate() const {

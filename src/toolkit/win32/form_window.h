@@ -27,6 +27,8 @@ class FormWindow : public toolkit::NativeWindow {
   bool isActive() const override;
   void invalidate(const toolkit::Rect& clientRect) override;
   void paintNow(const toolkit::Rect& clientRect, const toolkit::Control* lowest) override;
+  void stepBehind(std::uintptr_t other) override;
+  void bringToTopmost() override;
   void runModal() override;
   std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(window_.get()); }
   int verticalRefreshRate() const override;
