@@ -31,6 +31,8 @@ OptionFields fieldsFor(const SettingsValues& values) {
   fields.autostart = values.autostart;
   fields.moveMode = values.moveMode;
   fields.fit = values.fit;
+  fields.yieldToFullScreen = values.yieldToFullScreen;
+  fields.reserveStrip = values.reserveStrip;
   return fields;
 }
 
@@ -73,6 +75,8 @@ FieldCheck valuesFrom(const OptionFields& fields) {
   values.autostart = fields.autostart;
   values.moveMode = fields.moveMode;
   values.fit = fields.fit;
+  values.yieldToFullScreen = fields.yieldToFullScreen;
+  values.reserveStrip = fields.reserveStrip;
   check.values = values;
   return check;
 }

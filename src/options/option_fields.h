@@ -32,6 +32,8 @@ struct OptionFields {
   bool autostart = false;
   bool moveMode = false;
   bool fit = false;
+  bool yieldToFullScreen = false;
+  bool reserveStrip = false;
 };
 
 OptionFields fieldsFor(const SettingsValues& values);

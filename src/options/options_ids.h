@@ -20,6 +20,9 @@
 #define OPTIONS_APPLY 1015
 #define OPTIONS_FIT 1016
 #define OPTIONS_SCREEN 1017
+#define OPTIONS_YIELD 1018
+#define OPTIONS_RESERVE 1019
+#define OPTIONS_AUTOSTART_NOTE 1020
 
 /* The dialog's window class: a second start of the program finds it by this name. */
 #define OPTIONS_CLASS "VeltranaOptions"

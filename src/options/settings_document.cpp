@@ -1,7 +1,9 @@
 #include "options/settings_document.h"
 
 #include "platform/files.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
+#include "settings/autostart.h"
 #include "settings/error_messages.h"
 #include "settings/settings_file.h"
 #include "settings/settings_writer.h"
@@ -28,14 +30,22 @@ bool notThere(int code) { return code == platform::error::fileNotFound || code =
 
 }  // namespace
 
-SettingsDocument::SettingsDocument(platform::Files& files, const platform::Shell& shell)
-    : files_(files), shell_(shell) {}
+SettingsDocument::SettingsDocument(platform::Files& files, const platform::Shell& shell,
+                                   const platform::Registry& registry)
+    : files_(files), shell_(shell), registry_(registry) {}
 
 std::string SettingsDocument::path() const { return folder_ + settingsFileName; }
 
 std::string SettingsDocument::skinsFolder() const { return platform::executableFolder(shell_.programPath()) + "skins\\"; }
 
 SettingsDocument::Opened SettingsDocument::open() {
+  Opened opened = openFile();
+  opened.autostartTurnedOff = registry_.runValueTurnedOff(autostartValueName);
+  if (opened.autostartTurnedOff) opened.status += "\n" + std::string(autostartTurnedOffAdvice);
+  return opened;
+}
+
+SettingsDocument::Opened SettingsDocument::openFile() {
   Opened opened;
   const auto personal = documentsFolder(shell_, 0);
   if (!personal) {

@@ -8,6 +8,7 @@
 
 namespace platform {
 class Files;
+class Registry;
 class Shell;
 }  // namespace platform
 
@@ -18,7 +19,7 @@ namespace veltrana::options {
 // outcome.
 class SettingsDocument {
  public:
-  SettingsDocument(platform::Files& files, const platform::Shell& shell);
+  SettingsDocument(platform::Files& files, const platform::Shell& shell, const platform::Registry& registry);
 
   enum class Found {
     file,       // read; lines the bar would refuse are at their defaults
@@ -34,8 +35,17 @@ class SettingsDocument {
     SettingsValues values;
     std::vector<LineFault> faults;
     std::string status;  // for the status line
+    // Windows' startup settings have turned the start at log-on off, whatever line 6 says.
+    bool autostartTurnedOff = false;
   };
   Opened open();
+
+  // What the check box of line 6 says beside it while Windows keeps the
+  // start at log-on off, and how to turn it on again, for the status line.
+  static constexpr char autostartTurnedOffNote[] = "turned off in Windows' startup settings";
+  static constexpr char autostartTurnedOffAdvice[] =
+      "Windows' startup settings keep Veltrana from starting at log-on, and Veltrana leaves that choice alone: "
+      "Task Manager's Startup tab, or Settings > Apps > Startup, turns it on again.";
 
   // Made by open(); empty when there is no documents folder.
   const std::string& folder() const { return folder_; }
@@ -64,10 +74,12 @@ class SettingsDocument {
   static std::string faultsStatus(const std::vector<LineFault>& faults);
 
  private:
+  Opened openFile();
   std::string skinsFolder() const;
 
   platform::Files& files_;
   const platform::Shell& shell_;
+  const platform::Registry& registry_;
   std::string folder_;
   std::size_t linesInFile_ = 0;
 };

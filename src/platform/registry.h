@@ -13,6 +13,9 @@ class Registry {
   // Both report whether the change was made.
   virtual bool setRunValue(const std::string& name, const std::string& command) = 0;
   virtual bool deleteRunValue(const std::string& name) = 0;
+  // Whether Windows' startup settings (Task Manager's Startup tab) have
+  // turned the Run value off: Windows then does not start it, though it is there.
+  virtual bool runValueTurnedOff(const std::string& name) const = 0;
 };
 
 }  // namespace platform

@@ -50,9 +50,10 @@ TEST(DocumentsFolder, GarbledByTheShellOptionsNamesTheFolderItExpected) {
   for (const std::string& expected : {std::string("C:\\users\\root\\NoSuchDocs"), cyrillic}) {
     fakes::FakeFiles files;
     fakes::FakeShell shell;
+    const fakes::FakeRegistry registry;
     shell.personal = "\u02A8\x14\u0298\x14" + expected;
     shell.personalSetting = expected;
-    SettingsDocument document(files, shell);
+    SettingsDocument document(files, shell, registry);
     const auto opened = document.open();
     EXPECT_EQ(opened.found, SettingsDocument::Found::noFolder);
     EXPECT_EQ(opened.status, "The settings folder " + expected + "\\VTR\\ does not exist.");

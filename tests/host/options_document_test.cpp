@@ -64,7 +64,8 @@ class Document : public ::testing::Test {
   const std::string skins = "C:\\Program Files\\Veltrana\\skins";
   fakes::FakeFiles files;
   fakes::FakeShell shell;
-  SettingsDocument document{files, shell};
+  fakes::FakeRegistry registry;
+  SettingsDocument document{files, shell, registry};
 };
 
 TEST_F(Document, OpensTheFileWithItsFaultsNamedInTheStatusLine) {

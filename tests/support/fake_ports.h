@@ -204,7 +204,10 @@ class FakeRegistry : public platform::Registry {
     return run.erase(name) != 0;
   }
 
+  bool runValueTurnedOff(const std::string& name) const override { return turnedOff.count(name) != 0; }
+
   std::map<std::string, std::string> run;
+  std::set<std::string> turnedOff;  // by Windows' startup settings
   mutable int reads = 0;
   int writes = 0;
 };

@@ -73,6 +73,10 @@ void OptionsDialog::initialise() {
   }
   show(veltrana::options::fieldsFor(opened.values));
   setText(OPTIONS_STATUS, opened.status);
+  if (opened.autostartTurnedOff) {
+    setText(OPTIONS_AUTOSTART_NOTE, std::string("(") + SettingsDocument::autostartTurnedOffNote + ")");
+    ::ShowWindow(control(OPTIONS_AUTOSTART_NOTE), SW_SHOW);
+  }
   // Apply is offered at once when the dialog shows other values than the file.
   changed(opened.found != SettingsDocument::Found::file || !opened.faults.empty());
   if (opened.found == SettingsDocument::Found::noFolder) ::PostMessageW(window(), offerFolderMessage, 0, 0);
@@ -107,6 +111,8 @@ void OptionsDialog::show(const OptionFields& fields) {
   ::CheckDlgButton(window(), OPTIONS_AUTOSTART, fields.autostart ? BST_CHECKED : BST_UNCHECKED);
   ::CheckDlgButton(window(), OPTIONS_MOVE_MODE, fields.moveMode ? BST_CHECKED : BST_UNCHECKED);
   ::CheckDlgButton(window(), OPTIONS_FIT, fields.fit ? BST_CHECKED : BST_UNCHECKED);
+  ::CheckDlgButton(window(), OPTIONS_YIELD, fields.yieldToFullScreen ? BST_CHECKED : BST_UNCHECKED);
+  ::CheckDlgButton(window(), OPTIONS_RESERVE, fields.reserveStrip ? BST_CHECKED : BST_UNCHECKED);
   describeSwatch(OPTIONS_BACKGROUND_SWATCH, fields.backgroundColour);
   describeSwatch(OPTIONS_CAPTION_SWATCH, fields.captionColour);
   describeSwatch(OPTIONS_VALUE_SWATCH, fields.valueColour);
@@ -126,6 +132,8 @@ OptionFields OptionsDialog::shownFields() const {
   fields.autostart = ::IsDlgButtonChecked(window(), OPTIONS_AUTOSTART) == BST_CHECKED;
   fields.moveMode = ::IsDlgButtonChecked(window(), OPTIONS_MOVE_MODE) == BST_CHECKED;
   fields.fit = ::IsDlgButtonChecked(window(), OPTIONS_FIT) == BST_CHECKED;
+  fields.yieldToFullScreen = ::IsDlgButtonChecked(window(), OPTIONS_YIELD) == BST_CHECKED;
+  fields.reserveStrip = ::IsDlgButtonChecked(window(), OPTIONS_RESERVE) == BST_CHECKED;
   return fields;
 }
 
@@ -163,6 +171,8 @@ void OptionsDialog::onCommand(int id, int code) {
     case OPTIONS_AUTOSTART:
     case OPTIONS_MOVE_MODE:
     case OPTIONS_FIT:
+    case OPTIONS_YIELD:
+    case OPTIONS_RESERVE:
       if (code == BN_CLICKED) changed(true);
       return;
     default:

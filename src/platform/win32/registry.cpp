@@ -56,6 +56,21 @@ bool Win32Registry::setRunValue(const std::string& name, const std::string& comm
   return written;
 }
 
+// Windows 8 and later keep, beside the Run key, a record per value of
+// whether the user turned it off: a first byte with its lowest bit set (3 or
+// 7) means off, and a time stamp of when follows.
+bool Win32Registry::runValueTurnedOff(const std::string& name) const {
+  UniqueKey key;
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run", 0,
+                      KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+    return false;
+  BYTE data[16] = {};
+  DWORD size = sizeof data;
+  DWORD type = 0;
+  const LONG read = ::RegQueryValueExW(key.get(), widen(name).c_str(), nullptr, &type, data, &size);
+  return read == ERROR_SUCCESS && type == REG_BINARY && size >= 1 && (data[0] & 1) != 0;
+}
+
 bool Win32Registry::deleteRunValue(const std::string& name) {
   UniqueKey key = openRunKey(KEY_SET_VALUE);
   const bool deleted = key && ::RegDeleteValueW(key.get(), widen(name).c_str()) == ERROR_SUCCESS;

@@ -17,6 +17,7 @@ class Win32Registry : public platform::Registry {
   std::optional<std::string> runValue(const std::string& name) const override;
   bool setRunValue(const std::string& name, const std::string& command) override;
   bool deleteRunValue(const std::string& name) override;
+  bool runValueTurnedOff(const std::string& name) const override;
 };
 
 }  // namespace platform::win32
