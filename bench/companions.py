@@ -16,7 +16,8 @@ from pathlib import Path
 
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
-from companions import ID, IDCANCEL, OPTIONS, Driver  # noqa: E402
+from companions import ID, IDCANCEL, OPTIONS  # noqa: E402
+from dialogs import DialogDriver  # noqa: E402
 from harness import Session, windows_path  # noqa: E402
 from program import BACKGROUND, RunningBar, skin_pixel  # noqa: E402
 from figures import spread  # noqa: E402
@@ -24,20 +25,20 @@ from figures import spread  # noqa: E402
 SKINS = (("Olive", 1, "olive.bmp"), ("Silver", 0, "silver.bmp"))
 
 
-def times(lines):
-    """{event: milliseconds} of the driver's lines (the last of each event)."""
-    return {line.split(" ", 2)[1]: int(line.split(" ", 1)[0]) for line in lines}
+def times(events):
+    """{event: milliseconds} of the driver's events (the last of each kind)."""
+    return {e["event"]: e["ms"] for e in events}
 
 
 def main(bar_exe, prefix, runs):
     options_exe = str(Path(bar_exe).parent / "Options.exe")
     with Session(1280, 1024, prefix=prefix) as s:
         RunningBar(s, exe=bar_exe)
-        driver = Driver(s)
+        driver = DialogDriver(s)
 
         starts = []
         for _ in range(runs):
-            t = times(driver.timed("start", windows_path(options_exe), "find", OPTIONS))
+            t = times(driver.run("start", windows_path(options_exe), "find", OPTIONS))
             starts.append(t["window"])
             driver.run("find", OPTIONS, "press", IDCANCEL, "gone")
         print(f"Options.exe from start to shown dialog: {spread(starts, 'ms')} (min / median / max of {runs})")
@@ -50,12 +51,11 @@ def main(bar_exe, prefix, runs):
             time.sleep(run / runs)
             _, entry, bitmap = SKINS[run % 2]
             r, g, b = skin_pixel(bitmap, *BACKGROUND)
-            lines = driver.timed("find", OPTIONS, "pick", ID["OPTIONS_BACKGROUND"], entry,
-                                 "apply", ID["OPTIONS_APPLY"], "pixel", *BACKGROUND, r, g, b)
-            picked = int(lines[1].split()[0])
-            applied = int(lines[2].split()[0])
+            events = driver.run("find", OPTIONS, "pick", ID["OPTIONS_BACKGROUND"], entry,
+                                "apply", ID["OPTIONS_APPLY"], "pixel", *BACKGROUND, r, g, b)
+            picked, applied, shown_at = (e["ms"] for e in events[1:4])
             applies.append(applied - picked)
-            shown.append(int(lines[3].split()[0]) - picked)
+            shown.append(shown_at - picked)
         print(f"Apply writes the file in {spread(applies, 'ms')}; the bar shows the new skin "
               f"{spread(shown, 'ms')} after it (min / median / max of {runs})")
 

@@ -1,7 +1,7 @@
-"""Other programs' dialogs and message boxes read and clicked from outside
-through the dialog_probe fixture: the setup program's pages, the bar's
-error boxes."""
-import re
+"""Other programs' dialogs and message boxes, read and driven from outside
+through the dialog_driver fixture: the companion programs' dialogs, the setup
+program's pages, the bar's error boxes. See the fixture for its commands."""
+import json
 from pathlib import Path
 from typing import NamedTuple, Optional
 
@@ -9,7 +9,7 @@ from harness import build_fixture, poll, windows_path
 
 
 class Control(NamedTuple):
-    handle: str
+    handle: int
     id: int
     cls: str
     visible: bool
@@ -22,9 +22,14 @@ class Control(NamedTuple):
         """The text without its keyboard-accelerator ampersands."""
         return self.text.replace("&", "")
 
+    @property
+    def ref(self) -> str:
+        """How a command names this control."""
+        return hex(self.handle)
+
 
 class Dialog(NamedTuple):
-    handle: str
+    handle: int
     visible: bool
     title: str
     controls: list
@@ -40,43 +45,62 @@ class Dialog(NamedTuple):
         return "\n".join(c.text for c in self.controls if c.visible and c.cls == "Static")
 
 
-_CONTROL = re.compile(r"control=(\w+) id=(-?\d+) class=(\S+) visible=([01]) enabled=([01]) checked=([01]) text=(.*)")
+def _control(event: dict) -> Control:
+    # Windows ends a line in a text with CR LF; the tests compare lines.
+    return Control(event["window"], event["id"], event["class"], event["visible"], event["enabled"],
+                   event["checked"], event["text"].replace("\r\n", "\n"))
 
 
-class Dialogs:
-    """The dialog_probe fixture run in a session."""
+class DialogDriver:
+    """dialog_driver.exe run in a session."""
 
     def __init__(self, session):
         self.s = session
-        self.exe = build_fixture("dialog_probe")
+        self.exe = build_fixture("dialog_driver")
         self.runs = 0
 
-    def _run(self, title: str, *actions: str) -> list:
+    def run(self, *commands, timeout=60) -> list:
+        """Runs the commands; their events, as dicts."""
         self.runs += 1
-        out = Path(self.s.tmp) / f"dialogs-{self.runs}.txt"
-        code = self.s.wait_exit(self.s.start(self.exe, ["--out", windows_path(out), "--title", title, *actions]), 20)
+        out = Path(self.s.tmp) / f"driver-{self.runs}.json"
+        proc = self.s.start(self.exe, args=[windows_path(out), *[str(c) for c in commands]])
+        code = self.s.wait_exit(proc, timeout)
+        events = [json.loads(line) for line in out.read_text(encoding="utf-8").splitlines()] if out.exists() else []
         if code != 0:
-            raise AssertionError(f"dialog_probe {actions} ended with {code}")
+            raise AssertionError(f"dialog_driver {' '.join(map(str, commands[:8]))} ended with {code}: {events[-3:]}")
+        return events
+
+    def controls(self, title, box=False) -> dict:
+        """The controls of the dialog (or its box) titled `title`, by id."""
+        found = {}
+        for event in self.run("box" if box else "find", title, "dump"):
+            if event["event"] == "control":
+                found.setdefault(event["id"], _control(event))
+        return found
+
+    def box_text(self, title) -> str:
+        """The texts of the static controls of the box over the dialog titled `title`."""
+        return " ".join(c.text for c in self.controls(title, box=True).values()
+                        if c.cls.lower() == "static" and c.text)
+
+    def windows(self, prefix) -> list:
+        """Every top-level window whose title begins with `prefix`, with its controls."""
         dialogs = []
-        for line in out.read_text(encoding="utf-8").splitlines():
-            if line.startswith("window="):
-                m = re.match(r"window=(\w+) visible=([01]) title=(.*)", line)
-                dialogs.append(Dialog(m[1], m[2] == "1", m[3], []))
-            else:
-                m = _CONTROL.fullmatch(line)
-                dialogs[-1].controls.append(Control(m[1], int(m[2]), m[3], m[4] == "1", m[5] == "1", m[6] == "1",
-                                                    m[7].replace("\\n", "\n")))
+        for event in self.run("list", prefix):
+            if event["event"] == "window":
+                dialogs.append(Dialog(event["window"], event["visible"], event["title"], []))
+            elif event["event"] == "control":
+                dialogs[-1].controls.append(_control(event))
         return dialogs
 
-    def wait(self, title: str, accept, timeout=20, what=None) -> Dialog:
-        """The first shown window titled `title`... for which accept(dialog) holds."""
+    def wait(self, prefix, accept, timeout=20, what=None) -> Dialog:
+        """The first shown window titled `prefix`... for which accept(dialog) holds."""
         def found():
-            return next((d for d in self._run(title) if d.visible and accept(d)), None)
+            return next((d for d in self.windows(prefix) if d.visible and accept(d)), None)
         return poll(found, timeout, interval=0.2, what=what)
 
-    def click(self, title: str, control: Control):
-        self._run(title, "--click", control.handle)
+    def click(self, control: Control):
+        self.run("press", control.ref)
 
-    def set_text(self, title: str, control: Control, text: str):
-        self._run(title, "--set", control.handle, text)
-
+    def set_text(self, control: Control, text: str):
+        self.run("set", control.ref, text)

@@ -16,11 +16,12 @@ What NSIS 3 and Wine 8 do here (checked):
     /proc/PID/maps under its Unix path.
   - The setup program's window is titled "<Name> Setup" plus the page's
     caption ("Veltrana 1.0.0 Setup " on most pages); its message boxes carry
-    "<Name> Setup". Pages and boxes are ordinary dialogs: dialog_probe reads
+    "<Name> Setup". Pages and boxes are ordinary dialogs: dialog_driver reads
     and clicks them (dialogs.py).
   - A silent setup or uninstall takes about a second.
 """
 import getpass
+import json
 import os
 import re
 import shutil
@@ -189,13 +190,13 @@ class Installation:
 
     def shortcut(self, name: str) -> dict:
         """What the shell reads from a Start-menu entry: target, arguments, folder."""
-        out = Path(self.s.tmp) / f"shortcut-{name}.txt"
+        out = Path(self.s.tmp) / f"shortcut-{name}.json"
         link = self.start_menu / name
         proc = self.s.start(build_fixture("shortcut_probe"), ["--out", windows_path(out), "--link", windows_path(link)])
         code = self.s.wait_exit(proc, 30)
         if code != 0:
             raise AssertionError(f"shortcut_probe could not read {link} ({code})")
-        return dict(line.split("=", 1) for line in out.read_text(encoding="utf-8").splitlines())
+        return json.loads(out.read_text(encoding="utf-8"))
 
     def uninstall_as_apps_and_features_does(self):
         """Runs the registered quiet uninstall command; the uninstaller's copy

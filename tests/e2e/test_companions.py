@@ -1,7 +1,7 @@
 """The companion programs under Wine: Options.exe changing the settings of the
 running bar, and About.exe saying what is installed.
 
-The dialog_driver fixture works the dialogs from outside (choosing a list
+The dialog_driver fixture (dialogs.py) works the dialogs from outside (choosing a list
 entry, setting a field, pressing a button by its number) and reads their
 controls and message boxes; typing goes through xdotool, as a user's would.
 
@@ -21,8 +21,8 @@ import time
 import unittest
 from pathlib import Path
 
-from companions import ABOUT, ABOUT_ID, ID, IDCANCEL, IDOK, IDYES, OPTIONS, Driver, companion
-from dialogs import Dialogs
+from companions import ABOUT, ABOUT_ID, ID, IDCANCEL, IDOK, IDYES, OPTIONS, companion
+from dialogs import DialogDriver
 from harness import Session, poll, repo_root, require_veltrana, windows_path
 from program import (ABOUT_BUTTON, BACKGROUND, BAR, DEFAULTS, MAGIC, OPTIONS_BUTTON, PANEL, SKINS, RunningBar,
                      documents_folder_named, install_settings_folder, settings_text, skin_pixel)
@@ -39,7 +39,7 @@ def settings_file(s):
 
 
 def status_line(driver):
-    return driver.controls(OPTIONS)[ID["OPTIONS_STATUS"]]["text"]
+    return driver.controls(OPTIONS)[ID["OPTIONS_STATUS"]].text
 
 
 def seven_crlf_lines(data):
@@ -55,7 +55,7 @@ class OptionsWithTheBar(unittest.TestCase):
             poll(lambda: close_to(s.pixel(*BACKGROUND), skin_pixel("silver.bmp", *BACKGROUND)), 3, interval=0.2,
                  what="the silver skin")
             options = s.start(companion("Options.exe"))
-            driver = Driver(s)
+            driver = DialogDriver(s)
             driver.run("find", OPTIONS)
             olive = skin_pixel("olive.bmp", *BACKGROUND)
             chosen = time.monotonic()
@@ -71,7 +71,7 @@ class OptionsWithTheBar(unittest.TestCase):
             RunningBar(s)
             path = settings_file(s)
             options = s.start(companion("Options.exe"))
-            driver = Driver(s)
+            driver = DialogDriver(s)
             driver.run("find", OPTIONS)
             seen = {"reads": 0, "incomplete": [], "boxes": 0}
             done = threading.Event()
@@ -96,7 +96,7 @@ class OptionsWithTheBar(unittest.TestCase):
             finally:
                 done.set()
                 watcher.join()
-            self.assertEqual(applied.count("applied"), 200)
+            self.assertEqual(sum(e["event"] == "applied" for e in applied), 200)
             self.assertEqual(seen["incomplete"], [], "every read gives seven complete lines")
             self.assertGreater(seen["reads"], 20)
             self.assertEqual(seen["boxes"], 0, "the bar showed an error box")
@@ -115,24 +115,26 @@ class OptionsAlone(unittest.TestCase):
             path.write_bytes(settings_text(*DEFAULTS).encode())
             before = path.stat()
             options = s.start(companion("Options.exe"))
-            driver = Driver(s)
-            self.assertIn(f"active {driver.run('find', OPTIONS)[0].split()[1]} {OPTIONS}",
-                          driver.run("active"), "the dialog comes up in the foreground")
+            driver = DialogDriver(s)
+            dialog = driver.run("find", OPTIONS)[0]["window"]
+            active = driver.run("active")[0]
+            self.assertEqual((active["window"], active["title"]), (dialog, OPTIONS),
+                             "the dialog comes up in the foreground")
             s.key("a", "b", "c", "Return")  # the interval has the focus, its text selected
             self.assertEqual(driver.box_text(OPTIONS),
                              "Update interval must be a whole number of seconds from 0 to 2147483.")
             s.key("Return")
             poll(lambda: len(s.find_windows(OPTIONS, visible=True)) == 1, 5, what="the box closed")
-            self.assertEqual(driver.controls(OPTIONS)[ID["OPTIONS_INTERVAL"]]["text"], "abc", "the dialog stays")
+            self.assertEqual(driver.controls(OPTIONS)[ID["OPTIONS_INTERVAL"]].text, "abc", "the dialog stays")
             after = path.stat()
             self.assertEqual((after.st_mtime_ns, after.st_ino), (before.st_mtime_ns, before.st_ino), "nothing written")
             self.assertEqual([p.name for p in folder.iterdir()], ["Options.set"])
 
             about = s.start(companion("About.exe"))
-            poll(lambda: f" {ABOUT}" in driver.run("active")[0], 5, what="About in the foreground")
+            poll(lambda: driver.run("active")[0]["title"] == ABOUT, 5, what="About in the foreground")
             again = s.start(companion("Options.exe"))
             self.assertEqual(s.wait_exit(again, 10), 0, "a second start ends")
-            poll(lambda: driver.run("active")[0].endswith(f" {OPTIONS}"), 5, what="the open dialog in the front")
+            poll(lambda: driver.run("active")[0]["title"] == OPTIONS, 5, what="the open dialog in the front")
             self.assertEqual(len(s.find_windows(OPTIONS, visible=True)), 1, "one dialog, not two")
 
             driver.run("find", OPTIONS, "press", IDCANCEL)
@@ -145,7 +147,7 @@ class OptionsAlone(unittest.TestCase):
         with Session(1280, 1024) as s:
             folder = Path(s.documents_dir) / "VTR"
             options = s.start(companion("Options.exe"))
-            driver = Driver(s)
+            driver = DialogDriver(s)
             question = driver.box_text(OPTIONS)
             self.assertIn("\\VTR\\\n\nwhich does not exist. Create it now and copy in the skins?", question)
             driver.run("box", OPTIONS, "press", IDYES)
@@ -169,7 +171,7 @@ class FromTheMenuPanel(unittest.TestCase):
     def test_options_starts_beside_the_bar_and_hides_the_panel_and_about_shows_the_version(self):
         with Session(1280, 1024) as s:
             RunningBar(s, lines=DEFAULTS[:6] + ("Stay",))
-            driver = Driver(s)
+            driver = DialogDriver(s)
             s.click(*MAGIC)
             poll(lambda: s.find_windows(PANEL, visible=True), 2, what="the panel")
             s.click(*OPTIONS_BUTTON)
@@ -183,8 +185,8 @@ class FromTheMenuPanel(unittest.TestCase):
             bar_folder = Path(require_veltrana()).parent
             about = driver.controls(ABOUT)
             version = (bar_folder / "version.txt").read_text().strip()
-            self.assertEqual(about[ABOUT_ID["ABOUT_VERSION"]]["text"], f"Version {version}")
-            self.assertEqual(about[ABOUT_ID["ABOUT_FOLDER"]]["text"], windows_path(bar_folder) + "\\",
+            self.assertEqual(about[ABOUT_ID["ABOUT_VERSION"]].text, f"Version {version}")
+            self.assertEqual(about[ABOUT_ID["ABOUT_FOLDER"]].text, windows_path(bar_folder) + "\\",
                              "started from the bar's own folder")
             driver.run("find", ABOUT, "press", IDOK, "gone")
 
@@ -196,10 +198,10 @@ class About(unittest.TestCase):
             alone.mkdir()
             shutil.copy(companion("About.exe"), alone)
             about = s.start(str(alone / "About.exe"))
-            controls = Driver(s).controls(ABOUT)
-            self.assertEqual(controls[ABOUT_ID["ABOUT_VERSION"]]["text"],
+            controls = DialogDriver(s).controls(ABOUT)
+            self.assertEqual(controls[ABOUT_ID["ABOUT_VERSION"]].text,
                              "Veltrana.exe is not in this folder, so its version is unknown.")
-            self.assertTrue(controls[ABOUT_ID["ABOUT_FOLDER"]]["text"].endswith("\\alone\\"),
+            self.assertTrue(controls[ABOUT_ID["ABOUT_FOLDER"]].text.endswith("\\alone\\"),
                             controls[ABOUT_ID["ABOUT_FOLDER"]])
             s.key("Escape")
             self.assertEqual(s.wait_exit(about, 10), 0, "Esc closes it")
@@ -226,7 +228,7 @@ class OptionsAndTheDocumentsFolder(unittest.TestCase):
     def test_a_documents_folder_that_does_not_exist_is_named_as_the_profile_names_it(self):
         # Wine's shell answers for such a folder with its path behind four stray characters.
         with Session(1280, 1024) as s:
-            dialogs = Dialogs(s)
+            dialogs = DialogDriver(s)
             for name in ("NoSuchDocs", "\u0414\u043e\u043a\u0443\u043c\u0435\u043d\u0442\u044b \u043d\u0435\u0442"):
                 expected = f"{USER_FOLDER}\\{name}\\VTR\\"
                 with documents_folder_named(s, f"%USERPROFILE%\\{name}"):
@@ -235,7 +237,7 @@ class OptionsAndTheDocumentsFolder(unittest.TestCase):
                     self.assertEqual(box_message(box), "Veltrana keeps its settings and skins in the folder\n\n"
                                      f"{expected}\n\nwhich does not exist. Create it now and copy in the skins?")
                     self.assertEqual(options_status(dialogs), f"The settings folder {expected} does not exist.")
-                    dialogs.click(OPTIONS, box.button("No"))
+                    dialogs.click(box.button("No"))
                     self.assertEqual(s.wait_exit(options, 10), 0)
 
     def test_the_question_about_a_long_folder_fits_on_the_screen(self):
@@ -249,13 +251,13 @@ class OptionsAndTheDocumentsFolder(unittest.TestCase):
             try:
                 with documents_folder_named(s, documents):
                     options = s.start(companion("Options.exe"))
-                    dialogs = Dialogs(s)
+                    dialogs = DialogDriver(s)
                     box = question_box(dialogs)
                     for window in s.find_windows(OPTIONS, visible=True):
                         x, y, w, h = s.geometry(window)
                         self.assertTrue(x >= 0 and y >= 0 and x + w <= 1280 and y + h <= 1024, (x, y, w, h))
                     self.assertIn("\u2026", box_message(box), "the folder quoted by its start and end")
-                    dialogs.click(OPTIONS, box.button("No"))
+                    dialogs.click(box.button("No"))
                     self.assertEqual(s.wait_exit(options, 10), 0)
             finally:
                 shutil.rmtree(top)
@@ -268,19 +270,19 @@ class OptionsAndTheSettingsFile(unittest.TestCase):
             path.chmod(0o444)  # what Wine shows as the read-only mark
             before = path.read_bytes()
             options = s.start(companion("Options.exe"))
-            dialogs = Dialogs(s)
+            dialogs = DialogDriver(s)
             dialog = dialogs.wait(OPTIONS, lambda d: d.shown("Button", "Apply"), what="the Options dialog")
             hide_time = next(c for c in dialog.controls if c.id == ID["OPTIONS_HIDE_TIME"])
-            dialogs.set_text(OPTIONS, hide_time, "9")
-            dialogs.click(OPTIONS, dialog.button("Apply"))
+            dialogs.set_text(hide_time, "9")
+            dialogs.click(dialog.button("Apply"))
             box = dialogs.wait(OPTIONS, lambda d: d.button("OK") and not d.button("Cancel"), what="the box")
             self.assertEqual(box_message(box), f"The settings cannot be saved to {USER_FOLDER}\\Documents\\VTR\\"
                              "Options.set: the file is marked read-only.\n\nThe file was left as it was.")
             self.assertEqual(path.read_bytes(), before)
             self.assertEqual(stat.S_IMODE(path.stat().st_mode) & 0o222, 0, "still read-only")
             self.assertEqual(sorted(p.name for p in path.parent.iterdir()), sorted(SKINS + ["Options.set"]))
-            dialogs.click(OPTIONS, box.button("OK"))
-            dialogs.click(OPTIONS, dialog.button("Cancel"))
+            dialogs.click(box.button("OK"))
+            dialogs.click(dialog.button("Cancel"))
             self.assertEqual(s.wait_exit(options, 10), 0)
 
     def test_a_temporary_file_a_killed_copy_left_is_removed_when_options_starts(self):
@@ -291,11 +293,11 @@ class OptionsAndTheSettingsFile(unittest.TestCase):
             kept = folder / "Options.set.bak"
             kept.write_bytes(b"mine")
             options = s.start(companion("Options.exe"))
-            dialogs = Dialogs(s)
+            dialogs = DialogDriver(s)
             dialog = dialogs.wait(OPTIONS, lambda d: d.shown("Button", "Apply"), what="the Options dialog")
             self.assertFalse(leftover.exists(), "removed before the dialog shows")
             self.assertEqual(kept.read_bytes(), b"mine", "a file of another name is not touched")
-            dialogs.click(OPTIONS, dialog.button("Cancel"))
+            dialogs.click(dialog.button("Cancel"))
             self.assertEqual(s.wait_exit(options, 10), 0)
 
 

@@ -9,7 +9,7 @@ import zipfile
 from pathlib import Path
 
 from harness import Session, build_fixture, poll, repo_root, windows_path
-from dialogs import Dialogs
+from dialogs import DialogDriver
 from installation import (DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, USER_WIN,
                           Installation, build_dir, fresh_prefix, older_setup, portable_zip, programs,
                           setup_program, snapshot, tree, unix_path, version)
@@ -313,34 +313,34 @@ class Companions(InstallerCase):
 
 class Pages(InstallerCase):
     def test_setup_refuses_an_unusable_folder_and_starts_the_bar_the_uninstaller_says_it_kept_the_settings(self):
-        s, dialogs = self.s, Dialogs(self.s)
+        s, dialogs = self.s, DialogDriver(self.s)
         inst = Installation(s, program_win=r"C:\Apps\Veltrana")
         title = f"Veltrana {version()} Setup"
         setup = s.start(setup_program())
 
         welcome = dialogs.wait(title, lambda d: d.button("Next >"), what="the welcome page")
         self.assertIn(f"Setup will install Veltrana {version()}", welcome.text())
-        dialogs.click(title, welcome.button("Next >"))
+        dialogs.click(welcome.button("Next >"))
         folder_page = dialogs.wait(title, lambda d: d.button("Install") and d.shown("Edit"), what="the folder page")
         self.assertEqual(folder_page.shown("Edit")[0].text.rstrip("\\"), DEFAULT_PROGRAM_WIN)
 
-        dialogs.set_text(title, folder_page.shown("Edit")[0], UNMAKEABLE_WIN)
-        dialogs.click(title, folder_page.button("Install"))
+        dialogs.set_text(folder_page.shown("Edit")[0], UNMAKEABLE_WIN)
+        dialogs.click(folder_page.button("Install"))
         box = dialogs.wait(title, lambda d: d.button("OK") and "cannot be created" in d.text(), what="the message")
         self.assertIn(f'Veltrana cannot be installed in "{UNMAKEABLE_WIN}"', box.text())
         self.assertIn("Choose another folder", box.text())
-        dialogs.click(title, box.button("OK"))
+        dialogs.click(box.button("OK"))
 
         folder_page = dialogs.wait(title, lambda d: d.button("Install") and d.shown("Edit"),
                                    what="the folder page again")
-        dialogs.set_text(title, folder_page.shown("Edit")[0], inst.program_win)
-        dialogs.click(title, folder_page.button("Install"))
+        dialogs.set_text(folder_page.shown("Edit")[0], inst.program_win)
+        dialogs.click(folder_page.button("Install"))
         finish = dialogs.wait(title, lambda d: d.button("Finish"), what="the finish page")
         offer = finish.button("Start Veltrana")
         self.assertIsNotNone(offer, "the finish page offers to start Veltrana")
         self.assertTrue(offer.checked, "ticked")
         self.assertEqual(inst.bar_pids(), [], "not started before Finish")
-        dialogs.click(title, finish.button("Finish"))
+        dialogs.click(finish.button("Finish"))
 
         self.assertEqual(s.wait_exit(setup, 20), 0)
         s.wait_window(BAR, timeout=15)
@@ -351,16 +351,16 @@ class Pages(InstallerCase):
         # Again while the bar runs: setup starts it again itself and offers no second start.
         again = s.start(setup_program())
         welcome = dialogs.wait(title, lambda d: d.button("Next >"), what="the welcome page, again")
-        dialogs.click(title, welcome.button("Next >"))
+        dialogs.click(welcome.button("Next >"))
         folder_page = dialogs.wait(title, lambda d: d.button("Install") and d.shown("Edit"),
                                    what="the folder page, again")
         self.assertEqual(folder_page.shown("Edit")[0].text.rstrip("\\"), inst.program_win,
                          "the installed folder proposed")
-        dialogs.click(title, folder_page.button("Install"))
+        dialogs.click(folder_page.button("Install"))
         finish = dialogs.wait(title, lambda d: d.button("Finish"), what="the finish page, again")
         self.assertIsNone(finish.button("Start Veltrana"))
         self.assertIn("Veltrana was running; it has been started again.", finish.text())
-        dialogs.click(title, finish.button("Finish"))
+        dialogs.click(finish.button("Finish"))
         self.assertEqual(s.wait_exit(again, 20), 0)
         self.assertEqual(len(poll(inst.bar_pids, 5, what="the bar started again")), 1)
 
@@ -368,10 +368,10 @@ class Pages(InstallerCase):
         s.start(str(unix_path(s.prefix, link["target"])))
         title = f"Veltrana {version()} Uninstall"
         confirm = dialogs.wait(title, lambda d: d.button("Uninstall"), what="the uninstaller's first page")
-        dialogs.click(title, confirm.button("Uninstall"))
+        dialogs.click(confirm.button("Uninstall"))
         finish = dialogs.wait(title, lambda d: d.button("Finish"), what="the uninstaller's last page")
         self.assertIn(f'Your settings file "{USER_WIN}\\Documents\\VTR\\Options.set" has been kept', finish.text())
-        dialogs.click(title, finish.button("Finish"))
+        dialogs.click(finish.button("Finish"))
         inst.wait_uninstalled()
         self.assertEqual(tree(inst.settings), ["Options.set"])
 

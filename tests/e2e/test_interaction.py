@@ -20,6 +20,7 @@ What Wine 8 does here:
     (even killed), so the icon's removal by the program itself is checked by
     the host tests only.
 """
+import json
 import os
 import re
 import time
@@ -153,25 +154,22 @@ class TrayProbe:
         """What the tray holds; with `restart_shell`, what it holds once the
         icon is lost, before the owner hears of the new notification area."""
         self.runs += 1
-        out = os.path.join(self.s.tmp, f"tray-{self.runs}.txt")
-        target = ["--owner", owner] if owner is not None else ["--hwnd", hwnd]
+        out = os.path.join(self.s.tmp, f"tray-{self.runs}.json")
+        target = ["--owner", owner] if owner is not None else ["--hwnd", hex(hwnd)]
         restart = ["--restart-shell"] if restart_shell else []
         proc = self.s.start(self.exe, ["--out", windows_path(out), *target, "--id", str(icon_id), *restart])
         code = self.s.wait_exit(proc, 20)
         if code != 0:
             raise AssertionError(f"tray_probe {target} ended with {code}")
         with open(out, encoding="utf-8") as f:
-            owner_field, modify, icons, tips = f.read().rstrip("\n").split(" ", 3)
-        tips = tips[len("tips="):]
-        return {"owner": owner_field[len("owner="):], "modify": modify == "modify=1",
-                "icons": int(icons[len("icons="):]), "tips": tips.split("|") if tips else []}
+            return json.load(f)
 
 
 class TrayIcon(unittest.TestCase):
     def test_the_icon_is_there_while_the_bar_runs_and_goes_when_the_panel_exit_ends_it_with_code_0(self):
         with Session(1280, 1024) as s:
             probe = TrayProbe(s)
-            self.assertEqual(probe.look(hwnd="1")["icons"], 0, "no icon before the bar starts")
+            self.assertEqual(probe.look(hwnd=1)["icons"], 0, "no icon before the bar starts")
             bar = RunningBar(s, lines=STAY)
             running = probe.look(owner=BAR)
             self.assertEqual((running["modify"], running["icons"], running["tips"]), (True, 1, ["Veltrana"]))

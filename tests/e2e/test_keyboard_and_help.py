@@ -4,7 +4,7 @@ import os
 import stat
 import unittest
 
-from dialogs import Dialogs
+from dialogs import DialogDriver
 from harness import Session, poll, require_veltrana
 from program import HELP_BUTTON, MAGIC, MOVE_MODE_OFF, PANEL, RunningBar
 
@@ -60,7 +60,7 @@ class ErrorBox(unittest.TestCase):
             bar = RunningBar(s)
             with open(os.path.join(bar.folder, "Options.set"), "wb") as f:
                 f.write(b"Gr\xfcn\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n")
-            box = Dialogs(s).wait("Veltrana", lambda d: d.button("OK"), what="an error box")
+            box = DialogDriver(s).wait("Veltrana", lambda d: d.button("OK"), what="an error box")
             self.assertIn("'Grün' is not a valid integer value.", box.text())
 
 
