@@ -19,14 +19,12 @@ from harness import (Screenshot, Session, build_fixture, default_prefix, poll,  
 
 PREFIX = None
 TITLED = None
-FONT_PROBE = None
 
 
 def setUpModule():
-    global PREFIX, TITLED, FONT_PROBE
+    global PREFIX, TITLED
     PREFIX = default_prefix()
     TITLED = build_fixture("titled_window")
-    FONT_PROBE = build_fixture("font_probe")
 
 
 class SessionCase(unittest.TestCase):
@@ -51,41 +49,12 @@ class SessionCase(unittest.TestCase):
         self.assertEqual(out.read_text().split(), [str(self.WIDTH), str(self.HEIGHT)])
 
 
-class PrefixTests(SessionCase):
+class Screen800x600Tests(SessionCase):
     WIDTH, HEIGHT = 800, 600
 
     def test_windows_program_sees_this_screen(self):
         self.assertEqual(self.s.screen_size(), (800, 600))
         self.assert_sees_screen_size()
-
-    def test_registry_settings_for_running_without_a_window_manager(self):
-        x11 = self.s.reg_query(r"HKCU\Software\Wine\X11 Driver")
-        self.assertEqual(x11.get("Managed"), ("REG_SZ", "N"))
-        self.assertEqual(x11.get("ShowSystray"), ("REG_SZ", "N"))
-        self.assertEqual(self.s.reg_query(r"HKCU\Software\Wine\WineDbg", "ShowCrashDialog"),
-                         {"ShowCrashDialog": ("REG_DWORD", "0x0")})
-        self.assertIsNone(self.s.reg_query(r"HKCU\Software\NoSuchVendor\NoSuchKey"))
-
-    def test_missing_faces_map_to_liberation_fonts(self):
-        out = Path(self.s.tmp) / "fonts.txt"
-        proc = self.s.start(FONT_PROBE, [windows_path(out), "Times New Roman", "MS Sans Serif"])
-        self.assertEqual(self.s.wait_exit(proc, 30), 0)
-        chosen = {tuple(line.split("\t")[:2]): line.split("\t")[2]
-                  for line in out.read_text(encoding="utf-8").splitlines()}
-        self.assertEqual(chosen, {
-            ("Times New Roman", "400"): "Liberation Serif",
-            ("Times New Roman", "700"): "Liberation Serif Bold",
-            ("MS Sans Serif", "400"): "Liberation Sans",
-            ("MS Sans Serif", "700"): "Liberation Sans Bold",
-        })
-
-    def test_documents_folder_is_a_real_folder_in_the_prefix(self):
-        docs = Path(self.s.documents_dir)
-        self.assertFalse(docs.is_symlink())
-        self.assertTrue(docs.resolve().is_relative_to(Path(PREFIX).resolve()))
-        proc = self.run_titled("--metrics", "docs:written-by-windows.txt", "--exit", "0")
-        self.assertEqual(self.s.wait_exit(proc, 30), 0)
-        self.assertEqual((docs / "written-by-windows.txt").read_text().split(), ["800", "600"])
 
 
 class Screen1024x768Tests(SessionCase):
