@@ -1,8 +1,8 @@
 """Checks the end-to-end harness and the Wine prefix with small fixture programs.
 
-The classes run in name order, each on its own session of a different screen
-size on one prefix, so each also checks that a Windows program sees the
-current screen and not the one of the session before.
+The classes run in name order in one worker, each on its own session of a
+different screen size on one prefix, so each also checks that a Windows
+program sees the current screen and not the one of the session before.
 """
 
 import shutil
@@ -17,6 +17,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 from harness import (Screenshot, Session, build_fixture, default_prefix, poll,  # noqa: E402
                      regions_differ, windows_path)
 
+ONE_WORKER = True
 PREFIX = None
 TITLED = None
 

@@ -45,6 +45,10 @@ class Autostart(unittest.TestCase):
 
 
 class FaultyFile(unittest.TestCase):
+    # A minute of rewrites: started first, while the other tests share the
+    # other workers.
+    runs_long = True
+
     def test_a_non_integer_interval_shows_one_box_while_the_bar_keeps_updating(self):
         with Session(1280, 1024) as s:
             bar = RunningBar(s)
