@@ -5,7 +5,7 @@ import json
 from pathlib import Path
 from typing import NamedTuple, Optional
 
-from harness import build_fixture, poll, windows_path
+from harness import fixture, poll, windows_path
 
 
 class Control(NamedTuple):
@@ -56,7 +56,7 @@ class DialogDriver:
 
     def __init__(self, session):
         self.s = session
-        self.exe = build_fixture("dialog_driver")
+        self.exe = fixture("dialog_driver")
         self.runs = 0
 
     def run(self, *commands, timeout=60) -> list:

@@ -2,7 +2,7 @@
 
 Typical use::
 
-    from harness import Session, build_fixture, veltrana_exe
+    from harness import Session, fixture, veltrana_exe
 
     with Session(1024, 768) as s:             # own Xvfb, prefix, HOME
         proc = s.start(veltrana_exe())
@@ -20,10 +20,11 @@ Module functions
     veltrana_exe() -> str | None  $VELTRANA_EXE, else build/win32/Veltrana.exe,
                                   None when that file does not exist
     require_veltrana() -> str     veltrana_exe(), or unittest.SkipTest when missing
-    build_fixture(name) -> str    compiles tests/e2e/fixtures/<name>.c into
-                                  build/e2e-fixtures/<name>.exe when missing or stale
-    build_host_fixture(name) -> str   the same with the host's gcc, a native
-                                  program build/e2e-fixtures/<name> (no .exe)
+    fixture(name) -> str          tests/e2e/fixtures/<name>.c as the Windows tree
+                                  builds it ($VELTRANA_FIXTURES, else
+                                  build/win32/tests/e2e/fixtures/<name>.exe)
+    host_fixture(name) -> str     the same as the host tree builds it
+                                  (build/host/tests/e2e/fixtures/<name>)
     poll(fn, timeout, interval=0.05, what=None) -> first truthy fn() result;
                                   AssertionError naming `what` and the last value
     windows_path(path) -> str     a Unix path as Wine sees it (Z:\\...)
@@ -113,8 +114,8 @@ from pathlib import Path
 from typing import Callable, Iterable, NamedTuple, Optional, Sequence
 
 __all__ = [
-    "Session", "Screenshot", "Window", "build_fixture", "default_prefix",
-    "build_host_fixture", "poll", "regions_differ", "repo_root", "require_veltrana", "veltrana_exe",
+    "Session", "Screenshot", "Window", "default_prefix", "fixture", "host_fixture", "poll",
+    "regions_differ", "repo_root", "require_veltrana", "veltrana_exe",
     "windows_path",
 ]
 
@@ -170,32 +171,21 @@ def require_veltrana() -> str:
     return exe
 
 
-def build_fixture(name: str) -> str:
-    """Path of tests/e2e/fixtures/<name>.c built as a static 32-bit GUI exe."""
-    return _build(name, f"{name}.exe",
-                  ["i686-w64-mingw32-gcc-posix", "-O2", "-Wall", "-Wextra", "-Werror",
-                   "-mwindows", "-static"], ["-lgdi32", "-lshell32", "-lole32", "-luuid"])
+def fixture(name: str) -> str:
+    """The fixture program tests/e2e/fixtures/<name>.c of the Windows tree."""
+    folder = os.environ.get("VELTRANA_FIXTURES") or repo_root() / "build" / "win32" / "tests" / "e2e" / "fixtures"
+    return _built(Path(folder) / f"{name}.exe", "windows")
 
 
-def build_host_fixture(name: str) -> str:
-    """Path of tests/e2e/fixtures/<name>.c built as a program for this machine."""
-    return _build(name, name, ["gcc", "-O2", "-Wall", "-Wextra", "-Werror"], [])
+def host_fixture(name: str) -> str:
+    """The fixture program tests/e2e/fixtures/<name>.c of the host tree."""
+    return _built(repo_root() / "build" / "host" / "tests" / "e2e" / "fixtures" / name, "host")
 
 
-def _build(name: str, out_name: str, compile_cmd: list, libs: list) -> str:
-    src = repo_root() / "tests" / "e2e" / "fixtures" / f"{name}.c"
-    out_dir = Path(os.environ.get("VELTRANA_E2E_BUILD") or repo_root() / "build" / "e2e-fixtures")
-    out_dir.mkdir(parents=True, exist_ok=True)
-    out = out_dir / out_name
-    with open(out_dir / ".lock", "w") as lock:
-        fcntl.flock(lock, fcntl.LOCK_EX)
-        newest_source = max(f.stat().st_mtime for f in [src, *src.parent.glob("*.h")])
-        if out.exists() and out.stat().st_mtime >= newest_source:
-            return str(out)
-        tmp = out_dir / f".{out_name}.{os.getpid()}"
-        subprocess.run([*compile_cmd, "-o", str(tmp), str(src), *libs], check=True)
-        os.replace(tmp, out)
-    return str(out)
+def _built(path: Path, preset: str) -> str:
+    if not path.is_file():
+        raise RuntimeError(f"{path} is not built (cmake --build --preset {preset})")
+    return str(path)
 
 
 class Window(NamedTuple):

@@ -30,7 +30,7 @@ import unittest
 from pathlib import Path
 from typing import Optional
 
-from harness import build_fixture, poll, repo_root, require_veltrana, windows_path
+from harness import fixture, poll, repo_root, require_veltrana, windows_path
 from program import RUN_KEY, SKINS
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltrana"
@@ -192,7 +192,7 @@ class Installation:
         """What the shell reads from a Start-menu entry: target, arguments, folder."""
         out = Path(self.s.tmp) / f"shortcut-{name}.json"
         link = self.start_menu / name
-        proc = self.s.start(build_fixture("shortcut_probe"), ["--out", windows_path(out), "--link", windows_path(link)])
+        proc = self.s.start(fixture("shortcut_probe"), ["--out", windows_path(out), "--link", windows_path(link)])
         code = self.s.wait_exit(proc, 30)
         if code != 0:
             raise AssertionError(f"shortcut_probe could not read {link} ({code})")

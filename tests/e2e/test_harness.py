@@ -14,7 +14,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from harness import (Screenshot, Session, build_fixture, default_prefix, poll,  # noqa: E402
+from harness import (Screenshot, Session, default_prefix, fixture, poll,  # noqa: E402
                      regions_differ, windows_path)
 
 ONE_WORKER = True
@@ -25,7 +25,7 @@ TITLED = None
 def setUpModule():
     global PREFIX, TITLED
     PREFIX = default_prefix()
-    TITLED = build_fixture("titled_window")
+    TITLED = fixture("titled_window")
 
 
 class SessionCase(unittest.TestCase):

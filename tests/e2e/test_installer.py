@@ -8,7 +8,7 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from harness import Session, build_fixture, poll, repo_root, windows_path
+from harness import Session, fixture, poll, repo_root, windows_path
 from dialogs import DialogDriver
 from installation import (DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, USER_WIN,
                           Installation, build_dir, fresh_prefix, older_setup, portable_zip, programs,
@@ -279,7 +279,7 @@ class Failures(InstallerCase):
         installed = snapshot(inst.program_dir, inst.settings, inst.start_menu)
         values = inst.uninstall_values()
         asked = Path(s.tmp) / "asked.txt"
-        stubborn = s.start(build_fixture("stubborn_bar"), ["--log", windows_path(asked)])
+        stubborn = s.start(fixture("stubborn_bar"), ["--log", windows_path(asked)])
         s.wait_window(BAR, timeout=15)
 
         self.assertEqual(inst.setup("/S"), 2, "setup")

@@ -27,7 +27,7 @@ import time
 import unittest
 from pathlib import Path
 
-from harness import Session, build_fixture, poll, repo_root, windows_path
+from harness import Session, fixture, poll, repo_root, windows_path
 from program import BACKGROUND, BAR, BAR_1280, DATE_ZONE, DAY, EXIT_BUTTON, MAGIC, PANEL, PANEL_RECT, RunningBar
 from reading import read_text
 
@@ -147,7 +147,7 @@ class TrayProbe:
 
     def __init__(self, session):
         self.s = session
-        self.exe = build_fixture("tray_probe")
+        self.exe = fixture("tray_probe")
         self.runs = 0
 
     def look(self, owner=None, hwnd=None, icon_id=1, restart_shell=False) -> dict:
@@ -234,7 +234,7 @@ class Notices(unittest.TestCase):
 class ApplicationWindow(unittest.TestCase):
     def test_no_window_of_the_bar_titled_veltrana_stays_visible_while_another_programs_does(self):
         with Session(1280, 1024) as s:
-            other = s.start(build_fixture("titled_window"))
+            other = s.start(fixture("titled_window"))
             other_window = s.wait_window("Veltrana", timeout=15)
             bar = RunningBar(s, lines=STAY)
             visible_since = {}

@@ -14,7 +14,7 @@ import time
 import unittest
 from pathlib import Path
 
-from harness import (Session, build_fixture, build_host_fixture, poll, regions_differ, repo_root,
+from harness import (Session, fixture, host_fixture, poll, regions_differ, repo_root,
                      windows_path)
 from program import (BAR_1280, FREQUENCY_1280, PROCESSOR_GAUGE_1280, REFRESH_RATE_1280, TOTAL_MEMORY_1280,
                      RunningBar)
@@ -39,7 +39,7 @@ def wine_total_memory() -> int:
 
 
 def host_tsc_rate() -> float:
-    out = subprocess.run([build_host_fixture("tsc_rate")], check=True, capture_output=True, text=True).stdout
+    out = subprocess.run([host_fixture("tsc_rate")], check=True, capture_output=True, text=True).stdout
     return float(out)
 
 
@@ -88,7 +88,7 @@ class MachineReadouts(unittest.TestCase):
     def test_refresh_rate_is_the_one_the_display_reports(self):
         with Session(1280, 1024) as s:
             probe_out = Path(s.tmp) / "refresh-rate.txt"
-            probe = s.start(build_fixture("refresh_rate"), [windows_path(probe_out)])
+            probe = s.start(fixture("refresh_rate"), [windows_path(probe_out)])
             self.assertEqual(s.wait_exit(probe, 30), 0)
             hertz = int(probe_out.read_text())
             start_bar(s)
