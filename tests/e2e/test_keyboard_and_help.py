@@ -3,6 +3,7 @@ Veltrana.exe."""
 import os
 import stat
 import unittest
+import urllib.parse
 
 from dialogs import DialogDriver
 from harness import Session, poll, require_veltrana
@@ -48,8 +49,11 @@ class Help(unittest.TestCase):
                 open_panel(s)
                 s.click(*HELP_BUTTON)
                 opened = poll(lambda: os.path.exists(record) and open(record).read(), 10,
-                              what="the browser started")
-                self.assertIn(os.path.join(os.path.dirname(require_veltrana()), "About.html"), opened)
+                              what="the browser started").strip()
+                # A file URL, its path percent-encoded (a space, a non-ASCII letter).
+                url = urllib.parse.urlsplit(opened)
+                self.assertEqual((url.scheme, urllib.parse.unquote(url.path)),
+                                 ("file", os.path.join(os.path.dirname(require_veltrana()), "About.html")), opened)
             finally:
                 s.wine("reg", "delete", BROWSER_KEY, "/v", "Browsers", "/f")
 
