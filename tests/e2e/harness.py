@@ -451,8 +451,17 @@ class Session:
                               text=True, errors="replace").stdout
 
     def windows(self) -> list:
+        # xwininfo asks for each window in turn, and a window that goes
+        # meanwhile ends it with BadWindow: the next walk finds the tree whole.
+        for _ in range(5):
+            walk = subprocess.run(["xwininfo", "-root", "-tree"], env=self.env, capture_output=True, text=True,
+                                  errors="replace")
+            if walk.returncode == 0:
+                break
+        else:
+            raise AssertionError(f"xwininfo -root -tree failed five times: {walk.stderr[-500:]}")
         found = []
-        for line in self._x("xwininfo", "-root", "-tree").splitlines():
+        for line in walk.stdout.splitlines():
             m = _TREE_LINE.match(line)
             if m:
                 found.append(Window(int(m["id"], 16), m["name"], int(m["x"]), int(m["y"]),
