@@ -114,7 +114,7 @@ from pathlib import Path
 from typing import Callable, Iterable, NamedTuple, Optional, Sequence
 
 __all__ = [
-    "Session", "Screenshot", "Window", "default_prefix", "fixture", "host_fixture", "poll",
+    "SOON", "Session", "Screenshot", "Window", "default_prefix", "fixture", "host_fixture", "poll",
     "regions_differ", "repo_root", "require_veltrana", "veltrana_exe",
     "windows_path",
 ]
@@ -122,6 +122,13 @@ __all__ = [
 
 def repo_root() -> Path:
     return Path(__file__).resolve().parents[2]
+
+
+# How long a test waits for what the bar does within a second or two: long
+# enough for a machine busy with other work. A wait is a deadline, not a
+# measure of speed (the benchmarks measure that), and it costs nothing when
+# the thing comes sooner.
+SOON = 10
 
 
 def poll(fn: Callable[[], object], timeout: float, interval: float = 0.05,

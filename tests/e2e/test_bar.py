@@ -3,7 +3,7 @@ import datetime
 import time
 import unittest
 
-from harness import Session, poll, regions_differ, require_veltrana
+from harness import SOON, Session, poll, regions_differ, require_veltrana
 from program import BAR, BAR_1280, CLOCK_1280, CLOCK_AS_MADE, DATE_1280, MOVE_MODE_OFF, RunningBar
 from reading import read_text, shows
 
@@ -25,7 +25,7 @@ class BarGeometry(unittest.TestCase):
             bar = RunningBar(s)
             poll(lambda: s.geometry(bar.bar) == (0, 0, 1041, 25), 5, what="1041 wide in move mode")
             bar.change(7, "Stay")
-            poll(lambda: s.geometry(bar.bar) == (0, 0, 1024, 25), 3, what="1024 wide once the hot zones are 0")
+            poll(lambda: s.geometry(bar.bar) == (0, 0, 1024, 25), SOON, what="1024 wide once the hot zones are 0")
 
 
 class UnsupportedScreen(unittest.TestCase):
@@ -77,7 +77,7 @@ class Readouts(unittest.TestCase):
             previous = s.screenshot()
             for _ in range(3):
                 current = poll(lambda: (lambda shot: regions_differ(previous, shot, CLOCK_1280) and shot)(s.screenshot()),
-                               2.5, interval=0.2, what="the work clock changes within a second or so")
+                               SOON, interval=0.2, what="the work clock changes")
                 previous = current
             def clock_reads_seconds():
                 shot = s.screenshot().path
@@ -96,7 +96,7 @@ class Hints(unittest.TestCase):
                 return any("Free RAM" in r for r in read_text(shot.path, below, "", s.tmp))
             poll(hint_reads, 5, interval=0.3, what="the hint \"Free RAM\" under the pointer")
             s.move_pointer(900, 400)  # off the bar
-            poll(lambda: len(s.screenshot().colors(below)) == 1, 3, interval=0.2, what="the hint gone")
+            poll(lambda: len(s.screenshot().colors(below)) == 1, SOON, interval=0.2, what="the hint gone")
 
 
 if __name__ == "__main__":

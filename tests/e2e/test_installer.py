@@ -8,7 +8,7 @@ import unittest
 import zipfile
 from pathlib import Path
 
-from harness import Session, fixture, poll, repo_root, windows_path
+from harness import SOON, Session, fixture, poll, repo_root, windows_path
 from dialogs import DialogDriver
 from installation import (DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, USER_WIN,
                           Installation, build_dir, fresh_prefix, older_setup, portable_zip, programs,
@@ -134,7 +134,7 @@ class SilentInstall(InstallerCase):
         s.start(str(unix_path(s.prefix, link["target"])), cwd=str(unix_path(s.prefix, link["folder"])))
         s.wait_window(BAR, timeout=15)
         self.assert_bar_shows_background(skin_pixel("silver.bmp", *BACKGROUND), "the silver skin")
-        poll(lambda: inst.run_value() == f'"{inst.exe_win()}"', 3, interval=0.2, what="the VTR value names it")
+        poll(lambda: inst.run_value() == f'"{inst.exe_win()}"', SOON, interval=0.2, what="the VTR value names it")
 
 
 class ExistingSettings(InstallerCase):
@@ -190,7 +190,7 @@ class UpgradeWhileRunning(InstallerCase):
         self.assertEqual(inst.setup("/S"), 0)
         bar = inst.start_bar()
         s.wait_window(BAR, timeout=15)
-        poll(lambda: inst.run_value() == f'"{inst.exe_win()}"', 3, interval=0.2, what="autostart of the first install")
+        poll(lambda: inst.run_value() == f'"{inst.exe_win()}"', SOON, interval=0.2, what="autostart of the first install")
         s.kill(bar)   # ended without a word: the autostart value stays
 
         moved = Installation(s, program_win=r"C:\Apps\Veltrana")
@@ -210,8 +210,8 @@ class SilentUninstall(InstallerCase):
         bar = inst.start_bar()
         s.wait_window(BAR, timeout=15)
         options = inst.settings / "Options.set"
-        poll(options.exists, 3, what="the bar's settings file")
-        poll(lambda: inst.run_value() is not None, 3, interval=0.2, what="the VTR value")
+        poll(options.exists, SOON, what="the bar's settings file")
+        poll(lambda: inst.run_value() is not None, SOON, interval=0.2, what="the VTR value")
         kept = options.read_bytes()
 
         inst.uninstall_as_apps_and_features_does()
@@ -254,7 +254,7 @@ class CyrillicDocuments(InstallerCase):
         bar = inst.start_bar()
         s.wait_window(BAR, timeout=15)
         self.assert_bar_shows_background(skin_pixel("silver.bmp", *BACKGROUND), "the silver skin")
-        poll((inst.settings / "Options.set").exists, 3, what="the bar's settings file")
+        poll((inst.settings / "Options.set").exists, SOON, what="the bar's settings file")
 
         inst.uninstall_as_apps_and_features_does()
         self.assertEqual(s.wait_exit(bar, 10), 0)
@@ -344,9 +344,9 @@ class Pages(InstallerCase):
 
         self.assertEqual(s.wait_exit(setup, 20), 0)
         s.wait_window(BAR, timeout=15)
-        self.assertEqual(len(poll(inst.bar_pids, 5, what="the bar from the chosen folder")), 1)
+        self.assertEqual(len(poll(inst.bar_pids, 5, what="the bar from the chosen folder")), SOON)
         self.assertEqual(tree(inst.program_dir), installed_files())
-        poll((inst.settings / "Options.set").exists, 3, what="the bar's settings file")
+        poll((inst.settings / "Options.set").exists, SOON, what="the bar's settings file")
 
         # Again while the bar runs: setup starts it again itself and offers no second start.
         again = s.start(setup_program())
@@ -362,7 +362,7 @@ class Pages(InstallerCase):
         self.assertIn("Veltrana was running; it has been started again.", finish.text())
         dialogs.click(finish.button("Finish"))
         self.assertEqual(s.wait_exit(again, 20), 0)
-        self.assertEqual(len(poll(inst.bar_pids, 5, what="the bar started again")), 1)
+        self.assertEqual(len(poll(inst.bar_pids, 5, what="the bar started again")), SOON)
 
         link = inst.shortcut("Uninstall Veltrana.lnk")
         s.start(str(unix_path(s.prefix, link["target"])))

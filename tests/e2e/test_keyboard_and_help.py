@@ -6,7 +6,7 @@ import unittest
 import urllib.parse
 
 from dialogs import DialogDriver
-from harness import Session, poll, require_veltrana
+from harness import SOON, Session, poll, require_veltrana
 from program import HELP_BUTTON, MAGIC, MOVE_MODE_OFF, PANEL, RunningBar
 
 BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
@@ -14,14 +14,14 @@ BROWSER_KEY = r"HKCU\Software\Wine\WineBrowser"
 
 def open_panel(s):
     s.click(*MAGIC)
-    poll(lambda: s.find_windows(PANEL, visible=True), 2, what="the menu panel shown")
+    poll(lambda: s.find_windows(PANEL, visible=True), SOON, what="the menu panel shown")
 
 
 class Keyboard(unittest.TestCase):
     def test_enter_on_the_unsupported_screen_notice_ends_the_program_with_code_0(self):
         with Session(1366, 768) as s:
             bar = RunningBar(s)
-            poll(lambda: s.find_windows("Form2", visible=True), 3, what="the unsupported-screen notice")
+            poll(lambda: s.find_windows("Form2", visible=True), SOON, what="the unsupported-screen notice")
             s.key("Return")  # its OK button has the focus
             self.assertEqual(s.wait_exit(bar.proc, 10), 0)
 
