@@ -103,7 +103,21 @@ toolkit::Control& FittedLayout::find(std::string_view name) const {
   return *c;
 }
 
-void FittedLayout::apply(int width, double scale) const {
+void FittedLayout::apply(int width, double scale) {
+  // Text is measured only when the screen or its scaling changed: every
+  // other second puts the components where they were.
+  if (width != width_ || scale != scale_) {
+    placements_ = placementsFor(width, scale);
+    width_ = width;
+    scale_ = scale;
+  }
+  toolkit::GeometryBatch batch(bar_);
+  for (const Placement& p : placements_)
+    p.control->setBounds(toolkit::Rect::fromBounds(p.left, p.control->top(), p.width < 0 ? p.control->width() : p.width,
+                                                   p.control->height()));
+}
+
+std::vector<FittedLayout::Placement> FittedLayout::placementsFor(int width, double scale) const {
   toolkit::Backend& backend = bar_.application().backend();
   // What an item needs, in pixels: the distance to the next item's left
   // edge, or for a gauge the room after it.
@@ -129,18 +143,17 @@ void FittedLayout::apply(int width, double scale) const {
   const int spare = width - fixed - 2 * gauge;
   const int share = spare / gapsBetweenGroups;
 
-  toolkit::GeometryBatch batch(bar_);
+  std::vector<Placement> placements;
+  const auto leftOf = [&](std::string_view name) {
+    const toolkit::Control* c = &find(name);
+    return std::find_if(placements.begin(), placements.end(), [&](const Placement& p) { return p.control == c; })->left;
+  };
   int x = 0;
   const auto place = [&](std::span<const Item> items) {
     for (std::size_t i = 0; i < items.size(); ++i) {
-      toolkit::Control& c = find(items[i].component);
-      if (items[i].advance == gaugeAdvance) {
-        c.setBounds(toolkit::Rect::fromBounds(x, c.top(), gauge, c.height()));
-        x += gauge;
-      } else {
-        c.setLeft(x);
-      }
-      x += advanceOf(items[i], i + 1 == items.size());
+      const bool isGauge = items[i].advance == gaugeAdvance;
+      placements.push_back({&find(items[i].component), x, isGauge ? gauge : -1});
+      x += (isGauge ? gauge : 0) + advanceOf(items[i], i + 1 == items.size());
     }
   };
   x = scaled(dateGroupLeft, scale);
@@ -156,15 +169,15 @@ void FittedLayout::apply(int width, double scale) const {
   // The backgrounds span the screen; the hot zones lie over the readouts as
   // they do in the 1280-wide layout.
   const auto span = [&](std::string_view name, int left, int right) {
-    toolkit::Control& c = find(name);
-    c.setBounds(toolkit::Rect::fromBounds(left, c.top(), right - left, c.height()));
+    placements.push_back({&find(name), left, right - left});
   };
   span("Image1", 0, width);
   span("Shape1", 0, width);
-  span("Image3", find("Label1").left() + scaled(10, scale), find("Label4").left() + scaled(9, scale));
-  span("Image4", find("Label13").left(), find("Hz").left() + scaled(4, scale));
-  span("Image5", find("Label17").left(), find("Label19").left() + scaled(30, scale));
-  span("Image2", find("Label10").left() - scaled(6, scale), width);
+  span("Image3", leftOf("Label1") + scaled(10, scale), leftOf("Label4") + scaled(9, scale));
+  span("Image4", leftOf("Label13"), leftOf("Hz") + scaled(4, scale));
+  span("Image5", leftOf("Label17"), leftOf("Label19") + scaled(30, scale));
+  span("Image2", leftOf("Label10") - scaled(6, scale), width);
+  return placements;
 }
 
 }  // namespace veltrana

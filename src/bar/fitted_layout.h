@@ -25,12 +25,23 @@ class FittedLayout {
   // Sets the left edges (and the widths of the backgrounds, gauges and hot
   // zones) for a screen `width` pixels wide; the components are already
   // scaled by `scale`.
-  void apply(int width, double scale) const;
+  void apply(int width, double scale);
 
  private:
+  struct Placement {
+    toolkit::Control* control;
+    int left;
+    int width;  // -1: as the control sizes itself
+  };
+
+  std::vector<Placement> placementsFor(int width, double scale) const;
   toolkit::Control& find(std::string_view name) const;
 
   toolkit::Form& bar_;
+  // The screen the placements were worked out for.
+  int width_ = 0;
+  double scale_ = 0;
+  std::vector<Placement> placements_;
 };
 
 }  // namespace veltrana
