@@ -146,6 +146,22 @@ TEST_F(Document, WritesAnOptionalLineOnlyWhenItIsOnOrWasThere) {
   EXPECT_EQ(files.text(file), seven + "\r\n");
 }
 
+// Line 6 may say True while Windows keeps the start at log-on off: the
+// dialog says so, and how to turn it on again, as the bar leaves it alone.
+TEST_F(Document, SaysWhenWindowsStartupSettingsKeepTheStartAtLogOnOff) {
+  files.write(file, "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  auto opened = document.open();
+  EXPECT_FALSE(opened.autostartTurnedOff);
+  EXPECT_EQ(opened.status, "Settings file: " + file);
+
+  registry.turnedOff.insert("VTR");
+  opened = document.open();
+  EXPECT_TRUE(opened.autostartTurnedOff);
+  EXPECT_TRUE(opened.values.autostart) << "line 6 as the file has it";
+  EXPECT_EQ(opened.status, "Settings file: " + file + "\n" + SettingsDocument::autostartTurnedOffAdvice);
+  EXPECT_NE(opened.status.find("Task Manager's Startup tab"), std::string::npos) << "where to turn it on";
+}
+
 TEST(OptionScreen, NamesTheScreenAndItsScaling) {
   EXPECT_EQ(veltrana::options::screenText(1920, 1080, 144), "1920 x 1080 at 150 %");
   EXPECT_EQ(veltrana::options::screenText(2560, 1440, 120), "2560 x 1440 at 125 %");

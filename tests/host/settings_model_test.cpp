@@ -82,6 +82,14 @@ TEST(SettingsReading, ReadsEachLineInItsForm) {
   EXPECT_EQ(six.values.background, veltrana::Background{Skin::blue});
   EXPECT_FALSE(six.values.autostart) << "names are compared exactly";
   EXPECT_FALSE(six.values.moveMode) << "no seventh line: move mode off";
+
+  const auto on = read(text({"1", "5", "Blue", "0", "0", "True", "Move", "Fit", "Yield", "Reserve"}));
+  EXPECT_TRUE(on.faults.empty());
+  EXPECT_TRUE(on.values.fit && on.values.yieldToFullScreen && on.values.reserveStrip);
+  const auto off = read(text({"1", "5", "Blue", "0", "0", "True", "Move", "Reserve", "yield", "Reserve "}));
+  EXPECT_TRUE(off.faults.empty()) << "any other text is off, never an error";
+  EXPECT_FALSE(off.values.fit || off.values.yieldToFullScreen || off.values.reserveStrip)
+      << "each switch only by its own word, exactly";
 }
 
 // The bar stops at a faulty line: the lines before it are applied, nothing
@@ -132,13 +140,16 @@ TEST(SettingsRoundTrip, GivesBackEveryLineAsEdited) {
       {"line 5", [](OptionFields& f) { f.valueColour = 0; }},
       {"line 6", [](OptionFields& f) { f.autostart = false; }},
       {"line 7", [](OptionFields& f) { f.moveMode = false; }},
+      {"line 8", [](OptionFields& f) { f.fit = true; }},
+      {"line 9", [](OptionFields& f) { f.yieldToFullScreen = true; }},
+      {"line 10", [](OptionFields& f) { f.reserveStrip = true; }},
   };
   for (const auto& [name, edit] : edits) {
     OptionFields fields = veltrana::options::fieldsFor(original);
     edit(fields);
     const auto edited = veltrana::options::valuesFrom(fields).values;
     ASSERT_TRUE(edited) << name;
-    const auto again = read(veltrana::settingsText(*edited));
+    const auto again = read(veltrana::settingsText(*edited, veltrana::linesToWrite(*edited, 7)));
     EXPECT_TRUE(again.faults.empty()) << name;
     EXPECT_EQ(again.values, *edited) << name;
     EXPECT_EQ(edited == original, std::string(name) == "nothing") << name << ": the edit shows, and only it";
