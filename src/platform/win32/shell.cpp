@@ -109,18 +109,20 @@ void Win32Shell::registeredMessage(unsigned message, std::uintptr_t wParam, std:
   if (message == taskbarCreatedMessage()) {
     shownIcons_.clear();
     strips_.clear();
+    // The new shell tells of a full-screen program afresh.
+    fullScreenOnStrip_ = false;
   } else if (message == stripMessage()) {
     if (wParam == ABN_FULLSCREENAPP) fullScreenOnStrip_ = lParam != 0;
-    // Another toolbar came, went or moved: the strip is placed again.
-    if (wParam == ABN_POSCHANGED) strips_.clear();
+    if (wParam == ABN_POSCHANGED)
+      for (auto& [window, placed] : strips_) placed.reset();
   }
 }
 
 void Win32Shell::reserveTopStrip(platform::WindowHandle window, const platform::ScreenStrip& strip) {
-  const auto placed = strips_.find(window);
-  if (placed != strips_.end() && placed->second == strip) return;
+  const auto held = strips_.find(window);
+  if (held != strips_.end() && held->second == strip) return;
   APPBARDATA data = stripRecord(window);
-  if (placed == strips_.end()) {
+  if (held == strips_.end()) {
     data.uCallbackMessage = stripMessage();
     // A strip the shell still keeps from before it restarted is taken anew.
     ::SHAppBarMessage(ABM_REMOVE, &data);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -32,9 +33,11 @@ class Win32Shell : public platform::Shell {
   // round trip to the shell's process (over a millisecond under Wine) once a
   // second, so it is asked again only after the notification area is recreated.
   std::set<std::pair<platform::WindowHandle, unsigned>> shownIcons_;
-  // The strips the shell has taken, as it placed them; a strip another
-  // toolbar moved is asked for again.
-  std::map<platform::WindowHandle, platform::ScreenStrip> strips_;
+  // The windows the shell keeps as desktop toolbars, each with the strip it
+  // placed; nothing once another toolbar came, went or moved, and the strip is
+  // placed again, in the toolbar's turn, when next asked for. Registering it
+  // anew would put it behind the others.
+  std::map<platform::WindowHandle, std::optional<platform::ScreenStrip>> strips_;
   // What the shell last said of a full-screen program on a strip's monitor.
   bool fullScreenOnStrip_ = false;
 };
