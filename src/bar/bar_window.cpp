@@ -288,10 +288,13 @@ void TVTR::keepPlaceAmongWindows() {
     const bool fullScreen =
         foreground && (isFullScreenProgram(*foreground, *monitor) ||
                        (ports_.shell.fullScreenProgramRunning() && !foreground->ours && !foreground->shellOrDesktop));
-    if (fullScreen && behind_ != foreground->handle) {
+    if (fullScreen) {
+      // Placed on every tick, as something else may lift the bar meanwhile:
+      // under Wine, hiding the application window in the bar's first second
+      // put it back above the other program's window.
       stepBehind(foreground->handle);
       behind_ = foreground->handle;
-    } else if (!fullScreen) {
+    } else {
       stepBackOnTop();
     }
   }

@@ -153,9 +153,15 @@ constexpr UINT inPlace = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 // in the same step. In two steps (out of the band, then below the other
 // window) it would not stay below under Wine without a window manager: the
 // first step raises it on the X server, and Wine restacks from what the X
-// server says.
+// server says. The system keeps an owned window above its owner, so the
+// application window, which owns every form, goes below the other window
+// first: once lifted above it (under Wine, hiding it in the program's first
+// second can), it would hold the form above as well.
 void FormWindow::stepBehind(std::uintptr_t other) {
-  if (!::SetWindowPos(window_.get(), reinterpret_cast<HWND>(other), 0, 0, 0, 0, inPlace))
+  const HWND below = reinterpret_cast<HWND>(other);
+  if (!::SetWindowPos(backend_.applicationWindow(), below, 0, 0, 0, 0, inPlace))
+    platform::win32::traceIgnoredFailure("SetWindowPos of the application window behind a full-screen window");
+  if (!::SetWindowPos(window_.get(), below, 0, 0, 0, 0, inPlace))
     platform::win32::traceIgnoredFailure("SetWindowPos behind a full-screen window");
 }
 
