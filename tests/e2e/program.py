@@ -14,6 +14,10 @@ MOVE_MODE_OFF = DEFAULTS[:6] + ("Stay",)
 SKINS = sorted(path.name for path in (repo_root() / "assets" / "skins").glob("*.bmp"))
 # Where line 6 of the settings makes the bar start at log-on (value "VTR").
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+# Where Windows' startup settings (Task Manager's Startup tab) keep a Run value
+# turned off: a binary value of the same name, its first byte 3 and then the time.
+STARTUP_APPROVED_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
+TURNED_OFF = "03000000" + "D0C1B2A3E4F5D601"
 
 # Where things stand on a 1280-wide screen: rectangles (x, y, w, h) and points (x, y).
 BAR_1280 = (0, 0, 1280, 25)
@@ -67,6 +71,13 @@ def documents_folder_named(session, path):
         yield
     finally:
         _set_documents_folder(session, kind, old)
+
+
+def turn_off_in_startup_settings(session):
+    """Turns the VTR value off as Windows' startup settings do."""
+    result = session.wine("reg", "add", STARTUP_APPROVED_KEY, "/v", "VTR", "/t", "REG_BINARY", "/d", TURNED_OFF, "/f")
+    if result.returncode != 0:
+        raise RuntimeError(f"reg add: {result.stderr}")
 
 
 def settings_text(*lines):
