@@ -30,6 +30,8 @@ SetCompressor /SOLID lzma
 !define PUBLISHER "Veltrana project"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltrana"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+; Where Windows' startup settings keep a Run value turned off (Windows 8 and later).
+!define STARTUP_APPROVED_KEY "Software\Microsoft\Windows\CurrentVersion\Explorer\StartupApproved\Run"
 !define START_MENU "$SMPROGRAMS\Veltrana"
 ; The bar reads its settings and skins only from this folder and never makes it.
 !define SETTINGS_DIR "$DOCUMENTS\VTR"
@@ -516,7 +518,10 @@ Section "Uninstall"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 
   ; Log-on would start a program that is gone. A value naming a copy that
-  ; still exists elsewhere (a portable one) is that copy's and stays.
+  ; still exists elsewhere (a portable one) is that copy's and stays, with
+  ; what Windows' startup settings keep of it; without such a value, that
+  ; record belongs to no copy and would stay in the startup list.
+  StrCpy $3 ""
   ClearErrors
   ReadRegStr $0 HKCU "${RUN_KEY}" "VTR"
   ${IfNot} ${Errors}
@@ -528,9 +533,14 @@ Section "Uninstall"
       StrCpy $2 $0 1 $1
       ${IfThen} $2 == '"' ${|} StrCpy $0 $0 $1 ${|}
     ${EndIf}
-    ${IfNot} ${FileExists} "$0"
+    ${If} ${FileExists} "$0"
+      StrCpy $3 "kept"
+    ${Else}
       DeleteRegValue HKCU "${RUN_KEY}" "VTR"
     ${EndIf}
+  ${EndIf}
+  ${If} $3 == ""
+    DeleteRegValue HKCU "${STARTUP_APPROVED_KEY}" "VTR"
   ${EndIf}
 
   Delete "${SETTINGS_DIR}\silver.bmp"

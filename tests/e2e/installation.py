@@ -31,7 +31,7 @@ from pathlib import Path
 from typing import Optional
 
 from harness import fixture, poll, repo_root, require_veltrana, windows_path
-from program import RUN_KEY, SKINS
+from program import RUN_KEY, SKINS, STARTUP_APPROVED_KEY
 
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltrana"
 SHELL_FOLDERS_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders"
@@ -173,6 +173,11 @@ class Installation:
         value = (self.s.reg_query(RUN_KEY) or {}).get("VTR")
         return value[1] if value else None
 
+    def startup_approved_value(self) -> Optional[str]:
+        """What Windows' startup settings keep of the VTR value."""
+        value = (self.s.reg_query(STARTUP_APPROVED_KEY) or {}).get("VTR")
+        return value[1] if value else None
+
     def bar_pids(self, program_win: Optional[str] = None) -> list:
         """Processes running the Veltrana.exe of the program folder."""
         exe = str(self.unix((program_win or self.program_win) + r"\Veltrana.exe").resolve())
@@ -218,8 +223,11 @@ class Installation:
             found.append(f"Start-menu folder {tree(self.start_menu)}")
         if self.uninstall_values() is not None:
             found.append("Uninstall key")
-        if self.run_value() is not None:
-            found.append(f"VTR run value {self.run_value()}")
+        run, turned_off = self.run_value(), self.startup_approved_value()
+        if run is not None:
+            found.append(f"VTR run value {run}")
+        if turned_off is not None:
+            found.append(f"VTR value of the startup settings {turned_off}")
         found += [f"skin {skin}" for skin in SKINS if (self.settings / skin).exists()]
         return found
 

@@ -13,7 +13,8 @@ from dialogs import DialogDriver
 from installation import (DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, USER_WIN,
                           Installation, build_dir, fresh_prefix, older_setup, portable_zip, programs,
                           setup_program, snapshot, tree, unix_path, version)
-from program import BACKGROUND, BAR, RUN_KEY, SKINS, settings_text, skin_pixel
+from program import (BACKGROUND, BAR, RUN_KEY, SKINS, TURNED_OFF, settings_text, skin_pixel,
+                     turn_off_in_startup_settings)
 from test_interaction import TrayProbe
 
 RED_SETTINGS = settings_text("1", "5", "255", "0", "32768", "True", "Move").encode()
@@ -212,6 +213,7 @@ class SilentUninstall(InstallerCase):
         options = inst.settings / "Options.set"
         poll(options.exists, SOON, what="the bar's settings file")
         poll(lambda: inst.run_value() is not None, SOON, interval=0.2, what="the VTR value")
+        turn_off_in_startup_settings(s)
         kept = options.read_bytes()
 
         inst.uninstall_as_apps_and_features_does()
@@ -221,7 +223,7 @@ class SilentUninstall(InstallerCase):
         self.assertEqual(options.read_bytes(), kept)
 
 
-    def test_a_vtr_value_naming_a_portable_copy_that_still_exists_stays(self):
+    def test_a_vtr_value_naming_a_portable_copy_that_still_exists_stays_with_its_startup_setting(self):
         s, inst = self.s, Installation(self.s)
         self.assertEqual(inst.setup("/S"), 0)
         portable = Path(s.tmp) / "Veltrana portable" / "Veltrana.exe"
@@ -230,11 +232,13 @@ class SilentUninstall(InstallerCase):
         value = f'"{windows_path(portable)}"'
         result = s.wine("reg", "add", RUN_KEY, "/v", "VTR", "/d", value, "/f")
         self.assertEqual(result.returncode, 0, result.stderr)
+        turn_off_in_startup_settings(s)
 
         uninstall = s.wine(inst.exe_win("Uninstall.exe"), "/S", f"_?={inst.program_win}")
         self.assertEqual(uninstall.returncode, 0)
         self.assertEqual(tree(inst.program_dir), ["Uninstall.exe"], "in place, the uninstaller keeps only itself")
         self.assertEqual(inst.run_value(), value, "log-on still starts the portable copy")
+        self.assertEqual(inst.startup_approved_value(), TURNED_OFF, "as the user left it in the startup settings")
 
 
 class CyrillicDocuments(InstallerCase):
