@@ -25,7 +25,7 @@ from pathlib import Path
 
 from companions import ID, IDCANCEL, OPTIONS, companion
 from dialogs import DialogDriver
-from harness import Session, fixture, poll, windows_path
+from harness import SOON, Session, fixture, poll, windows_path
 from program import (EXIT_BUTTON, MAGIC, MOVE_MODE_OFF, PANEL, RunningBar, install_settings_folder,
                      settings_text, turn_off_in_startup_settings)
 
@@ -33,9 +33,7 @@ FULL_SCREEN = "Full-screen player"
 MAXIMISED = "Maximised editor"
 # Inside either window, away from the bar: a click there closes the window.
 INSIDE = (640, 600)
-# Longer than a second: the bar looks at the windows once a second, and a
-# tick can come late while its thread measures the processor's frequency.
-WITHIN_ABOUT_A_SECOND = 4
+# Longer than two of the bar's once-a-second looks at the windows.
 WATCH = 2.5
 
 
@@ -86,18 +84,18 @@ class StepAside(unittest.TestCase):
             RunningBar(s, lines=MOVE_MODE_OFF + ("", "Yield"))
             probes = Probes(s)
             player = full_screen_window(s)
-            look = probes.stacking(WITHIN_ABOUT_A_SECOND, until="aside")
+            look = probes.stacking(SOON, until="aside")
             self.assertEqual(look["last"]["state"], "aside", look)
             self.assert_in_front(look, FULL_SCREEN)
 
             s.click(*INSIDE)
             self.assertEqual(s.wait_exit(player, 10), 41, "closed by the click")
-            look = probes.stacking(WITHIN_ABOUT_A_SECOND, until="on top")
+            look = probes.stacking(SOON, until="on top")
             self.assertEqual(look["last"]["state"], "on top", look)
             self.assertEqual(look["last"]["foreground_title"], "", f"nothing else in front: {look}")
 
             editor = open_window(s, MAXIMISED, "--maximised")
-            poll(lambda: probes.stacking(0)["last"]["foreground_title"] == MAXIMISED, 10, interval=0.2,
+            poll(lambda: probes.stacking(0)["last"]["foreground_title"] == MAXIMISED, SOON, interval=0.2,
                  what="the maximised window in the front")
             look = probes.stacking(WATCH)
             self.assertEqual(look["seen"], ["on top"], f"a maximised window is a window: {look}")
@@ -110,10 +108,10 @@ class StepAside(unittest.TestCase):
             bar = RunningBar(s, lines=MOVE_MODE_OFF + ("", "Yield"))
             probes = Probes(s)
             full_screen_window(s)
-            self.assertEqual(probes.stacking(WITHIN_ABOUT_A_SECOND, until="aside")["last"]["state"], "aside")
+            self.assertEqual(probes.stacking(SOON, until="aside")["last"]["state"], "aside")
 
             bar.write(*MOVE_MODE_OFF)
-            look = probes.stacking(WITHIN_ABOUT_A_SECOND, until="on top")
+            look = probes.stacking(SOON, until="on top")
             self.assertEqual(look["last"]["state"], "on top", f"back on top once line 9 is gone: {look}")
             look = probes.stacking(WATCH)
             self.assertEqual(look["seen"], ["on top"], f"always on top, as made: {look}")
@@ -125,14 +123,14 @@ class ReservedStrip(unittest.TestCase):
         with Session(1280, 1024) as s:
             probes = Probes(s)
             bar = RunningBar(s, lines=MOVE_MODE_OFF + ("", "", "Reserve"))
-            poll(lambda: probes.strip_top() == 25, 5, interval=0.2, what="below the bar's strip")
+            poll(lambda: probes.strip_top() == 25, SOON, interval=0.2, what="below the bar's strip")
             bar.write(*MOVE_MODE_OFF, "", "", "")
-            poll(lambda: probes.strip_top() == 0, 5, interval=0.2, what="the strip given back with line 10 off")
+            poll(lambda: probes.strip_top() == 0, SOON, interval=0.2, what="the strip given back with line 10 off")
             bar.write(*MOVE_MODE_OFF, "", "", "Reserve")
-            poll(lambda: probes.strip_top() == 25, 5, interval=0.2, what="reserved again")
+            poll(lambda: probes.strip_top() == 25, SOON, interval=0.2, what="reserved again")
 
             s.click(*MAGIC)
-            poll(lambda: s.find_windows(PANEL, visible=True), 2, what="the panel")
+            poll(lambda: s.find_windows(PANEL, visible=True), SOON, what="the panel")
             s.click(*EXIT_BUTTON)
             self.assertEqual(s.wait_exit(bar.proc, 10), 0)
             self.assertEqual(probes.strip_top(), 0, "given back when the bar ends")
