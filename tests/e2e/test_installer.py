@@ -348,7 +348,7 @@ class Pages(InstallerCase):
 
         self.assertEqual(s.wait_exit(setup, 20), 0)
         s.wait_window(BAR, timeout=15)
-        self.assertEqual(len(poll(inst.bar_pids, 5, what="the bar from the chosen folder")), SOON)
+        self.assertEqual(len(poll(inst.bar_pids, SOON, what="the bar from the chosen folder")), 1)
         self.assertEqual(tree(inst.program_dir), installed_files())
         poll((inst.settings / "Options.set").exists, SOON, what="the bar's settings file")
 
@@ -366,7 +366,7 @@ class Pages(InstallerCase):
         self.assertIn("Veltrana was running; it has been started again.", finish.text())
         dialogs.click(finish.button("Finish"))
         self.assertEqual(s.wait_exit(again, 20), 0)
-        self.assertEqual(len(poll(inst.bar_pids, 5, what="the bar started again")), SOON)
+        self.assertEqual(len(poll(inst.bar_pids, SOON, what="the bar started again")), 1)
 
         link = inst.shortcut("Uninstall Veltrana.lnk")
         s.start(str(unix_path(s.prefix, link["target"])))
