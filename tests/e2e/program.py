@@ -80,6 +80,17 @@ def turn_off_in_startup_settings(session):
         raise RuntimeError(f"reg add: {result.stderr}")
 
 
+@contextlib.contextmanager
+def turned_off_in_startup_settings(session):
+    """The VTR value turned off in Windows' startup settings while the block
+    runs; the prefix, which later sessions use, has no such value after."""
+    turn_off_in_startup_settings(session)
+    try:
+        yield
+    finally:
+        session.wine("reg", "delete", STARTUP_APPROVED_KEY, "/v", "VTR", "/f")
+
+
 def settings_text(*lines):
     return "".join(line + "\r\n" for line in lines)
 

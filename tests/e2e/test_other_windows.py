@@ -27,7 +27,7 @@ from companions import ID, IDCANCEL, OPTIONS, companion
 from dialogs import DialogDriver
 from harness import SOON, Session, fixture, poll, windows_path
 from program import (EXIT_BUTTON, MAGIC, MOVE_MODE_OFF, PANEL, RunningBar, install_settings_folder,
-                     settings_text, turn_off_in_startup_settings)
+                     settings_text, turned_off_in_startup_settings)
 
 FULL_SCREEN = "Full-screen player"
 MAXIMISED = "Maximised editor"
@@ -141,10 +141,10 @@ class OptionsForOtherWindows(unittest.TestCase):
         with Session(1280, 1024) as s:
             seven = ("1", "5", "Silver", "0", "32768", "True", "Move")
             path = Path(install_settings_folder(s, seven + ("Fit",))) / "Options.set"
-            turn_off_in_startup_settings(s)
-            options = s.start(companion("Options.exe"))
-            driver = DialogDriver(s)
-            controls = driver.controls(OPTIONS)
+            with turned_off_in_startup_settings(s):
+                options = s.start(companion("Options.exe"))
+                driver = DialogDriver(s)
+                controls = driver.controls(OPTIONS)
             note = controls[ID["OPTIONS_AUTOSTART_NOTE"]]
             self.assertEqual((note.visible, note.text), (True, "(turned off in Windows' startup settings)"))
             self.assertTrue(controls[ID["OPTIONS_AUTOSTART"]].checked, "line 6 as the file has it")
