@@ -30,14 +30,16 @@ Module functions
     windows_path(path) -> str     a Unix path as Wine sees it (Z:\\...)
     Screenshot / regions_differ(a, b, rect, tolerance=0) -> bool
 
-Session(width, height, prefix=None, exe=None, clean_documents=True)
+Session(width, height, prefix=None, exe=None, clean_documents=True, dpi=None)
     Context manager. On entry: takes an exclusive lock on the prefix (one
     session per prefix at a time), ends any wineserver left on the prefix,
-    starts Xvfb (24-bit, -noreset) on a display number Xvfb picks itself
-    (-displayfd), makes a private HOME and, by default, empties the prefix's
-    Documents folder. On exit: kills the processes it started, runs
-    `wineserver -k` and waits for the server to go, stops Xvfb.
-    Attributes: width, height, display (":N"), prefix, exe, env (for
+    gives the prefix the scaling `dpi` (pixels per inch, 96 at 100 %; None
+    leaves Wine's default, 96), starts Xvfb (24-bit, -noreset) on a display
+    number Xvfb picks itself (-displayfd), makes a private HOME and, by
+    default, empties the prefix's Documents folder. On exit: kills the
+    processes it started, runs `wineserver -k` and waits for the server to
+    go, stops Xvfb.
+    Attributes: width, height, dpi, display (":N"), prefix, exe, env (for
     subprocess), documents_dir, tmp (scratch folder of the session).
 
     start(exe=None, args=(), cwd=None) -> subprocess.Popen
@@ -66,9 +68,10 @@ Session(width, height, prefix=None, exe=None, clean_documents=True)
                                         override_redirect, shape, pid.
     screen_size() -> (w, h)             as the X server reports it.
 
-    screenshot(path=None) -> Screenshot   whole screen as PNG (in tmp unless
-        path is given); .path, .width, .height, .pixel(x, y) -> (r, g, b),
-        .region(rect) -> bytes, .colors(rect) -> Counter.
+    screenshot(path=None, size=None) -> Screenshot   whole screen as PNG (in
+        tmp unless path is given), or only its top-left corner of size (w, h),
+        which keeps the screen's coordinates; .path, .width, .height,
+        .pixel(x, y) -> (r, g, b), .region(rect) -> bytes, .colors(rect) -> Counter.
     pixel(x, y) -> (r, g, b)            fresh screenshot's pixel.
     move_pointer(x, y), click(x, y, button=1), click_here(button=1), mouse_down/mouse_up(button=1),
     drag(x0, y0, x1, y1, button=1), key(*keysyms), pointer() -> (x, y)
@@ -89,6 +92,12 @@ What Wine 8 does on a bare Xvfb with Managed=N (checked here):
   - The X geometry is the Win32 window rectangle (frame included).
   - Xvfb resets when its last client disconnects (pointer back to the centre)
     unless started with -noreset, which the session does.
+  - The scaling is HKCU\\Control Panel\\Desktop LogPixels (REG_DWORD), as
+    winecfg sets it; each process reads it as it starts, and every program
+    is per-monitor aware in such a prefix, so window rectangles stay X
+    pixels. A session writes the value into the prefix's user.reg while no
+    wineserver runs (the server loads the file when it starts), so it costs
+    no Wine start and no value is left for the next session.
   - Wine's display settings come from the X server when the prefix's
     wineserver starts; a wineserver that outlives its Xvfb keeps the old
     size, so sessions end theirs. A cold start costs about half a second.
@@ -153,6 +162,32 @@ def poll(fn: Callable[[], object], timeout: float, interval: float = 0.05,
         return last
     name = what or getattr(fn, "__name__", repr(fn))
     raise AssertionError(f"{name}: not true within {timeout:g} s (last value: {last!r})")
+
+
+_DESKTOP_KEY = "[Control Panel\\\\Desktop] "
+_LOG_PIXELS = '"LogPixels"='
+
+
+def _set_scaling(prefix: str, dpi: Optional[int]):
+    """Makes HKCU\\Control Panel\\Desktop LogPixels `dpi` in the prefix's
+    user.reg, or removes it (Wine's default, 96) for None. Only while no
+    wineserver runs on the prefix: a running one writes its own copy back."""
+    path = Path(prefix) / "user.reg"
+    text = path.read_text(encoding="latin-1")
+    lines = text.split("\n")
+    header = next((i for i, line in enumerate(lines) if line.startswith(_DESKTOP_KEY)), None)
+    if header is None:
+        if dpi is None:
+            return
+        lines[-1:-1] = ["", _DESKTOP_KEY + "0"]
+        header = len(lines) - 2
+    end = next((i for i in range(header + 1, len(lines)) if not lines[i].strip()), len(lines))
+    values = [line for line in lines[header + 1:end] if not line.startswith(_LOG_PIXELS)]
+    if dpi is not None:
+        values.append(f"{_LOG_PIXELS}dword:{dpi:08x}")
+    updated = "\n".join(lines[:header + 1] + values + lines[end:])
+    if updated != text:
+        path.write_text(updated, encoding="latin-1")
 
 
 def windows_path(path: str | os.PathLike) -> str:
@@ -282,8 +317,8 @@ _TREE_LINE = re.compile(
 
 class Session:
     def __init__(self, width: int, height: int, prefix: Optional[str] = None,
-                 exe: Optional[str] = None, clean_documents: bool = True):
-        self.width, self.height = width, height
+                 exe: Optional[str] = None, clean_documents: bool = True, dpi: Optional[int] = None):
+        self.width, self.height, self.dpi = width, height, dpi
         self.prefix = os.path.abspath(prefix or default_prefix())
         self.exe = exe
         self.clean_documents = clean_documents
@@ -329,6 +364,7 @@ class Session:
         self.env = base
         # A server left on this prefix would carry an old display's settings.
         self._end_wineserver()
+        _set_scaling(self.prefix, self.dpi)
         if self.clean_documents:
             docs = Path(self.documents_dir)
             if docs.is_symlink() or not docs.is_dir():
@@ -550,11 +586,12 @@ class Session:
 
     # -- screen ------------------------------------------------------------
 
-    def screenshot(self, path: Optional[str] = None) -> Screenshot:
+    def screenshot(self, path: Optional[str] = None, size: Optional[tuple] = None) -> Screenshot:
         if path is None:
             self._shots += 1
             path = str(Path(self.tmp) / f"screen-{self._shots:03d}.png")
-        subprocess.run(["import", "-window", "root", f"png:{path}"], env=self.env, check=True,
+        corner = ["-crop", f"{size[0]}x{size[1]}+0+0", "+repage"] if size else []
+        subprocess.run(["import", "-window", "root", *corner, f"png:{path}"], env=self.env, check=True,
                        capture_output=True)
         return Screenshot(path)
 

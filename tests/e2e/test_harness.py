@@ -2,7 +2,7 @@
 
 The classes run in name order in one worker, each on its own session of a
 different screen size on one prefix, so each also checks that a Windows
-program sees the current screen and not the one of the session before.
+program sees the current screen and scaling, not those of the session before.
 """
 
 import shutil
@@ -30,10 +30,11 @@ def setUpModule():
 
 class SessionCase(unittest.TestCase):
     WIDTH = HEIGHT = None
+    DPI = None
 
     @classmethod
     def setUpClass(cls):
-        cls.s = Session(cls.WIDTH, cls.HEIGHT, PREFIX)
+        cls.s = Session(cls.WIDTH, cls.HEIGHT, PREFIX, dpi=cls.DPI)
         cls.s.__enter__()
 
     @classmethod
@@ -47,7 +48,7 @@ class SessionCase(unittest.TestCase):
         out = Path(self.s.tmp) / "metrics.txt"
         proc = self.run_titled("--metrics", windows_path(out), "--exit", "0")
         self.assertEqual(self.s.wait_exit(proc, 30), 0)
-        self.assertEqual(out.read_text().split(), [str(self.WIDTH), str(self.HEIGHT)])
+        self.assertEqual(out.read_text().split(), [str(self.WIDTH), str(self.HEIGHT), str(self.DPI or 96)])
 
 
 class Screen800x600Tests(SessionCase):
@@ -60,6 +61,7 @@ class Screen800x600Tests(SessionCase):
 
 class Screen1024x768Tests(SessionCase):
     WIDTH, HEIGHT = 1024, 768
+    DPI = 144  # 150 %; the next class's session is back at 96
     BAND_H = 40
 
     def test_windows_program_sees_this_screen(self):
@@ -145,6 +147,7 @@ class Screen1024x768Tests(SessionCase):
 
 class Screen1280x1024Tests(Screen1024x768Tests):
     WIDTH, HEIGHT = 1280, 1024
+    DPI = None
 
 
 class SessionLifetimeTests(unittest.TestCase):
