@@ -5,9 +5,11 @@
 ;   SOURCE_DIR  the source tree (skins and icon)
 ;   OUT_FILE    the setup program to write
 ;
-; Command line of the setup program: /S installs silently, /D=FOLDER (last, no
-; quotes) sets the program folder. Exit code 0 installed, 1 cancelled,
-; 2 failed: then nothing has been changed.
+; Command line of the setup program: /S installs silently, /FIT sets line 8
+; of the settings file to Fit (the bar fits itself to any screen), /D=FOLDER
+; (last, no quotes) sets the program folder. Exit code 0 installed,
+; 1 cancelled, 2 failed: then nothing has been changed; 3 installed, but
+; /FIT could not change the settings file, which is as it was.
 
 Unicode true
 ManifestDPIAware true
@@ -35,6 +37,7 @@ SetCompressor /SOLID lzma
 !define START_MENU "$SMPROGRAMS\Veltrana"
 ; The bar reads its settings and skins only from this folder and never makes it.
 !define SETTINGS_DIR "$DOCUMENTS\VTR"
+!define SETTINGS_FILE "${SETTINGS_DIR}\Options.set"
 ; Held by the bar for its whole life.
 !define BAR_MUTEX "MyOwnMutex"
 ; How long a running bar gets to close, in tenths of a second.
@@ -76,6 +79,9 @@ Var MadeSettingsDir   ; 1 when setup created the settings folder
 Var KeptNote          ; what the uninstaller's last page says about the settings
 Var FinishNote        ; the end of setup's last page: whether it started the bar again
 Var OldInstDir        ; an earlier installation's folder when it is not $INSTDIR
+Var ScreenText        ; the primary screen and its scaling: "1920 x 1080 at 150 %"
+Var MadeForScreen     ; 1 when the bar was made for that screen: one of its four sizes at 100 %
+Var FitAsked          ; 1 with /FIT on the command line
 
 !define MUI_WELCOMEPAGE_TEXT "Setup will install Veltrana ${VERSION} for you alone; it needs no administrator rights.$\r$\n$\r$\nIf Veltrana is running, Setup closes it and starts it again when the new files are in place.$\r$\n$\r$\nClick Next to continue."
 !insertmacro MUI_PAGE_WELCOME
@@ -85,7 +91,12 @@ Var OldInstDir        ; an earlier installation's folder when it is not $INSTDIR
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Start Veltrana"
 !define MUI_FINISHPAGE_RUN_FUNCTION StartBar
+; The offer to fit the bar to the screen; FinishLeave acts on it.
+!define MUI_FINISHPAGE_SHOWREADME
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Fit Veltrana to this screen ($ScreenText)"
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION FitChosen
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishShow
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE FinishLeave
 !define MUI_FINISHPAGE_TEXT "Veltrana ${VERSION} has been installed on your computer.$\r$\n$\r$\n$FinishNote"
 !insertmacro MUI_PAGE_FINISH
 
@@ -290,6 +301,9 @@ FunctionEnd
 
 ; --- setup -----------------------------------------------------------------
 
+; The screen, and line 8 of the settings file, which turns fitting on.
+!include "${__FILEDIR__}/fit.nsh"
+
 ; Pushed folder: makes it if it is missing and writes a file in it.
 ; $0 = 1 when that worked; $1 = 1 when this call made the folder. A folder
 ; it made but cannot use is removed again.
@@ -351,12 +365,41 @@ Function DirectoryLeave
   StrCpy $MadeInstDir $1
 FunctionEnd
 
-; Setup has started the bar again after the upgrade: no second offer.
+; Setup has started the bar again after the upgrade: no second offer. Fitting
+; is offered on a screen the bar was not made for, unless it is on already.
 Function FinishShow
   ${If} $BarWasRunning = 1
     SendMessage $mui.FinishPage.Run ${BM_SETCHECK} ${BST_UNCHECKED} 0
     ShowWindow $mui.FinishPage.Run ${SW_HIDE}
   ${EndIf}
+  StrCpy $0 "on"
+  ${If} $MadeForScreen = 0
+    Push 0
+    Call FitLine
+  ${EndIf}
+  ${If} $0 == "on"
+    SendMessage $mui.FinishPage.ShowReadme ${BM_SETCHECK} ${BST_UNCHECKED} 0
+    ShowWindow $mui.FinishPage.ShowReadme ${SW_HIDE}
+  ${EndIf}
+FunctionEnd
+
+; Before the bar starts, so that it reads the line at its start: on a screen
+; it was not made for, it reads the file again only with fitting on.
+Function FinishLeave
+  SendMessage $mui.FinishPage.ShowReadme ${BM_GETCHECK} 0 0 $0
+  ${If} $0 = ${BST_CHECKED}
+    Call WriteFit
+    ; The bar that setup started again has read its settings without the line.
+    ${If} $0 = 1
+    ${AndIf} $BarWasRunning = 1
+      Call EndBar
+      Call StartBar
+    ${EndIf}
+  ${EndIf}
+FunctionEnd
+
+; FinishLeave has acted on the offer already.
+Function FitChosen
 FunctionEnd
 
 Function .onInit
@@ -366,6 +409,15 @@ Function .onInit
   StrCpy $MadeInstDir 0
   StrCpy $MadeSettingsDir 0
   StrCpy $FinishNote "Click Finish to close Setup."
+  Call ReadScreen
+  StrCpy $FitAsked 0
+  ${GetParameters} $0
+  ClearErrors
+  ${GetOptions} $0 "/FIT" $1
+  ${IfNot} ${Errors}
+  ${AndIf} $1 == ""
+    StrCpy $FitAsked 1
+  ${EndIf}
   ReadRegStr $OldInstDir HKCU "${UNINSTALL_KEY}" "InstallLocation"
   ${IfNot} ${FileExists} "$OldInstDir\Uninstall.exe"
     StrCpy $OldInstDir ""
@@ -472,6 +524,12 @@ Section "Veltrana" SectionProgram
     ${EndIf}
   ${EndIf}
 
+  ; Before the bar starts again, which reads it at its start.
+  ${If} $FitAsked = 1
+    Call WriteFit
+    ${IfThen} $0 = 0 ${|} SetErrorLevel 3 ${|}
+  ${EndIf}
+
   ${If} $BarWasRunning = 1
     DetailPrint "Starting Veltrana again..."
     Call StartBar
@@ -546,8 +604,8 @@ Section "Uninstall"
   Delete "${SETTINGS_DIR}\silver.bmp"
   Delete "${SETTINGS_DIR}\olive.bmp"
   Delete "${SETTINGS_DIR}\blue.bmp"
-  ${If} ${FileExists} "${SETTINGS_DIR}\Options.set"
-    StrCpy $KeptNote "Your settings file $\"${SETTINGS_DIR}\Options.set$\" has been kept, so a later installation of Veltrana finds your settings."
+  ${If} ${FileExists} "${SETTINGS_FILE}"
+    StrCpy $KeptNote "Your settings file $\"${SETTINGS_FILE}$\" has been kept, so a later installation of Veltrana finds your settings."
     DetailPrint "$KeptNote"
   ${EndIf}
   ; Gone only when nothing else is in it.

@@ -13,7 +13,7 @@ from dialogs import DialogDriver
 from installation import (DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, USER_WIN,
                           Installation, build_dir, fresh_prefix, older_setup, portable_zip, programs,
                           setup_program, snapshot, tree, unix_path, version)
-from program import (BACKGROUND, BAR, RUN_KEY, SKINS, TURNED_OFF, settings_text, skin_pixel,
+from program import (BACKGROUND, BAR, DEFAULTS, RUN_KEY, SKINS, TURNED_OFF, settings_text, skin_pixel,
                      turn_off_in_startup_settings)
 from test_interaction import TrayProbe
 
@@ -47,10 +47,12 @@ def utf16_string(data: bytes, key: str) -> str:
 
 
 class InstallerCase(unittest.TestCase):
-    """A fresh prefix and a 1280x1024 session on it for each test."""
+    """A fresh prefix and a session on it for each test, on a screen the bar
+    was made for unless the class says otherwise."""
+    SCREEN, DPI = (1280, 1024), None
 
     def setUp(self):
-        self.s = Session(1280, 1024, prefix=fresh_prefix(self))
+        self.s = Session(*self.SCREEN, prefix=fresh_prefix(self), dpi=self.DPI)
         self.s.__enter__()
         self.addCleanup(self.s.__exit__, None, None, None)
 
@@ -157,6 +159,51 @@ class ExistingSettings(InstallerCase):
         inst.start_bar()
         s.wait_window(BAR, timeout=15)
         self.assert_bar_shows_background((255, 0, 0), "the red background of the kept settings")
+
+
+class FitTheScreen(InstallerCase):
+    def test_fit_sets_line_8_alone_in_a_new_file_and_in_existing_ones_on_any_screen(self):
+        s, inst = self.s, Installation(self.s)
+        options = inst.settings / "Options.set"
+        self.assertEqual(inst.setup("/S", "/FIT"), 0)
+        self.assertEqual(options.read_bytes(), settings_text(*DEFAULTS, "Fit").encode(), "the defaults and Fit")
+
+        for before, after in (
+                # Six lines, the last without its end: an empty line 7 comes before Fit.
+                (b"2\r\n7\r\nBlue\r\n255\r\n0\r\nFalse", b"2\r\n7\r\nBlue\r\n255\r\n0\r\nFalse\r\n\r\nFit\r\n"),
+                # Line 8 replaced, the lines after it kept.
+                (b"2\n7\nBlue\n255\n0\nFalse\nStay\nfit\nYield\nmine", b"2\n7\nBlue\n255\n0\nFalse\nStay\nFit\r\nYield\nmine")):
+            with self.subTest(before=before):
+                options.write_bytes(before)
+                self.assertEqual(inst.setup("/S", "/FIT"), 0)
+                self.assertEqual(options.read_bytes(), after)
+
+        options.write_bytes(RED_SETTINGS)
+        options.chmod(0o444)  # what Wine shows as the read-only mark
+        self.assertEqual(inst.setup("/S", "/FIT"), 3, "installed, but the settings file left alone")
+        self.assertEqual(options.read_bytes(), RED_SETTINGS)
+        self.assertEqual(tree(inst.settings), sorted(SKINS + ["Options.set"]), "no new file left beside it")
+
+
+class FitOnTheFinishPage(InstallerCase):
+    SCREEN, DPI = (1920, 1080), 144
+
+    def test_the_finish_page_offers_fitting_and_the_bar_it_starts_fits_the_screen(self):
+        s, dialogs, inst = self.s, DialogDriver(self.s), Installation(self.s)
+        title = f"Veltrana {version()} Setup"
+        setup = s.start(setup_program())
+        dialogs.click(dialogs.wait(title, lambda d: d.button("Next >"), what="the welcome page").button("Next >"))
+        dialogs.click(dialogs.wait(title, lambda d: d.button("Install"), what="the folder page").button("Install"))
+        finish = dialogs.wait(title, lambda d: d.button("Finish"), what="the finish page")
+        offer = finish.button("Fit Veltrana to this screen (1920 x 1080 at 150 %)")
+        self.assertIsNotNone(offer, [c.label for c in finish.shown("Button")])
+        self.assertTrue(offer.checked, "ticked")
+        dialogs.click(finish.button("Finish"))
+        self.assertEqual(s.wait_exit(setup, 20), 0)
+        self.assertEqual((inst.settings / "Options.set").read_bytes(), settings_text(*DEFAULTS, "Fit").encode())
+        bar = s.wait_window(BAR, timeout=15)
+        poll(lambda: s.geometry(bar) == (0, 0, 1920, 38), 5, what="the bar started with fitting on spans the screen")
+        self.assertEqual(s.find_windows("Form2", visible=True), [], "no unsupported-screen notice")
 
 
 class UpgradeWhileRunning(InstallerCase):
@@ -343,6 +390,8 @@ class Pages(InstallerCase):
         offer = finish.button("Start Veltrana")
         self.assertIsNotNone(offer, "the finish page offers to start Veltrana")
         self.assertTrue(offer.checked, "ticked")
+        self.assertEqual([c.label for c in finish.shown("Button") if c.label.startswith("Fit")], [],
+                         "no offer to fit a screen the bar was made for")
         self.assertEqual(inst.bar_pids(), [], "not started before Finish")
         dialogs.click(finish.button("Finish"))
 
