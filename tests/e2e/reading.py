@@ -7,6 +7,11 @@ misreading can fail a test but never pass one. That holds only while
 tesseract may read every digit: told to read only some characters, it turns
 any other glyph into the nearest of them.
 
+Text drawn larger on a scaled screen reads best as it is: its crop is read
+first untouched (tesseract's own binarisation), then at the scales above
+divided by the text's scale, none below 100 %; the largest scales only add
+noise there.
+
 Some captions set their glyphs one blank column apart ("2.599"), which makes
 tesseract drop or merge the small ones; the spaced readings widen every gap
 between glyphs to a few columns first and then read the caption as a single
@@ -37,13 +42,19 @@ def _tesseract(png: Path, allowed: str, psm: int) -> str:
                           capture_output=True, text=True).stdout.strip()
 
 
-def _scaled_readings(shot_path: str, rect, allowed: str, tmp: str, psm: int = 7):
+def _scaled_readings(shot_path: str, rect, allowed: str, tmp: str, psm: int = 7, text_scale: float = 1):
     x, y, w, h = rect
-    for scale in SCALES:
+    crop = ["convert", shot_path, "-crop", f"{w}x{h}+{x}+{y}", "+repage"]
+    scales = SCALES
+    if text_scale != 1:
+        png = Path(tmp) / f"ocr-{x}-{y}-raw.png"
+        subprocess.run([*crop, str(png)], check=True)
+        yield _tesseract(png, allowed, psm)
+        scales = dict.fromkeys(max(100, round(scale / text_scale)) for scale in SCALES)
+    for scale in scales:
         png = Path(tmp) / f"ocr-{x}-{y}-{scale}.png"
-        subprocess.run(["convert", shot_path, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-scale", f"{scale}%",
-                        "-colorspace", "gray", "-threshold", "50%", "-bordercolor", "white", "-border", "30",
-                        str(png)], check=True)
+        subprocess.run([*crop, "-scale", f"{scale}%", "-colorspace", "gray", "-threshold", "50%", "-bordercolor",
+                        "white", "-border", "30", str(png)], check=True)
         yield _tesseract(png, allowed, psm)
 
 
@@ -91,23 +102,24 @@ def _spaced_readings(shot_path: str, rect, allowed: str, tmp: str):
         yield _tesseract(png, allowed, psm)
 
 
-def read_text(shot_path: str, rect, allowed: str, tmp: str, psm: int = 7) -> list:
+def read_text(shot_path: str, rect, allowed: str, tmp: str, psm: int = 7, text_scale: float = 1) -> list:
     """Every distinct reading of the rectangle (x, y, w, h) of a screenshot;
-    psm 7 reads one line, 6 a block of lines."""
+    psm 7 reads one line, 6 a block of lines. text_scale: how many times the
+    bar's 13 pixels the text is drawn."""
     readings = []
-    for out in _scaled_readings(shot_path, rect, allowed, tmp, psm):
+    for out in _scaled_readings(shot_path, rect, allowed, tmp, psm, text_scale):
         if out and out not in readings:
             readings.append(out)
     return readings
 
 
-def shows(shot_path: str, rect, expected: str, tmp: str, spaced: bool = True) -> bool:
+def shows(shot_path: str, rect, expected: str, tmp: str, spaced: bool = True, text_scale: float = 1) -> bool:
     """True when some reading of the rectangle is exactly `expected`. The
     spaced readings, tried last, take about a second; spaced=False leaves them
     out where a quick answer matters more. Every digit stays allowed: with
     only the expected ones, a 6 on the screen reads as the 5 of "24105 MB"."""
     allowed = "".join(sorted(set(expected) | set(DIGITS)))
-    if any(out == expected for out in _scaled_readings(shot_path, rect, allowed, tmp)):
+    if any(out == expected for out in _scaled_readings(shot_path, rect, allowed, tmp, text_scale=text_scale)):
         return True
     return spaced and any(out == expected for out in _spaced_readings(shot_path, rect, allowed, tmp))
 
