@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Each program alone on a 1280x1024 Xvfb, a session of its own per run, the
+"""Each program alone on an Xvfb (1280x1024 at 100 %, or the --screen given),
+a session of its own per run, the
 programs taking turns run by run so that the machine's drift falls on all
 alike:
 
@@ -8,10 +9,11 @@ alike:
     from the scheduler's nanosecond counts), given per minute;
   - resident memory at the end, with no hint shown and no CD button pressed.
 
-    bench/alone.py PREFIX RUNS SECONDS NAME=EXE [NAME=EXE...]
+    bench/alone.py [--screen WxH@PERCENT] [--fit] PREFIX RUNS SECONDS NAME=EXE [NAME=EXE...]
 
 A NAME starting with "floor" is a floor program (bench/floor.c, window
-"Floor"); any other is a bar, started with its settings folder installed.
+"Floor"); any other is a bar, started with its settings folder installed
+(and line 8 "Fit" with --fit).
 The first program is compared with each of the others; compare two builds
 of the bar by naming both.
 """
@@ -22,18 +24,18 @@ from pathlib import Path
 
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
-from harness import Session, poll  # noqa: E402
+from harness import poll  # noqa: E402
 from program import BAR, install_settings_folder  # noqa: E402
-from figures import FLOOR_WINDOW, cpu_seconds, resident_mb, spread  # noqa: E402
+from figures import FLOOR_WINDOW, cpu_seconds, resident_mb, screen_options, spread  # noqa: E402
 
 SETTLE = 3  # past start-up: the first readings, the skin, the registry
 
 
-def one_run(name, exe, prefix, seconds):
-    with Session(1280, 1024, prefix=prefix) as s:
+def one_run(name, exe, prefix, seconds, screen):
+    with screen.session(prefix) as s:
         floor = name.startswith("floor")
         if not floor:
-            install_settings_folder(s)
+            install_settings_folder(s, screen.settings())
         started = time.monotonic()
         proc = s.start(exe)
         poll(lambda: s.find_windows(FLOOR_WINDOW if floor else BAR, visible=True), 30, interval=0.01,
@@ -47,13 +49,14 @@ def one_run(name, exe, prefix, seconds):
 
 
 def main():
-    prefix, runs, seconds = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-    programs = [spec.split("=", 1) for spec in sys.argv[4:]]
+    screen, args = screen_options(sys.argv[1:])
+    prefix, runs, seconds = args[0], int(args[1]), int(args[2])
+    programs = [spec.split("=", 1) for spec in args[3:]]
     results = {name: [] for name, _ in programs}
     for _ in range(runs):
         for name, exe in programs:
-            results[name].append(one_run(name, exe, prefix, seconds))
-    print(f"each alone, {runs} runs of {seconds} s (min / median / max):")
+            results[name].append(one_run(name, exe, prefix, seconds, screen))
+    print(f"each alone on {screen}, {runs} runs of {seconds} s (min / median / max):")
     for name, _ in programs:
         start_up, cpu, rss = zip(*results[name])
         print(f"  {name:8s} start-up {spread(start_up, 's', 2)}; processor {spread(cpu, 's/min', 3)}; "

@@ -1,8 +1,14 @@
 """What the benchmarks under Wine share: a process's processor time and
-resident memory from /proc, the floor program's window, and one way of
-printing a spread of runs."""
+resident memory from /proc, the floor program's window, the screen a bar is
+measured on, and one way of printing a spread of runs."""
+import re
 import statistics
 from pathlib import Path
+from typing import NamedTuple, Optional
+
+# tests/e2e, which the benchmarks put on the path first
+from harness import Session
+from program import DEFAULTS
 
 FLOOR_WINDOW = "Floor"  # the title of bench/floor.c's window
 
@@ -30,3 +36,37 @@ def spread(values, unit, digits=0):
     """"min / median / max unit" of the runs."""
     return (f"{min(values):.{digits}f} / {statistics.median(values):.{digits}f} / "
             f"{max(values):.{digits}f} {unit}")
+
+
+class Screen(NamedTuple):
+    """The Xvfb a benchmark runs its programs on, and the bar's settings."""
+    width: int = 1280
+    height: int = 1024
+    dpi: Optional[int] = None  # Wine's default, 96
+    fit: bool = False          # line 8 "Fit" after the default lines
+
+    def __str__(self):
+        percent = round((self.dpi or 96) * 100 / 96)
+        return f"{self.width}x{self.height} at {percent} %" + (" with Fit" if self.fit else "")
+
+    def session(self, prefix):
+        return Session(self.width, self.height, prefix=prefix, dpi=self.dpi)
+
+    def settings(self):
+        return DEFAULTS + ("Fit",) if self.fit else DEFAULTS
+
+
+def screen_options(argv):
+    """Takes "--screen WxH@PERCENT" and "--fit" from the front of argv: the
+    Screen (1280x1024 at 100 % without them) and the arguments left."""
+    screen, rest = Screen(), list(argv)
+    while rest and rest[0] in ("--screen", "--fit"):
+        option = rest.pop(0)
+        if option == "--fit":
+            screen = screen._replace(fit=True)
+            continue
+        m = re.fullmatch(r"(\d+)x(\d+)@(\d+)", rest.pop(0) if rest else "")
+        if not m:
+            raise SystemExit("--screen takes WIDTHxHEIGHT@PERCENT, e.g. 3840x2160@200")
+        screen = screen._replace(width=int(m[1]), height=int(m[2]), dpi=int(m[3]) * 96 // 100)
+    return screen, rest

@@ -3,10 +3,11 @@
 program under Wine: figures that count work, not time, so a busy machine
 changes them little.
 
-    bench/round_trips.py PREFIX SECONDS NAME=EXE [NAME=EXE...]
+    bench/round_trips.py [--screen WxH@PERCENT] [--fit] PREFIX SECONDS NAME=EXE [NAME=EXE...]
 
-Each program runs alone in a session of its own (1280x1024 Xvfb; a bar with
-its settings folder and default settings; a NAME starting with "floor" is the
+Each program runs alone in a session of its own (an Xvfb of 1280x1024 at
+100 %, or the --screen given; a bar with its settings folder and default
+settings, and line 8 "Fit" with --fit; a NAME starting with "floor" is the
 floor program, bench/floor.c), started first so that the
 wineserver it starts traces every request (WINEDEBUG=+server). After 5 s of
 settling, the requests that the program's own threads make are counted for
@@ -21,9 +22,8 @@ from pathlib import Path
 
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
-from harness import Session, poll  # noqa: E402
 from program import BAR, install_settings_folder  # noqa: E402
-from figures import FLOOR_WINDOW  # noqa: E402
+from figures import FLOOR_WINDOW, screen_options  # noqa: E402
 
 REQUEST = re.compile(r"^([0-9a-f]{4}): \w+\((?!\) = )")
 THREAD = re.compile(r"^([0-9a-f]{4}): init_(?:first_)?thread\( (?:unix_pid=\d+, )?unix_tid=(\d+)")
@@ -43,11 +43,11 @@ def syscalls(strace_output):
     return 0
 
 
-def measure(name, exe, prefix, seconds):
-    with Session(1280, 1024, prefix=prefix) as s:
+def measure(name, exe, prefix, seconds, screen):
+    with screen.session(prefix) as s:
         floor = name.startswith("floor")
         if not floor:
-            install_settings_folder(s)
+            install_settings_folder(s, screen.settings())
         trace_path = Path(s.tmp) / f"{name}.trace"
         with open(trace_path, "w") as trace:
             proc = subprocess.Popen(["wine", exe], env=dict(s.env, WINEDEBUG="+server"), stdout=subprocess.DEVNULL,
@@ -72,10 +72,12 @@ def measure(name, exe, prefix, seconds):
 
 
 def main():
-    prefix, seconds = sys.argv[1], int(sys.argv[2])
-    for spec in sys.argv[3:]:
+    screen, args = screen_options(sys.argv[1:])
+    prefix, seconds = args[0], int(args[1])
+    print(f"round trips and system calls per second on {screen}:")
+    for spec in args[2:]:
         name, exe = spec.split("=", 1)
-        requests, calls = measure(name, exe, prefix, seconds)
+        requests, calls = measure(name, exe, prefix, seconds, screen)
         print(f"  {name:6s} {requests:6.1f} wineserver requests/s, {calls:6.1f} system calls/s")
 
 
