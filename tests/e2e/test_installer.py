@@ -202,7 +202,7 @@ class FitOnTheFinishPage(InstallerCase):
         self.assertEqual(s.wait_exit(setup, 20), 0)
         self.assertEqual((inst.settings / "Options.set").read_bytes(), settings_text(*DEFAULTS, "Fit").encode())
         bar = s.wait_window(BAR, timeout=15)
-        poll(lambda: s.geometry(bar) == (0, 0, 1920, 38), 5, what="the bar started with fitting on spans the screen")
+        poll(lambda: s.geometry(bar) == (0, 0, 1920, 38), SOON, what="the bar started with fitting on spans the screen")
         self.assertEqual(s.find_windows("Form2", visible=True), [], "no unsupported-screen notice")
 
 

@@ -13,7 +13,7 @@ from pathlib import Path
 
 from companions import ID, IDCANCEL, OPTIONS, companion
 from dialogs import DialogDriver
-from harness import Session, poll, require_veltrana
+from harness import SOON, Session, poll, require_veltrana
 from program import BAR, DEFAULTS, PANEL, RunningBar, settings_text
 from reading import read_text, shows
 
@@ -34,7 +34,7 @@ class FittedScreen(unittest.TestCase):
         scale = (s.dpi or 96) / 96
         height = scaled(25, scale)
         bar = s.wait_window(BAR, timeout=15)
-        poll(lambda: s.geometry(bar) == (0, 0, s.width, height), 5, what=f"the bar {s.width} x {height} at the top")
+        poll(lambda: s.geometry(bar) == (0, 0, s.width, height), SOON, what=f"the bar {s.width} x {height} at the top")
 
         strip = (s.width, height)
         today = datetime.date.today().strftime("%d.%m.%Y")
@@ -51,11 +51,11 @@ class FittedScreen(unittest.TestCase):
 
         # Bare background between the keyboard button and the work clock.
         s.click(s.width - scaled(90, scale), scaled(12, scale))
-        poll(lambda: s.geometry(bar)[1] == -height and not s.is_visible(bar), 3, what="hidden above the screen")
-        poll(lambda: s.geometry(bar) == (0, 0, s.width, height), 5, what="back at the top after the hide time")
+        poll(lambda: s.geometry(bar)[1] == -height and not s.is_visible(bar), SOON, what="hidden above the screen")
+        poll(lambda: s.geometry(bar) == (0, 0, s.width, height), SOON, what="back at the top after the hide time")
 
         s.click(scaled(20, scale), scaled(12, scale))  # the star
-        panel = poll(lambda: s.find_windows(PANEL, visible=True), 3, what="the menu panel")
+        panel = poll(lambda: s.find_windows(PANEL, visible=True), SOON, what="the menu panel")
         self.assertEqual(s.geometry(panel[0]),
                          (scaled(5, scale), scaled(27, scale), scaled(177, scale), scaled(185, scale)),
                          "the menu panel under the star")
@@ -85,7 +85,7 @@ class ScaledScreens(FittedScreen):
     def test_1920x1080_at_150_percent_shows_the_notice_until_options_turns_fitting_on(self):
         with Session(1920, 1080, dpi=144) as s:
             unfitted = RunningBar(s, lines=STAY)
-            notice = poll(lambda: s.find_windows("Form2", visible=True), 5, what="the unsupported-screen notice")
+            notice = poll(lambda: s.find_windows("Form2", visible=True), SOON, what="the unsupported-screen notice")
             x, y = (1920 - 337) // 2, (1080 - 137) // 2
             self.assertEqual(s.geometry(notice[0]), (x, y, 337, 137), "as made: centred, not scaled")
             s.click(x + 136 + 75 // 2, y + 104 + 25 // 2)  # OK
@@ -98,7 +98,7 @@ class ScaledScreens(FittedScreen):
             self.assertEqual(controls[ID["OPTIONS_SCREEN"]].text, "1920 x 1080 at 150 %")
             self.assertFalse(controls[ID["OPTIONS_FIT"]].checked)
             s.key("alt+f")  # the check box's access key: the dialog came up in the foreground
-            poll(lambda: driver.controls(OPTIONS)[ID["OPTIONS_FIT"]].checked, 5, what="the check box ticked")
+            poll(lambda: driver.controls(OPTIONS)[ID["OPTIONS_FIT"]].checked, SOON, what="the check box ticked")
             driver.run("find", OPTIONS, "apply", ID["OPTIONS_APPLY"], "press", IDCANCEL)
             self.assertEqual(s.wait_exit(options, 10), 0)
             settings = Path(unfitted.folder) / "Options.set"
@@ -143,7 +143,7 @@ class MadeForScreensWithFit(unittest.TestCase):
         def steady():
             shots.append(without_readouts(s.screenshot(size=(width, h)), width, h))
             return shots[-1] == shots[-2] and shots[-1]
-        return (x, y, w, h), poll(steady, 5, interval=0.2, what="the bar painted")
+        return (x, y, w, h), poll(steady, SOON, interval=0.2, what="the bar painted")
 
     def test_the_bar_with_fit_is_the_bar_without_it(self):
         for width, height in ((1024, 768), (1280, 1024), (1280, 960), (1280, 800)):
@@ -157,7 +157,7 @@ class MadeForScreensWithFit(unittest.TestCase):
                 bar = s.wait_window(BAR, timeout=15)
                 fitted = []
                 try:
-                    poll(lambda: fitted.append(self.strip(s, bar)) or fitted[-1] == made, 5, interval=0.2)
+                    poll(lambda: fitted.append(self.strip(s, bar)) or fitted[-1] == made, SOON, interval=0.2)
                 except AssertionError:
                     (geometry, pixels), (made_geometry, made_pixels) = fitted[-1], made
                     columns = sorted({i // 3 % min(width, geometry[2]) for i, (a, b)
