@@ -172,7 +172,8 @@ class FitTheScreen(InstallerCase):
                 # Six lines, the last without its end: an empty line 7 comes before Fit.
                 (b"2\r\n7\r\nBlue\r\n255\r\n0\r\nFalse", b"2\r\n7\r\nBlue\r\n255\r\n0\r\nFalse\r\n\r\nFit\r\n"),
                 # Line 8 replaced, the lines after it kept.
-                (b"2\n7\nBlue\n255\n0\nFalse\nStay\nfit\nYield\nmine", b"2\n7\nBlue\n255\n0\nFalse\nStay\nFit\r\nYield\nmine")):
+                (b"2\n7\nBlue\n255\n0\nFalse\nStay\nfit\nYield\nmine",
+                 b"2\n7\nBlue\n255\n0\nFalse\nStay\nFit\r\nYield\nmine")):
             with self.subTest(before=before):
                 options.write_bytes(before)
                 self.assertEqual(inst.setup("/S", "/FIT"), 0)
