@@ -301,8 +301,8 @@ void TVTR::keepPlaceAmongWindows() {
   if (reserve_ && currentPlan().mode != ScreenMode::unsupported) {
     // As tall as the bar is drawn, shown or hidden; no wider than the screen.
     const toolkit::Rect& screen = monitor->full;
-    ports_.shell.reserveTopStrip(nativeHandle(), {screen.left, screen.top, std::min(screen.right, screen.left + bounds().width()),
-                                                  screen.top + bounds().height()});
+    const int right = std::min(screen.right, screen.left + bounds().width());
+    ports_.shell.reserveTopStrip(nativeHandle(), {screen.left, screen.top, right, screen.top + bounds().height()});
     stripReserved_ = true;
   }
 }

@@ -41,6 +41,7 @@ struct SettingsReading {
 // each only as far as it decides its value, and closes the file. After a
 // fault it reads nothing more when told to stop. `files` decodes a faulty
 // line for its message.
-SettingsReading readSettings(std::unique_ptr<platform::ReadableFile> file, const platform::Files& files, AtFault atFault);
+SettingsReading readSettings(std::unique_ptr<platform::ReadableFile> file, const platform::Files& files,
+                             AtFault atFault);
 
 }  // namespace veltrana

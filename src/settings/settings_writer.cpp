@@ -29,8 +29,10 @@ std::string settingsText(const SettingsValues& values, std::size_t lines) {
 
 std::size_t linesToWrite(const SettingsValues& values, std::size_t linesInFile) {
   std::size_t lines = std::max(settingsLineCount, std::min(linesInFile, settingsLines.size()));
-  for (std::size_t i = settingsLineCount; i < settingsLines.size(); ++i)
-    if (const auto* rule = std::get_if<SwitchLine>(&settingsLines[i]); rule && values.*rule->value) lines = std::max(lines, i + 1);
+  for (std::size_t i = settingsLineCount; i < settingsLines.size(); ++i) {
+    const auto* rule = std::get_if<SwitchLine>(&settingsLines[i]);
+    if (rule && values.*rule->value) lines = std::max(lines, i + 1);
+  }
   return lines;
 }
 

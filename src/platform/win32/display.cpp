@@ -7,9 +7,10 @@ namespace platform::win32 {
 int monitorDpi(HMONITOR monitor) {
   using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
   static const UniqueModule shcore(::LoadLibraryW(L"shcore.dll"));
-  static const auto perMonitor =
-      shcore ? reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void*>(::GetProcAddress(shcore.get(), "GetDpiForMonitor")))
-             : nullptr;
+  static const auto perMonitor = [] {
+    const FARPROC found = shcore ? ::GetProcAddress(shcore.get(), "GetDpiForMonitor") : nullptr;
+    return reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void*>(found));
+  }();
   constexpr int effectiveDpi = 0;  // MDT_EFFECTIVE_DPI
   UINT x = 0, y = 0;
   if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);

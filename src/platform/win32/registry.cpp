@@ -60,10 +60,9 @@ bool Win32Registry::setRunValue(const std::string& name, const std::string& comm
 // whether the user turned it off: a first byte with its lowest bit set (3 or
 // 7) means off, and a time stamp of when follows.
 bool Win32Registry::runValueTurnedOff(const std::string& name) const {
+  constexpr wchar_t approvedRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run";
   UniqueKey key;
-  if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\StartupApproved\\Run", 0,
-                      KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
-    return false;
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, approvedRunKey, 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) return false;
   BYTE data[16] = {};
   DWORD size = sizeof data;
   DWORD type = 0;
