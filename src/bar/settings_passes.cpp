@@ -89,8 +89,7 @@ bool SettingsPasses::startupSteps() {
     return true;
   }
   apply(readSettings(std::move(opened.file), ports_.files, AtFault::stop), Pass::startup);
-  bar_.CreateTrayIcon();
-  bar_.fitHotZones();
+  applyBesideTheFile();
   return true;
 }
 
@@ -104,8 +103,7 @@ bool SettingsPasses::reloadSteps() {
   const bool unchanged = stamp && stamp->settled && stamp == readStamp_;
   if (unchanged && readingApplied_) {
     // A steady second: only what does not come from the file is repeated.
-    bar_.CreateTrayIcon();
-    bar_.fitHotZones();
+    applyBesideTheFile();
     return true;
   }
   if (!unchanged) {
@@ -135,10 +133,16 @@ bool SettingsPasses::reloadSteps() {
   // again from the same reading: a skin may have come meanwhile.
   readingApplied_ = false;
   apply(reading_, Pass::reload);
-  bar_.CreateTrayIcon();
-  bar_.fitHotZones();
+  applyBesideTheFile();
   readingApplied_ = true;
   return true;
+}
+
+// What a pass that gets through the file ends with: the tray icon, which
+// the shell may have lost, and the hot zones for the current layout.
+void SettingsPasses::applyBesideTheFile() {
+  bar_.CreateTrayIcon();
+  bar_.fitHotZones();
 }
 
 void SettingsPasses::apply(const SettingsReading& reading, Pass pass) {

@@ -50,6 +50,7 @@ class SettingsPasses {
   // Applies the lines read before the first fault, in order, then throws the
   // fault, if any.
   void apply(const SettingsReading& reading, Pass pass);
+  void applyBesideTheFile();
   void applyBackground(const Background& background, Pass pass);
   void showSkin(const std::string& scheme, const std::string& fileName);
   std::string personalFolder() const;
