@@ -31,6 +31,12 @@ def installed_files():
     return sorted(programs() + ["About.html", "Uninstall.exe"] + [f"skins/{skin}" for skin in SKINS])
 
 
+def finish_page(dialogs, title, what):
+    """The last page once it is shown whole: its text is shown only after the
+    page has placed its check boxes, and the Finish button comes before both."""
+    return dialogs.wait(title, lambda d: d.button("Finish") and "has been" in d.text(), what=what)
+
+
 def start_menu_entries():
     return sorted(["Veltrana.lnk", "Veltrana Options.lnk", "Uninstall Veltrana.lnk"])
 
@@ -195,7 +201,7 @@ class FitOnTheFinishPage(InstallerCase):
         setup = s.start(setup_program())
         dialogs.click(dialogs.wait(title, lambda d: d.button("Next >"), what="the welcome page").button("Next >"))
         dialogs.click(dialogs.wait(title, lambda d: d.button("Install"), what="the folder page").button("Install"))
-        finish = dialogs.wait(title, lambda d: d.button("Finish"), what="the finish page")
+        finish = finish_page(dialogs, title, "the finish page")
         offer = finish.button("Fit Veltrana to this screen (1920 x 1080 at 150 %)")
         self.assertIsNotNone(offer, [c.label for c in finish.shown("Button")])
         self.assertTrue(offer.checked, "ticked")
@@ -387,7 +393,7 @@ class Pages(InstallerCase):
                                    what="the folder page again")
         dialogs.set_text(folder_page.shown("Edit")[0], inst.program_win)
         dialogs.click(folder_page.button("Install"))
-        finish = dialogs.wait(title, lambda d: d.button("Finish"), what="the finish page")
+        finish = finish_page(dialogs, title, "the finish page")
         offer = finish.button("Start Veltrana")
         self.assertIsNotNone(offer, "the finish page offers to start Veltrana")
         self.assertTrue(offer.checked, "ticked")
@@ -411,7 +417,7 @@ class Pages(InstallerCase):
         self.assertEqual(folder_page.shown("Edit")[0].text.rstrip("\\"), inst.program_win,
                          "the installed folder proposed")
         dialogs.click(folder_page.button("Install"))
-        finish = dialogs.wait(title, lambda d: d.button("Finish"), what="the finish page, again")
+        finish = finish_page(dialogs, title, "the finish page, again")
         self.assertIsNone(finish.button("Start Veltrana"))
         self.assertIn("Veltrana was running; it has been started again.", finish.text())
         dialogs.click(finish.button("Finish"))
@@ -423,7 +429,7 @@ class Pages(InstallerCase):
         title = f"Veltrana {version()} Uninstall"
         confirm = dialogs.wait(title, lambda d: d.button("Uninstall"), what="the uninstaller's first page")
         dialogs.click(confirm.button("Uninstall"))
-        finish = dialogs.wait(title, lambda d: d.button("Finish"), what="the uninstaller's last page")
+        finish = finish_page(dialogs, title, "the uninstaller's last page")
         self.assertIn(f'Your settings file "{USER_WIN}\\Documents\\VTR\\Options.set" has been kept', finish.text())
         dialogs.click(finish.button("Finish"))
         inst.wait_uninstalled()
