@@ -1,5 +1,6 @@
 #include "bar/settings_passes.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <stdexcept>
@@ -161,8 +162,24 @@ void SettingsPasses::apply(const SettingsReading& reading, Pass pass) {
       [&] { bar_.setReserve(v.reserveStrip); },
   });
   static_assert(lineSteps.size() == settingsLines.size(), "every line of the file is applied");
-  for (std::size_t i = 0; i < reading.linesBeforeFault; ++i) lineSteps[i]();
-  if (!reading.faults.empty()) throw SettingsError(reading.faults.front().message);
+  // The switches hold whatever the lines before them do: a typo in line 3,
+  // or a skin that is missing, must not stop a bar that fits itself to the
+  // screen.
+  const auto applySwitchesAfter = [&](std::size_t line) {
+    if (!reading.optionalSwitchesRead) return;
+    for (std::size_t i = std::max(line, settingsLineCount); i < lineSteps.size(); ++i) lineSteps[i]();
+  };
+  for (std::size_t i = 0; i < reading.linesBeforeFault; ++i) {
+    try {
+      lineSteps[i]();
+    } catch (...) {
+      applySwitchesAfter(i + 1);
+      throw;
+    }
+  }
+  if (reading.faults.empty()) return;
+  applySwitchesAfter(reading.linesBeforeFault);
+  throw SettingsError(reading.faults.front().message);
 }
 
 // A skin name loads its bitmap; in a reload pass only when another skin is

@@ -47,8 +47,8 @@ class SettingsPasses {
   void run(Steps steps);
   bool startupSteps();
   bool reloadSteps();
-  // Applies the lines read before the first fault, in order, then throws the
-  // fault, if any.
+  // Applies the lines read before the first fault, in order, and the
+  // optional switches after them, then throws the fault, if any.
   void apply(const SettingsReading& reading, Pass pass);
   void applyBesideTheFile();
   void applyBackground(const Background& background, Pass pass);

@@ -64,6 +64,9 @@ SettingsDocument::Opened SettingsDocument::openFile() {
       opened.faults = reading.faults;
       linesInFile_ = reading.linesInFile;
       opened.status = reading.faults.empty() ? "Settings file: " + path() : faultsStatus(reading.faults);
+      for (const NearlyASwitch& near : reading.nearlySwitches)
+        opened.status += " Line " + std::to_string(near.line) + " reads '" + files_.decodeFileText(near.text) +
+                         "', not '" + std::string(near.word) + "': the switch is off.";
       return opened;
     }
     case platform::error::fileNotFound:
@@ -83,6 +86,8 @@ SettingsDocument::Opened SettingsDocument::openFile() {
 }
 
 std::string SettingsDocument::faultsStatus(const std::vector<LineFault>& faults) {
+  if (!faults.empty() && faults.front().wholeFile)
+    return faults.front().message + ". The fields show the defaults; OK or Apply saves them as ANSI text.";
   std::string status;
   for (const LineFault& fault : faults) status += "Line " + std::to_string(fault.line) + ": " + fault.message + ". ";
   status += faults.size() == 1 ? "The field shows its default." : "These fields show their defaults.";

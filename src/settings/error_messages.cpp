@@ -17,6 +17,22 @@ std::string invalidIntegerMessage(const SettingsLine& line, const platform::File
   return "'" + files.decodeFileText(line.text()) + (line.whole() ? "" : ellipsis) + "' is not a valid integer value";
 }
 
+bool startsUtf16(const SettingsLine& line) {
+  return line.text().starts_with("\xFF\xFE") || line.text().starts_with("\xFE\xFF");
+}
+
+std::optional<std::string> notTextMessage(const SettingsLine& line, int number, const platform::Files& files) {
+  // Notepad's "Unicode" and "UTF-8 with BOM"; the bar reads 8-bit text only.
+  if (number == 1 && startsUtf16(line)) return "The settings file is saved as Unicode: save it as ANSI text";
+  if (number == 1 && line.text().starts_with("\xEF\xBB\xBF"))
+    return "The settings file is saved as UTF-8 with a byte order mark: save it as ANSI text";
+  const std::size_t nul = line.text().find('\0');
+  if (nul == std::string::npos) return std::nullopt;
+  // A box's text ends at a NUL: what comes before it is quoted, the NUL named.
+  return "'" + files.decodeFileText(line.text().substr(0, nul)) +
+         "' is followed by a NUL character: save the settings file as ANSI text";
+}
+
 std::string quotedPath(const std::string& path) {
   constexpr std::size_t longest = 80, head = 30, tail = 49;
   // Counted in characters: a UTF-8 character starts at every byte that does not continue one.

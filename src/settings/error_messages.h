@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -17,6 +18,13 @@ class SettingsLine;
 // text; a long line is quoted by its start and an ellipsis, so that a report
 // always fits on the screen.
 std::string invalidIntegerMessage(const SettingsLine& line, const platform::Files& files);
+// A faulty line that is not 8-bit text, said in words rather than quoted:
+// a file that starts with a byte order mark (line 1), a line that holds a NUL
+// character. Nothing when the line is plain 8-bit text.
+std::optional<std::string> notTextMessage(const SettingsLine& line, int number, const platform::Files& files);
+// Whether a line 1 is the start of a file saved as UTF-16, which nothing in
+// the file can be read from.
+bool startsUtf16(const SettingsLine& line);
 // The code the runtime gives a write into a file that was never opened.
 inline constexpr int fileNotOpenForOutput = 105;
 

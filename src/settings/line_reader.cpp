@@ -1,5 +1,6 @@
 #include "settings/line_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/files.h"
@@ -30,9 +31,13 @@ LineReader& LineReader::operator=(LineReader&&) noexcept = default;
 int LineReader::peek() {
   if (position_ == filled_) {
     if (ended_ || !file_) return -1;
+    if (bytesRead_ >= stopAt_) {
+      stopped_ = true;
+      return -1;
+    }
     // Not zeroed first: the file fills what is read.
     if (!buffer_) buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(chunk);
-    filled_ = file_->read({buffer_.get(), chunk});
+    filled_ = file_->read({buffer_.get(), static_cast<std::size_t>(std::min<std::uint64_t>(chunk, stopAt_ - bytesRead_))});
     bytesRead_ += filled_;
     position_ = 0;
     if (filled_ == 0) {

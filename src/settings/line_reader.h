@@ -76,6 +76,11 @@ class LineReader {
   SettingsLine next(LineNeed need = numberOrName);
   // Whether the line last read is in the file, rather than past its end.
   bool lastInFile() const { return lastInFile_; }
+  // Takes nothing more from the file once this many bytes have been taken:
+  // past them every line reads as empty text.
+  void stopAt(std::uint64_t bytes) { stopAt_ = bytes; }
+  // Whether the reading stopped at that bound with the file not yet at its end.
+  bool stopped() const { return stopped_; }
   // Bytes taken from the file so far.
   std::uint64_t bytesRead() const { return bytesRead_; }
 
@@ -90,6 +95,8 @@ class LineReader {
   std::size_t position_ = 0;
   std::uint64_t bytesRead_ = 0;
   bool ended_ = false;
+  std::uint64_t stopAt_ = UINT64_MAX;
+  bool stopped_ = false;
   // The line last returned was decided before its end.
   bool unfinished_ = false;
   bool lastInFile_ = false;

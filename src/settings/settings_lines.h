@@ -26,6 +26,10 @@ struct SwitchLine {
 };
 using LineRule = std::variant<NumberLine, BackgroundLine, SwitchLine>;
 
+// No settings file is larger: past these bytes a file that has already
+// failed is not searched for its optional switches.
+inline constexpr std::uint64_t largestSettingsFile = 64 * 1024;
+
 inline constexpr std::array<LineRule, 10> settingsLines{{
     NumberLine{&SettingsValues::updateInterval},
     NumberLine{&SettingsValues::hideTime},

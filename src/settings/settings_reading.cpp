@@ -1,5 +1,7 @@
 #include "settings/settings_reading.h"
 
+#include <cctype>
+
 #include "platform/files.h"
 #include "settings/error_messages.h"
 #include "settings/line_reader.h"
@@ -8,6 +10,23 @@
 namespace veltrana {
 
 namespace {
+
+// What a switch line keeps: enough to tell a near miss of its word.
+constexpr LineNeed switchLine{numberOrName.kept, false};
+
+// Another case, or blanks around the word: off, but most likely meant as on.
+bool nearly(const SettingsLine& line, std::string_view word) {
+  if (!line.whole()) return false;
+  std::string_view text = line.text();
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  if (text.size() != word.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(word[i])))
+      return false;
+  return true;
+}
 
 class Reading {
  public:
@@ -22,6 +41,13 @@ class Reading {
     return valid;
   }
 
+  // Passes over a line without reading it.
+  void skip() {
+    ++number_;
+    lines_.next({0, false});
+  }
+
+  LineReader& lines() { return lines_; }
   SettingsReading& result() { return result_; }
 
  private:
@@ -52,12 +78,16 @@ class Reading {
   }
 
   bool read(const SwitchLine& rule) {
-    result_.values.*rule.value = lines_.next(switchWord(rule.on)).is(rule.on);
+    const SettingsLine line = lines_.next(switchLine);
+    result_.values.*rule.value = line.is(rule.on);
+    if (!line.is(rule.on) && nearly(line, rule.on)) result_.nearlySwitches.push_back({number_, line.text(), rule.on});
     return true;
   }
 
   bool fault(const SettingsLine& line) {
-    result_.faults.push_back({number_, invalidIntegerMessage(line, files_)});
+    const auto notText = notTextMessage(line, number_, files_);
+    result_.faults.push_back(
+        {number_, notText.value_or(invalidIntegerMessage(line, files_)), number_ == 1 && startsUtf16(line)});
     return false;
   }
 
@@ -67,19 +97,36 @@ class Reading {
   int number_ = 0;
 };
 
+bool optionalSwitch(std::size_t index) { return index >= settingsLineCount; }
+
 }  // namespace
 
 SettingsReading readSettings(std::unique_ptr<platform::ReadableFile> file, const platform::Files& files,
                              AtFault atFault) {
   Reading reading(std::move(file), files);
   SettingsReading& result = reading.result();
-  for (const LineRule& rule : settingsLines) {
-    if (reading.read(rule)) {
+  bool stopped = false;
+  for (std::size_t i = 0; i < settingsLines.size(); ++i) {
+    if (stopped && !optionalSwitch(i)) {
+      reading.skip();
+      continue;
+    }
+    if (reading.read(settingsLines[i])) {
       if (result.faults.empty()) ++result.linesBeforeFault;
-    } else if (atFault == AtFault::stop) {
+      continue;
+    }
+    if (result.faults.back().wholeFile) {
+      result.optionalSwitchesRead = false;
       break;
     }
+    if (atFault == AtFault::stop && !stopped) {
+      stopped = true;
+      // A faulty line may be a huge one, which is not read to its end for
+      // the switches after it.
+      reading.lines().stopAt(largestSettingsFile);
+    }
   }
+  if (reading.lines().stopped()) result.optionalSwitchesRead = false;
   return std::move(result);
 }
 

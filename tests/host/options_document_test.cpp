@@ -87,6 +87,24 @@ TEST_F(Document, OpensTheFileWithItsFaultsNamedInTheStatusLine) {
   EXPECT_EQ(document.open().status, "Settings file: " + file);
 }
 
+// What is wrong is said in words where quoting the line would show nothing
+// readable: a file that is not 8-bit text, a switch that is almost its word.
+TEST_F(Document, SaysWhyAFileIsNotTextAndWhyASwitchIsOff) {
+  files.write(file, std::string("\xFF\xFE" "1\0\r\0\n\0" "5\0", 10));
+  auto opened = document.open();
+  EXPECT_EQ(opened.status,
+            "The settings file is saved as Unicode: save it as ANSI text. "
+            "The fields show the defaults; OK or Apply saves them as ANSI text.");
+  EXPECT_EQ(opened.values, veltrana::SettingsValues{});
+
+  files.write(file, std::string("1\0abc\r\n5\r\nBlue\r\n0\r\n32768\r\nTrue\r\nMove\r\nfit\r\n Yield\r\nReserve \r\n", 61));
+  EXPECT_EQ(document.open().status,
+            "Line 1: '1' is followed by a NUL character: save the settings file as ANSI text. "
+            "The field shows its default. Line 8 reads 'fit', not 'Fit': the switch is off. "
+            "Line 9 reads ' Yield', not 'Yield': the switch is off. "
+            "Line 10 reads 'Reserve ', not 'Reserve': the switch is off.");
+}
+
 TEST_F(Document, OpensTheDefaultsWhenTheFileIsMissingOrRefused) {
   auto opened = document.open();
   EXPECT_EQ(opened.found, SettingsDocument::Found::noFile);

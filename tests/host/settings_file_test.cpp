@@ -108,6 +108,7 @@ TEST(SettingsReading, ReadsEachLineOnlyAsFarAsItDecides) {
       ASSERT_EQ(reading.faults.size(), 1u);
       EXPECT_EQ(reading.faults[0].line, line);
       EXPECT_EQ(reading.linesBeforeFault, static_cast<std::size_t>(line - 1));
+      EXPECT_FALSE(reading.optionalSwitchesRead) << "not searched for past a huge faulty line";
     } else {
       EXPECT_TRUE(reading.faults.empty());
       EXPECT_EQ(reading.values.reserveStrip, line != lineCount) << "a switch that is not its word is off";

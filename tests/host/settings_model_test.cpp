@@ -92,8 +92,9 @@ TEST(SettingsReading, ReadsEachLineInItsForm) {
       << "each switch only by its own word, exactly";
 }
 
-// The bar stops at a faulty line: the lines before it are applied, nothing
-// after it is read. Options keeps the line at its default and reads on.
+// The bar stops at a faulty line: the lines before it are applied, no line
+// after it is read but the optional switches. Options keeps the line at its
+// default and reads on.
 TEST(SettingsReading, StopsAtAFaultyLineOrKeepsItAtItsDefault) {
   const std::vector<const char*> good{"7", "9", "Blue", "255", "65280", "False", "Stay"};
   const auto defaultLines = linesOf(veltrana::settingsText(SettingsValues{}));
@@ -103,6 +104,7 @@ TEST(SettingsReading, StopsAtAFaultyLineOrKeepsItAtItsDefault) {
     lines[faulty - 1] = faulty == 3 ? "silver" : "";
     std::string file;
     for (const char* line : lines) file += std::string(line) + "\r\n";
+    file += "\r\nYield\r\n";
     const std::string quoted = faulty == 3 ? "'silver'" : "''";
     const std::vector<LineFault> fault{{faulty, quoted + " is not a valid integer value"}};
 
@@ -116,7 +118,8 @@ TEST(SettingsReading, StopsAtAFaultyLineOrKeepsItAtItsDefault) {
     const auto stopped = read(file, veltrana::AtFault::stop);
     EXPECT_EQ(stopped.faults, fault);
     EXPECT_EQ(stopped.linesBeforeFault, static_cast<std::size_t>(faulty - 1));
-    EXPECT_TRUE(stopped.values.moveMode) << "nothing after the fault is read: line 7 keeps its default";
+    EXPECT_TRUE(stopped.values.moveMode) << "no line after the fault is read: line 7 keeps its default";
+    EXPECT_TRUE(stopped.optionalSwitchesRead && stopped.values.yieldToFullScreen) << "but the switches are";
   }
   const auto empty = read("");
   EXPECT_EQ(empty.faults.size(), 5u) << "every numeric line of an empty file is an empty line";
