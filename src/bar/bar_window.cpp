@@ -284,16 +284,13 @@ void TVTR::keepPlaceAmongWindows() {
   const auto monitor = toolkit::monitorHolding(monitors, bounds());
   if (!monitor) return;
   if (yield_) {
-    const auto foreground = application().backend().foregroundWindow();
-    const bool fullScreen =
-        foreground && (isFullScreenProgram(*foreground, *monitor) ||
-                       (ports_.shell.fullScreenProgramRunning() && !foreground->ours && !foreground->shellOrDesktop));
-    if (fullScreen) {
-      // Placed on every tick, as something else may lift the bar meanwhile:
-      // under Wine, hiding the application window in the bar's first second
-      // put it back above the other program's window.
-      stepBehind(foreground->handle);
-      behind_ = foreground->handle;
+    const auto front = application().backend().foregroundWindow();
+    if (isFullScreenProgram(front, *monitor)) {
+      // Placed again only when the order changed: something may lift the
+      // bar meanwhile (under Wine, hiding the application window in the
+      // bar's first second put it back above the other program's window).
+      if (behind_ != front->handle || !liesRightBelow(front->handle)) stepBehind(front->handle);
+      behind_ = front->handle;
     } else {
       stepBackOnTop();
     }

@@ -2,9 +2,9 @@
 
 namespace veltrana {
 
-bool isFullScreenProgram(const toolkit::ForegroundWindow& window, const toolkit::Monitor& monitor) {
-  if (window.shellOrDesktop || window.ours || window.maximised || window.minimised) return false;
-  return window.bounds.intersect(monitor.full) == monitor.full && !monitor.full.empty();
+bool isFullScreenProgram(const std::optional<toolkit::ForegroundWindow>& front, const toolkit::Monitor& barMonitor) {
+  if (!front || front->shellOrDesktop || front->ours || front->maximised || front->minimised) return false;
+  return !barMonitor.full.empty() && front->bounds.intersect(barMonitor.full) == barMonitor.full;
 }
 
 }  // namespace veltrana

@@ -43,9 +43,6 @@ class Shell {
   virtual void reserveTopStrip(WindowHandle window, const ScreenStrip& strip) = 0;
   // Gives the window's strip back; nothing when it holds none.
   virtual void releaseStrip(WindowHandle window) = 0;
-  // Whether the shell says a program runs full-screen: a game, a video, a
-  // presentation.
-  virtual bool fullScreenProgramRunning() const = 0;
 };
 
 // The folder of a program's full file name: up to and including its last

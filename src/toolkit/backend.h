@@ -57,6 +57,8 @@ class NativeWindow {
   // nor activates it.
   virtual void stepBehind(std::uintptr_t other) = 0;
   virtual void bringToTopmost() = 0;
+  // Whether the window lies right below the other one in the window order.
+  virtual bool liesRightBelow(std::uintptr_t other) const = 0;
   // Shows the window and runs a modal loop until the form hides it.
   virtual void runModal() = 0;
   // The window as the operating system knows it.

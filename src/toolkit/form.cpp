@@ -124,6 +124,8 @@ void Form::stepBehind(std::uintptr_t other) {
   if (window_) window_->stepBehind(other);
 }
 
+bool Form::liesRightBelow(std::uintptr_t other) const { return window_ && window_->liesRightBelow(other); }
+
 void Form::bringToTopmost() {
   if (window_) window_->bringToTopmost();
 }

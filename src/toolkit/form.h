@@ -62,6 +62,7 @@ class Form {
   // Out of the top-most band, right below another window; or back on top.
   void stepBehind(std::uintptr_t other);
   void bringToTopmost();
+  bool liesRightBelow(std::uintptr_t other) const;
   // The native window, for the operating system's services.
   std::uintptr_t nativeHandle() const;
   // The vertical refresh rate of the display the form is on; 0 when unknown.

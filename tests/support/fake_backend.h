@@ -34,11 +34,13 @@ class FakeWindow : public toolkit::NativeWindow {
   void stepBehind(std::uintptr_t other) override {
     topmost = false;
     behind = other;
+    ++stepsBehind;
   }
   void bringToTopmost() override {
     topmost = true;
     behind = 0;
   }
+  bool liesRightBelow(std::uintptr_t other) const override { return !topmost && behind == other; }
   void runModal() override;
   std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(this); }
   int verticalRefreshRate() const override;
@@ -52,6 +54,7 @@ class FakeWindow : public toolkit::NativeWindow {
   // made for a top-most form), or right below another window.
   bool topmost = options.topmost;
   std::uintptr_t behind = 0;
+  int stepsBehind = 0;
   int modalRuns = 0;
   std::vector<toolkit::Rect> invalidated;
   std::vector<toolkit::Rect> paintedNow;

@@ -149,7 +149,6 @@ class FakeShell : public platform::Shell {
     ++stripRequests;
   }
   void releaseStrip(platform::WindowHandle window) override { strips.erase(window); }
-  bool fullScreenProgramRunning() const override { return fullScreenProgram; }
 
   std::optional<std::string> personal = std::string("C:\\users\\root\\Documents\\");
   std::optional<std::string> personalSetting;
@@ -161,7 +160,6 @@ class FakeShell : public platform::Shell {
   // The strips reserved at the top of the screen, and how often one was placed.
   std::map<platform::WindowHandle, platform::ScreenStrip> strips;
   int stripRequests = 0;
-  bool fullScreenProgram = false;
 };
 
 // Records every request; nothing ends, nothing moves.

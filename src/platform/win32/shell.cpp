@@ -105,14 +105,11 @@ APPBARDATA stripRecord(platform::WindowHandle window) {
 
 }  // namespace
 
-void Win32Shell::registeredMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+void Win32Shell::registeredMessage(unsigned message, std::uintptr_t wParam, std::intptr_t) {
   if (message == taskbarCreatedMessage()) {
     shownIcons_.clear();
     strips_.clear();
-    // The new shell tells of a full-screen program afresh.
-    fullScreenOnStrip_ = false;
   } else if (message == stripMessage()) {
-    if (wParam == ABN_FULLSCREENAPP) fullScreenOnStrip_ = lParam != 0;
     if (wParam == ABN_POSCHANGED)
       for (auto& [window, placed] : strips_) placed.reset();
   }
@@ -144,19 +141,6 @@ void Win32Shell::releaseStrip(platform::WindowHandle window) {
   strips_.erase(window);
   APPBARDATA data = stripRecord(window);
   if (!::SHAppBarMessage(ABM_REMOVE, &data)) traceIgnoredFailure("SHAppBarMessage(ABM_REMOVE)");
-  fullScreenOnStrip_ = false;
-}
-
-bool Win32Shell::fullScreenProgramRunning() const {
-  if (fullScreenOnStrip_) return true;
-  // Windows Vista and later; not every shell has it.
-  using Query = HRESULT(WINAPI*)(int*);
-  static const auto query = reinterpret_cast<Query>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"shell32.dll"), "SHQueryUserNotificationState")));
-  constexpr int direct3dFullScreen = 3;  // QUNS_RUNNING_D3D_FULL_SCREEN
-  constexpr int presentation = 4;        // QUNS_PRESENTATION_MODE
-  int state = 0;
-  return query && query(&state) == S_OK && (state == direct3dFullScreen || state == presentation);
 }
 
 void Win32Shell::deleteTrayIcon(platform::WindowHandle window, unsigned id) {

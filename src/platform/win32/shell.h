@@ -20,7 +20,6 @@ class Win32Shell : public platform::Shell {
   void openFile(platform::WindowHandle parent, const std::string& path) override;
   void reserveTopStrip(platform::WindowHandle window, const platform::ScreenStrip& strip) override;
   void releaseStrip(platform::WindowHandle window) override;
-  bool fullScreenProgramRunning() const override;
 
   // A message registered by name that reached one of the program's windows.
   // The shell's "TaskbarCreated" says the shell started anew: every icon and
@@ -38,8 +37,6 @@ class Win32Shell : public platform::Shell {
   // placed again, in the toolbar's turn, when next asked for. Registering it
   // anew would put it behind the others.
   std::map<platform::WindowHandle, std::optional<platform::ScreenStrip>> strips_;
-  // What the shell last said of a full-screen program on a strip's monitor.
-  bool fullScreenOnStrip_ = false;
 };
 
 }  // namespace platform::win32

@@ -170,6 +170,10 @@ void FormWindow::bringToTopmost() {
     platform::win32::traceIgnoredFailure("SetWindowPos back on top");
 }
 
+bool FormWindow::liesRightBelow(std::uintptr_t other) const {
+  return ::GetWindow(window_.get(), GW_HWNDPREV) == reinterpret_cast<HWND>(other);
+}
+
 // The window's own device context: with several monitors, the display it is on.
 int FormWindow::verticalRefreshRate() const {
   if (refreshRate_ == 0 || !backend_.displayKnownSince(refreshRateLookedUpAt_)) {

@@ -29,6 +29,7 @@ class FormWindow : public toolkit::NativeWindow {
   void paintNow(const toolkit::Rect& clientRect, const toolkit::Control* lowest) override;
   void stepBehind(std::uintptr_t other) override;
   void bringToTopmost() override;
+  bool liesRightBelow(std::uintptr_t other) const override;
   void runModal() override;
   std::uintptr_t handle() const override { return reinterpret_cast<std::uintptr_t>(window_.get()); }
   int verticalRefreshRate() const override;
