@@ -18,7 +18,8 @@ class TForm4;
 
 // The running program once the single-instance rule has let it start: the
 // application object titled "Veltrana", the bar and its three companion
-// windows, created hidden, and the bar shown.
+// windows, created hidden; then the bar's creation handler runs and the bar
+// is shown.
 class Program : private BarCompanions {
  public:
   Program(toolkit::Backend& backend, const platform::Ports& ports);
@@ -29,15 +30,12 @@ class Program : private BarCompanions {
   TForm2& unsupportedScreenNotice() override;
   TForm3& fileErrorNotice() override;
   TForm4& menuPanel() override;
-  void scaleTo(double scale) override;
 
  private:
-  void makeFileErrorNotice();
-
   toolkit::Application application_;
-  std::unique_ptr<TForm3> form3_;
   std::unique_ptr<TVTR> bar_;
   std::unique_ptr<TForm2> form2_;
+  std::unique_ptr<TForm3> form3_;
   std::unique_ptr<TForm4> form4_;
 };
 

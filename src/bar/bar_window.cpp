@@ -117,7 +117,6 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
   Gauge1.setFont(valueFont);
   connectHandlers();
   finishLoading();
-  FormCreate();
 }
 
 TVTR::~TVTR() { destroyWindow(); }
@@ -156,7 +155,7 @@ void TVTR::applyPlan(const ScreenPlan& plan) {
   if (plan.mode == ScreenMode::unsupported) return;
   if (plan.scale != scale()) {
     setScale(plan.scale);
-    companions_.scaleTo(plan.scale);
+    companions_.menuPanel().scaleTo(plan.scale);
   }
   if (plan.mode == ScreenMode::fitted)
     fitted_.apply(plan.width, plan.scale);
@@ -164,7 +163,18 @@ void TVTR::applyPlan(const ScreenPlan& plan) {
     layout_.apply(plan.mode);
 }
 
-void TVTR::layOut() { applyPlan(currentPlan()); }
+void TVTR::layOut() {
+  const ScreenPlan plan = currentPlan();
+  // A fitted bar whose screen became one it has no plan for stops as it
+  // would have started there; without fitting it keeps its last layout.
+  // (A width of 0: no monitor was found, which tells nothing.)
+  if (fit_ && plan.mode == ScreenMode::unsupported && plan.width > 0) {
+    StopScheduleTimers();
+    Timer12.setEnabled(true);
+    return;
+  }
+  applyPlan(plan);
+}
 
 void TVTR::setFit(bool on) {
   if (on == fit_) return;
@@ -217,8 +227,10 @@ void TVTR::fitHotZones() {
 
 void TVTR::showFileErrorNotice(const std::string& drive) {
   StopScheduleTimers();
+  Timer12.setEnabled(false);
   TForm3& notice = companions_.fileErrorNotice();
   notice.appendToMessage(drive);
+  notice.scaleToItsMonitor();
   notice.showModal();
 }
 
@@ -227,7 +239,6 @@ void TVTR::FormCreate() {
   const ScreenPlan plan = currentPlan();
   if (plan.mode == ScreenMode::unsupported) {
     StopScheduleTimers();
-    Timer12.setEnabled(true);
     unsupportedAtStart_ = true;
   } else {
     applyPlan(plan);
@@ -236,6 +247,10 @@ void TVTR::FormCreate() {
   setLeft(0);
   setTop(2);
   settings_.startup();
+  // Only now: the start-up pass may have shown a box or the file-error
+  // notice, and the notice that takes over comes a second after they are
+  // answered; fitting read by the pass may have given the screen a plan.
+  if (unsupportedAtStart_) Timer12.setEnabled(true);
 }
 
 void TVTR::FormDestroy() {
@@ -393,11 +408,15 @@ void TVTR::StopScheduleTimers() {
 }
 
 void TVTR::Timer12Timer() {
+  // Not over an open report: the notice takes over once it is answered.
+  if (application().errorReports().boxOpen()) return;
   unsupportedAtStart_ = false;
   releaseStrip();
   StopScheduleTimers();
   Timer12.setEnabled(false);
-  companions_.unsupportedScreenNotice().showModal();
+  TForm2& notice = companions_.unsupportedScreenNotice();
+  notice.scaleToItsMonitor();
+  notice.showModal();
 }
 
 }  // namespace veltrana

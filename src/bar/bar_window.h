@@ -27,16 +27,14 @@ class TForm2;
 class TForm3;
 class TForm4;
 
-// The program's other windows, as the bar reaches them. The file-error notice
-// may be asked for while the bar is still being created.
+// The program's other windows, as the bar reaches them: all of them are
+// made before the bar's creation handler runs.
 class BarCompanions {
  public:
   virtual ~BarCompanions() = default;
   virtual TForm2& unsupportedScreenNotice() = 0;
   virtual TForm3& fileErrorNotice() = 0;
   virtual TForm4& menuPanel() = 0;
-  // Draws them at the bar's scale, as far as they have been made.
-  virtual void scaleTo(double scale) = 0;
 };
 
 // The bar: a borderless, top-most strip along the top of the screen that

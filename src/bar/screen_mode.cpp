@@ -1,6 +1,5 @@
 #include "bar/screen_mode.h"
 
-#include <algorithm>
 #include <array>
 
 namespace veltrana {
@@ -21,17 +20,17 @@ constexpr std::array<SupportedMode, 4> supportedModes{{
 
 // The smallest logical screen a fitted bar is laid out for.
 constexpr toolkit::Size smallestFitted{1024, 600};
-constexpr int largestDpi = 288;  // 300 %
 
-ScreenPlan fittedPlan(toolkit::Size screen, int monitorDpi) {
-  const int dpi = std::clamp(monitorDpi, toolkit::designDpi, largestDpi);
+ScreenPlan fittedPlan(const toolkit::Monitor& monitor) {
+  const toolkit::Size screen{monitor.full.width(), monitor.full.height()};
+  const int dpi = toolkit::drawnDpi(monitor);
   const int logicalWidth = screen.width * toolkit::designDpi / dpi;
   const int logicalHeight = screen.height * toolkit::designDpi / dpi;
   if (logicalWidth < smallestFitted.width || logicalHeight < smallestFitted.height)
     return {screenModeOf(screen), 1, screen.width};
   if (dpi == toolkit::designDpi && (logicalWidth == 1024 || logicalWidth == 1280))
     return {logicalWidth == 1024 ? ScreenMode::narrow : ScreenMode::wide, 1, screen.width};
-  return {ScreenMode::fitted, static_cast<double>(dpi) / toolkit::designDpi, screen.width};
+  return {ScreenMode::fitted, toolkit::scaleOf(monitor), screen.width};
 }
 
 }  // namespace
@@ -45,9 +44,8 @@ ScreenMode screenModeOf(toolkit::Size screen) {
 ScreenPlan screenPlanFor(std::span<const toolkit::Monitor> monitors, const toolkit::Rect& window, bool fit) {
   const auto monitor = toolkit::monitorHolding(monitors, window);
   if (!monitor) return {};
-  const toolkit::Size screen{monitor->full.width(), monitor->full.height()};
-  if (fit) return fittedPlan(screen, monitor->dpi);
-  return {screenModeOf(screen), 1, screen.width};
+  if (fit) return fittedPlan(*monitor);
+  return {screenModeOf({monitor->full.width(), monitor->full.height()}), 1, monitor->full.width()};
 }
 
 }  // namespace veltrana

@@ -26,6 +26,11 @@ toolkit::Rect centredOnScreen(const toolkit::Application& application, toolkit::
   return centredIn(monitors.empty() ? toolkit::Rect{} : monitors.front().full, size);
 }
 
+double scaleWhereItIs(const toolkit::Form& form) {
+  const auto monitor = toolkit::monitorHolding(form.application().backend().monitors(), form.bounds());
+  return monitor ? toolkit::scaleOf(*monitor) : 1;
+}
+
 void placeAt(toolkit::Form& form, const toolkit::Rect& where) {
   form.setLeft(where.left);
   form.setTop(where.top);

@@ -36,8 +36,8 @@ TForm3::TForm3(toolkit::Application& application)
 
 void TForm3::appendToMessage(const std::string& text) { Label2.setCaption(Label2.caption() + text); }
 
-void TForm3::scaleTo(double scale) {
-  setScale(scale);
+void TForm3::scaleToItsMonitor() {
+  setScale(scaleWhereItIs(*this));
   placeAt(*this, centredOnScreen(application(), {bounds().width(), bounds().height()}));
 }
 

@@ -33,8 +33,8 @@ TForm2::TForm2(toolkit::Application& application)
   finishLoading();
 }
 
-void TForm2::scaleTo(double scale) {
-  setScale(scale);
+void TForm2::scaleToItsMonitor() {
+  setScale(scaleWhereItIs(*this));
   placeAt(*this, centredOnDesktop(application(), {bounds().width(), bounds().height()}));
 }
 

@@ -18,8 +18,8 @@ class TForm2 : public toolkit::Form {
   toolkit::BitButton Button1;  // "OK", which has the focus: ends the program
 
   void Button1Click();
-  // At the bar's scale, centred on the desktop again.
-  void scaleTo(double scale);
+  // At the scale of the monitor it is shown on, centred on the desktop again.
+  void scaleToItsMonitor();
 };
 
 }  // namespace veltrana

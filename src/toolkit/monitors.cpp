@@ -1,5 +1,6 @@
 #include "toolkit/monitors.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -17,6 +18,11 @@ long long gap(int aLow, int aHigh, int bLow, int bHigh) {
 }
 
 }  // namespace
+
+int drawnDpi(const Monitor& monitor) {
+  constexpr int largestDpi = 288;
+  return std::clamp(monitor.dpi, designDpi, largestDpi);
+}
 
 std::optional<Monitor> monitorHolding(std::span<const Monitor> monitors, const Rect& window) {
   const Monitor* best = nullptr;

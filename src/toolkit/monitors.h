@@ -16,6 +16,12 @@ struct Monitor {
   int dpi = designDpi;  // its pixels per inch, as the user's scaling setting gives them
 };
 
+// The pixels per inch forms are drawn for on the monitor: its own, taken
+// between 96 and 288 (100 and 300 %).
+int drawnDpi(const Monitor& monitor);
+// How many times as large as designed a form is drawn on the monitor.
+inline double scaleOf(const Monitor& monitor) { return static_cast<double>(drawnDpi(monitor)) / designDpi; }
+
 // The monitor that holds a window: the one sharing the largest area with its
 // rectangle, or, when it lies on none, the nearest one. Ties go to the earlier
 // monitor, so list the primary monitor first.

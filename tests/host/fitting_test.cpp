@@ -47,8 +47,6 @@ TEST(Fitting, DrawsEverythingAtTheMonitorsScaling) {
   veltrana::TForm4& panel = s.program->menuPanel();
   EXPECT_EQ(panel.bounds(), Rect::fromBounds(8, 41, 266, 278)) << "under the bar's left end";
   EXPECT_EQ(component(panel, "BitBtn1").bounds(), Rect::fromBounds(6, 30, 254, 38));
-  const Rect notice = s.program->unsupportedScreenNotice().bounds();
-  EXPECT_EQ(notice, Rect::fromBounds((1920 - 506) / 2, (1080 - 206) / 2, 506, 206)) << "centred";
 
   s.bar().HideAboveScreen();
   EXPECT_EQ(s.bar().bounds().top, -38);
