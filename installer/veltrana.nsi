@@ -80,7 +80,7 @@ Var KeptNote          ; what the uninstaller's last page says about the settings
 Var FinishNote        ; the end of setup's last page: whether it started the bar again
 Var OldInstDir        ; an earlier installation's folder when it is not $INSTDIR
 Var ScreenText        ; the primary screen and its scaling: "1920 x 1080 at 150 %"
-Var MadeForScreen     ; 1 when the bar was made for that screen: one of its four sizes at 100 %
+Var FitOffered        ; 1 when the finish page offers to fit the bar to that screen
 Var FitAsked          ; 1 with /FIT on the command line
 
 !define MUI_WELCOMEPAGE_TEXT "Setup will install Veltrana ${VERSION} for you alone; it needs no administrator rights.$\r$\n$\r$\nIf Veltrana is running, Setup closes it and starts it again when the new files are in place.$\r$\n$\r$\nClick Next to continue."
@@ -95,6 +95,7 @@ Var FitAsked          ; 1 with /FIT on the command line
 !define MUI_FINISHPAGE_SHOWREADME
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "Fit Veltrana to this screen ($ScreenText)"
 !define MUI_FINISHPAGE_SHOWREADME_FUNCTION FitChosen
+!define MUI_PAGE_CUSTOMFUNCTION_PRE FinishPre
 !define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishShow
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE FinishLeave
 !define MUI_FINISHPAGE_TEXT "Veltrana ${VERSION} has been installed on your computer.$\r$\n$\r$\n$FinishNote"
@@ -301,9 +302,6 @@ FunctionEnd
 
 ; --- setup -----------------------------------------------------------------
 
-; The screen, and line 8 of the settings file, which turns fitting on.
-!include "${__FILEDIR__}/fit.nsh"
-
 ; Pushed folder: makes it if it is missing and writes a file in it.
 ; $0 = 1 when that worked; $1 = 1 when this call made the folder. A folder
 ; it made but cannot use is removed again.
@@ -354,6 +352,29 @@ Function StartBar
   Exec '"$INSTDIR\Veltrana.exe"'
 FunctionEnd
 
+; Fitting the bar to the screen is Options.exe's work (see its command line
+; in the README): it reads and writes the settings file as the bar does, and
+; names the screen as its own dialog does.
+
+; Sets line 8 of the settings file to Fit; $0 = 1 when it reads Fit
+; afterwards. A box (a line of the details when silent) says why not.
+Function WriteFit
+  Push $1
+  nsExec::ExecToStack '"$INSTDIR\Options.exe" /fit'
+  Pop $0 ; 0 when line 8 reads Fit, 3 when the file was left as it was
+  Pop $1 ; why not
+  ${If} $0 == 0
+    DetailPrint "Line 8 of ${SETTINGS_FILE} reads Fit: Veltrana fits itself to the screen."
+    StrCpy $0 1
+  ${Else}
+    ${IfThen} $0 == "error" ${|} StrCpy $1 "Veltrana Options could not be started" ${|}
+    DetailPrint "Line 8 of ${SETTINGS_FILE} was not set to Fit: $1."
+    MessageBox MB_OK|MB_ICONEXCLAMATION "Setup could not make Veltrana fit this screen: $1. Your settings file $\"${SETTINGS_FILE}$\" was left as it was; Veltrana Options can turn fitting on." /SD IDOK
+    StrCpy $0 0
+  ${EndIf}
+  Pop $1
+FunctionEnd
+
 Function DirectoryLeave
   Push "$INSTDIR"
   Call PrepareFolder
@@ -365,19 +386,24 @@ Function DirectoryLeave
   StrCpy $MadeInstDir $1
 FunctionEnd
 
-; Setup has started the bar again after the upgrade: no second offer. Fitting
-; is offered on a screen the bar was not made for, unless it is on already.
+; The offer's text names the screen, so it is asked for before the page is
+; made: fitting is offered on a screen the bar was not made for, unless it is
+; on already.
+Function FinishPre
+  nsExec::ExecToStack '"$INSTDIR\Options.exe" /fit-offer'
+  Pop $0 ; 0 when fitting is worth offering
+  Pop $ScreenText
+  StrCpy $FitOffered 0
+  ${IfThen} $0 == 0 ${|} StrCpy $FitOffered 1 ${|}
+FunctionEnd
+
+; Setup has started the bar again after the upgrade: no second offer.
 Function FinishShow
   ${If} $BarWasRunning = 1
     SendMessage $mui.FinishPage.Run ${BM_SETCHECK} ${BST_UNCHECKED} 0
     ShowWindow $mui.FinishPage.Run ${SW_HIDE}
   ${EndIf}
-  StrCpy $0 "on"
-  ${If} $MadeForScreen = 0
-    Push 0
-    Call FitLine
-  ${EndIf}
-  ${If} $0 == "on"
+  ${If} $FitOffered = 0
     SendMessage $mui.FinishPage.ShowReadme ${BM_SETCHECK} ${BST_UNCHECKED} 0
     ShowWindow $mui.FinishPage.ShowReadme ${SW_HIDE}
   ${EndIf}
@@ -409,7 +435,7 @@ Function .onInit
   StrCpy $MadeInstDir 0
   StrCpy $MadeSettingsDir 0
   StrCpy $FinishNote "Click Finish to close Setup."
-  Call ReadScreen
+  StrCpy $FitOffered 0
   StrCpy $FitAsked 0
   ${GetParameters} $0
   ClearErrors

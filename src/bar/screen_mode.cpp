@@ -1,22 +1,10 @@
 #include "bar/screen_mode.h"
 
-#include <array>
+#include "settings/made_for_screens.h"
 
 namespace veltrana {
 
 namespace {
-
-struct SupportedMode {
-  toolkit::Size size;
-  ScreenMode mode;
-};
-
-constexpr std::array<SupportedMode, 4> supportedModes{{
-    {{1280, 1024}, ScreenMode::wide},
-    {{1024, 768}, ScreenMode::narrow},
-    {{1280, 800}, ScreenMode::wide},
-    {{1280, 960}, ScreenMode::wide},
-}};
 
 // The smallest logical screen a fitted bar is laid out for.
 constexpr toolkit::Size smallestFitted{1024, 600};
@@ -36,9 +24,8 @@ ScreenPlan fittedPlan(const toolkit::Monitor& monitor) {
 }  // namespace
 
 ScreenMode screenModeOf(toolkit::Size screen) {
-  for (const SupportedMode& m : supportedModes)
-    if (screen.width == m.size.width && screen.height == m.size.height) return m.mode;
-  return ScreenMode::unsupported;
+  if (!madeForScreen(screen.width, screen.height)) return ScreenMode::unsupported;
+  return screen.width == 1024 ? ScreenMode::narrow : ScreenMode::wide;
 }
 
 ScreenPlan screenPlanFor(std::span<const toolkit::Monitor> monitors, const toolkit::Rect& window, bool fit) {

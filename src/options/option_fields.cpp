@@ -6,8 +6,6 @@ namespace veltrana::options {
 
 namespace {
 
-constexpr int designDpi = 96;  // 100 %
-
 bool blank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view trimmed(std::string_view text) {

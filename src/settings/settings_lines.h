@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <variant>
@@ -26,9 +27,10 @@ struct SwitchLine {
 };
 using LineRule = std::variant<NumberLine, BackgroundLine, SwitchLine>;
 
-// No settings file is larger: past these bytes a file that has already
-// failed is not searched for its optional switches.
-inline constexpr std::uint64_t largestSettingsFile = 64 * 1024;
+// Far more than the settings take: a larger file is not a settings file.
+// Setup neither searches nor changes one, and the bar does not search one
+// that failed past these bytes for its optional switches.
+inline constexpr std::size_t largestSettingsFile = 64 * 1024;
 
 inline constexpr std::array<LineRule, 10> settingsLines{{
     NumberLine{&SettingsValues::updateInterval},

@@ -197,6 +197,34 @@ class OptionsAlone(unittest.TestCase):
             self.assertEqual((folder / "Options.set").read_bytes(), settings_text(*DEFAULTS).encode())
 
 
+class CommandsForSetup(unittest.TestCase):
+    def test_fit_sets_line_8_while_the_dialog_is_open_and_says_why_it_leaves_a_file_alone(self):
+        with Session(1280, 1024) as s:
+            path = Path(s.documents_dir) / "VTR" / "Options.set"
+            path.parent.mkdir()
+            options = s.start(companion("Options.exe"))
+            driver = DialogDriver(s)
+            driver.run("find", OPTIONS)
+
+            offer = s.wine(companion("Options.exe"), "/fit-offer")
+            self.assertEqual((offer.returncode, offer.stdout), (1, "1280 x 1024 at 100 %"),
+                             "no offer on a screen the bar was made for")
+            fit = s.wine(companion("Options.exe"), "/fit")
+            self.assertEqual((fit.returncode, fit.stdout), (0, ""))
+            self.assertEqual(path.read_bytes(), settings_text(*DEFAULTS, "Fit").encode())
+            self.assertEqual(len(s.find_windows(OPTIONS, visible=True)), 1, "the one dialog, and no window of its own")
+
+            path.unlink()
+            path.mkdir()
+            fit = s.wine(companion("Options.exe"), "/fit")
+            self.assertEqual(fit.returncode, 3, "a folder in the file's place")
+            self.assertTrue(fit.stdout.startswith("the file cannot be read (5: "), fit.stdout)
+            self.assertEqual(os.listdir(path.parent), ["Options.set"])
+
+            driver.run("find", OPTIONS, "press", IDCANCEL)
+            self.assertEqual(s.wait_exit(options, 10), 0)
+
+
 class FromTheMenuPanel(unittest.TestCase):
     def test_options_starts_beside_the_bar_and_hides_the_panel_and_about_shows_the_version(self):
         with Session(1280, 1024) as s:

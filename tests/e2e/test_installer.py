@@ -185,11 +185,14 @@ class FitTheScreen(InstallerCase):
                 self.assertEqual(inst.setup("/S", "/FIT"), 0)
                 self.assertEqual(options.read_bytes(), after)
 
-        options.write_bytes(RED_SETTINGS)
-        options.chmod(0o444)  # what Wine shows as the read-only mark
-        self.assertEqual(inst.setup("/S", "/FIT"), 3, "installed, but the settings file left alone")
-        self.assertEqual(options.read_bytes(), RED_SETTINGS)
-        self.assertEqual(tree(inst.settings), sorted(SKINS + ["Options.set"]), "no new file left beside it")
+        for refused, read_only in ((settings_text(*DEFAULTS).encode("utf-16"), False), (RED_SETTINGS, True)):
+            with self.subTest(refused=refused[:8], read_only=read_only):
+                options.write_bytes(refused)
+                if read_only:
+                    options.chmod(0o444)  # what Wine shows as the read-only mark
+                self.assertEqual(inst.setup("/S", "/FIT"), 3, "installed, but the settings file left alone")
+                self.assertEqual(options.read_bytes(), refused)
+                self.assertEqual(tree(inst.settings), sorted(SKINS + ["Options.set"]), "no new file left beside it")
 
 
 class FitOnTheFinishPage(InstallerCase):

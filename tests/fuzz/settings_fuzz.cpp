@@ -1,15 +1,19 @@
 // Fuzz target: the settings file reader (every line the bar knows, the
-// switches included, as the bar and as Options read them), and the bitmap
-// file reader that skins go through. Any input must be read without a crash
-// or a read out of bounds.
+// switches included, as the bar and as Options read them), setup's line
+// editor, and the bitmap file reader that skins go through. Any input must be
+// read without a crash or a read out of bounds.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/files.h"
 #include "settings/line_reader.h"
+#include "settings/line_setting.h"
 #include "settings/settings_lines.h"
 #include "settings/settings_reading.h"
 #include "support/bytes_file.h"
@@ -38,6 +42,29 @@ std::unique_ptr<fakes::BytesFile> fileOf(std::span<const std::uint8_t> bytes) {
   return std::make_unique<fakes::BytesFile>(bytes, [](std::size_t position) { return 1 + position % 13; });
 }
 
+// The first lines of a file as the bar reads them, with whether each was whole.
+std::vector<std::pair<std::string, bool>> readLines(std::string_view file, int count) {
+  veltrana::LineReader lines(std::make_unique<fakes::BytesFile>(file));
+  std::vector<std::pair<std::string, bool>> read;
+  for (int i = 0; i < count; ++i) {
+    const veltrana::SettingsLine line = lines.next();
+    read.emplace_back(line.text(), line.whole());
+  }
+  return read;
+}
+
+// Setting line 8 changes what the bar reads there and nowhere else, and
+// setting it again changes nothing.
+void checkLineSetting(std::string_view file) {
+  constexpr int fitLine = 8;
+  const std::string set = veltrana::withLineSet(file, fitLine, "Fit");
+  auto before = readLines(file, 12);
+  const auto after = readLines(set, 12);
+  before[fitLine - 1] = {"Fit", true};
+  if (after != before) __builtin_trap();
+  if (veltrana::withLineSet(set, fitLine, "Fit") != set) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -52,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (line.whole() && line.integer() != veltrana::parseInteger(line.text())) __builtin_trap();
   }
   if (total > size) __builtin_trap();  // the lines never hold more than the file
+  checkLineSetting({reinterpret_cast<const char*>(data), size});
 
   const NoFiles files;
   const auto stopped = veltrana::readSettings(fileOf(bytes), files, veltrana::AtFault::stop);

@@ -1,11 +1,12 @@
 // The Options program: one copy at a time, its dialog on the real settings
-// file until OK or Cancel.
+// file until OK or Cancel; or one of setup's commands, beside any copy.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include "options/options_ids.h"
 #include "options/settings_document.h"
+#include "options/win32/command_line.h"
 #include "options/win32/options_dialog.h"
 #include "options/win32/single_instance.h"
 #include "platform/resource_ids.h"
@@ -53,6 +54,9 @@ int runOptions(HINSTANCE instance) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  // Before the single-instance rule: a command does its work while a dialog is open.
+  if (const auto command = veltrana::options::setupCommandIn(commandLine))
+    return veltrana::options::win32::run(*command);
   return platform::win32::runShowingExceptions("Veltrana Options", [instance] { return runOptions(instance); });
 }
