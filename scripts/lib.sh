@@ -2,8 +2,10 @@
 # tree is made, by the presets of CMakePresets.json.
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# scripts/setup cross-builds libjpeg for Windows into the cache once.
+# scripts/setup cross-builds libjpeg for Windows into the cache once, and
+# installs the workflow validator there (scripts/workflow-validator).
 cache=${VELTRANA_CACHE:-$root/.cache}
+workflow_validator=$cache/workflow-validator/node_modules/.bin/action-validator
 
 # configure_tree PRESET [CMAKE ARGUMENTS...]: configures the preset's tree. The
 # preset looks for libjpeg in .cache; VELTRANA_CACHE may name another cache.

@@ -59,9 +59,12 @@ def programs() -> list:
     return ["Veltrana.exe", *COMPANIONS]
 
 
+def dist_dir() -> Path:
+    return Path(os.environ.get("VELTRANA_DIST") or repo_root() / "build" / "dist")
+
+
 def dist_file(kind: str) -> str:
-    dist = Path(os.environ.get("VELTRANA_DIST") or repo_root() / "build" / "dist")
-    path = dist / f"Veltrana-{version()}-{kind}"
+    path = dist_dir() / f"Veltrana-{version()}-{kind}"
     if not path.is_file():
         raise unittest.SkipTest(f"{path} is missing (run scripts/package)")
     return str(path)
@@ -73,6 +76,34 @@ def setup_program() -> str:
 
 def portable_zip() -> str:
     return dist_file("portable.zip")
+
+
+WINGET_ID = "Veltrana.Veltrana"
+
+
+def winget_file(kind: str) -> Path:
+    """A file of the winget manifest that scripts/package writes beside the
+    setup program: kind is "version", "installer" or "defaultLocale"."""
+    setup_program()  # skips when there is no package
+    name = {"version": f"{WINGET_ID}.yaml", "installer": f"{WINGET_ID}.installer.yaml",
+            "defaultLocale": f"{WINGET_ID}.locale.en-US.yaml"}[kind]
+    return winget_folder() / name
+
+
+def winget_folder() -> Path:
+    """Where scripts/package writes the winget manifest: the layout of the
+    winget-pkgs repository."""
+    return dist_dir() / "winget" / "manifests" / "v" / "Veltrana" / "Veltrana" / version()
+
+
+def winget_manifest(kind: str) -> dict:
+    import yaml  # Debian: python3-yaml
+    return yaml.safe_load(winget_file(kind).read_text(encoding="utf-8"))
+
+
+def scoop_file() -> Path:
+    portable_zip()  # skips when there is no package
+    return dist_dir() / "scoop" / "veltrana.json"
 
 
 def make_setup(build: Path, out: Path) -> str:
@@ -168,6 +199,17 @@ class Installation:
 
     def uninstall_values(self) -> Optional[dict]:
         return self.s.reg_query(UNINSTALL_KEY)
+
+    def uninstall_entries(self) -> list:
+        """The names of the keys under the user's Uninstall key: the
+        programs "Apps & features" lists, by their product codes."""
+        parent = UNINSTALL_KEY.rsplit("\\", 1)[0]
+        result = self.s.wine("reg", "query", parent)
+        if result.returncode != 0:
+            return []
+        prefix = parent.replace("HKCU", "HKEY_CURRENT_USER", 1) + "\\"
+        return sorted(line[len(prefix):] for line in result.stdout.splitlines()
+                      if line.lower().startswith(prefix.lower()) and line[len(prefix):].strip())
 
     def run_value(self) -> Optional[str]:
         value = (self.s.reg_query(RUN_KEY) or {}).get("VTR")

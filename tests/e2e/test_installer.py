@@ -12,7 +12,7 @@ from harness import SOON, Session, fixture, poll, repo_root, windows_path
 from dialogs import DialogDriver
 from installation import (DEFAULT_PROGRAM_WIN, SHELL_FOLDERS_KEY, USER_WIN,
                           Installation, build_dir, fresh_prefix, older_setup, portable_zip, programs,
-                          setup_program, snapshot, tree, unix_path, version)
+                          setup_program, snapshot, tree, unix_path, version, winget_manifest)
 from program import (BACKGROUND, BAR, DEFAULTS, RUN_KEY, SKINS, TURNED_OFF, settings_text, skin_pixel,
                      turn_off_in_startup_settings)
 from test_interaction import TrayProbe
@@ -97,7 +97,9 @@ class Packages(unittest.TestCase):
 class SilentInstall(InstallerCase):
     def test_files_entries_and_uninstall_values_are_in_place_and_the_start_menu_entry_starts_the_bar(self):
         s, inst = self.s, Installation(self.s)
-        self.assertEqual(inst.setup("/S"), 0)
+        # Installed as winget installs it: with the manifest's silent switch.
+        manifest = winget_manifest("installer")
+        self.assertEqual(inst.setup(*manifest["InstallerSwitches"]["Silent"].split()), 0)
 
         self.assertEqual(tree(inst.program_dir), installed_files())
         for name in programs() + ["About.html"]:
@@ -131,6 +133,14 @@ class SilentInstall(InstallerCase):
             "NoModify": ("REG_DWORD", "0x1"),
             "NoRepair": ("REG_DWORD", "0x1")})
         self.assertTrue(values["Publisher"][1])
+        # What winget looks for after its install: the entry its manifest names.
+        self.assertEqual(inst.uninstall_entries(), [manifest["ProductCode"]],
+                         "the one key setup writes under Uninstall is the winget manifest's ProductCode")
+        arp = manifest["AppsAndFeaturesEntries"][0]
+        self.assertEqual(arp["ProductCode"], manifest["ProductCode"])
+        self.assertEqual({name: values[name][1] for name in ("DisplayName", "Publisher", "DisplayVersion")},
+                         {name: arp[name] for name in ("DisplayName", "Publisher", "DisplayVersion")},
+                         "the entry as the winget manifest describes it")
         size = sum((inst.program_dir / f).stat().st_size for f in installed_files())
         self.assertEqual(values["EstimatedSize"][0], "REG_DWORD")
         self.assertAlmostEqual(int(values["EstimatedSize"][1], 16), size / 1024, delta=len(installed_files()),
