@@ -86,9 +86,10 @@ class ScaledScreens(FittedScreen):
         with Session(1920, 1080, dpi=144) as s:
             unfitted = RunningBar(s, lines=STAY)
             notice = poll(lambda: s.find_windows("Form2", visible=True), SOON, what="the unsupported-screen notice")
-            x, y = (1920 - 337) // 2, (1080 - 137) // 2
-            self.assertEqual(s.geometry(notice[0]), (x, y, 337, 137), "as made: centred, not scaled")
-            s.click(x + 136 + 75 // 2, y + 104 + 25 // 2)  # OK
+            width, height = scaled(337, 1.5), scaled(137, 1.5)
+            x, y = (1920 - width) // 2, (1080 - height) // 2
+            self.assertEqual(s.geometry(notice[0]), (x, y, width, height), "centred, at the monitor's scale")
+            s.click(x + scaled(136 + 75 // 2, 1.5), y + scaled(104 + 25 // 2, 1.5))  # OK
             self.assertEqual(s.wait_exit(unfitted.proc, 10), 0)
 
             options = s.start(companion("Options.exe"))
