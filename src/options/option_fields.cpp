@@ -18,19 +18,13 @@ std::string_view trimmed(std::string_view text) {
 
 OptionFields fieldsFor(const SettingsValues& values) {
   OptionFields fields;
+  fields.values = values;
   fields.updateInterval = std::to_string(values.updateInterval);
   fields.hideTime = std::to_string(values.hideTime);
   if (const Skin* skin = std::get_if<Skin>(&values.background))
     fields.skin = *skin;
   else
     fields.backgroundColour = std::get<PlainColour>(values.background).value;
-  fields.captionColour = values.captionColour;
-  fields.valueColour = values.valueColour;
-  fields.autostart = values.autostart;
-  fields.moveMode = values.moveMode;
-  fields.fit = values.fit;
-  fields.yieldToFullScreen = values.yieldToFullScreen;
-  fields.reserveStrip = values.reserveStrip;
   return fields;
 }
 
@@ -64,17 +58,10 @@ FieldCheck valuesFrom(const OptionFields& fields) {
     check.message = outOfRangeMessage(hideTimeName);
     return check;
   }
-  SettingsValues values;
+  SettingsValues values = fields.values;
   values.updateInterval = *interval;
   values.hideTime = *hide;
   values.background = fields.skin ? Background{*fields.skin} : Background{PlainColour{fields.backgroundColour}};
-  values.captionColour = fields.captionColour;
-  values.valueColour = fields.valueColour;
-  values.autostart = fields.autostart;
-  values.moveMode = fields.moveMode;
-  values.fit = fields.fit;
-  values.yieldToFullScreen = fields.yieldToFullScreen;
-  values.reserveStrip = fields.reserveStrip;
   check.values = values;
   return check;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "options/options_ids.h"
 #include "settings/settings_values.h"
 
 namespace veltrana::options {
@@ -23,18 +25,28 @@ inline constexpr std::string_view hideTimeName = "Hide time";
 inline constexpr std::int32_t firstBackgroundColour = 0xC0C0C0;
 
 struct OptionFields {
+  // The lines as values: the colours and the switches are shown as they are;
+  // the interval, the hide time and the background come from the fields below.
+  SettingsValues values;
   std::string updateInterval;
   std::string hideTime;
   std::optional<Skin> skin;  // nothing: the plain colour
   std::int32_t backgroundColour = firstBackgroundColour;
-  std::int32_t captionColour = 0;
-  std::int32_t valueColour = 0;
-  bool autostart = false;
-  bool moveMode = false;
-  bool fit = false;
-  bool yieldToFullScreen = false;
-  bool reserveStrip = false;
 };
+
+// The dialog's check boxes, each the switch of a line of the settings file:
+// a new switch line is one more entry here, and its box in the template.
+struct SwitchBox {
+  int control;
+  bool SettingsValues::*value;
+};
+inline constexpr std::array<SwitchBox, 5> switchBoxes{{
+    {OPTIONS_AUTOSTART, &SettingsValues::autostart},
+    {OPTIONS_MOVE_MODE, &SettingsValues::moveMode},
+    {OPTIONS_FIT, &SettingsValues::fit},
+    {OPTIONS_YIELD, &SettingsValues::yieldToFullScreen},
+    {OPTIONS_RESERVE, &SettingsValues::reserveStrip},
+}};
 
 OptionFields fieldsFor(const SettingsValues& values);
 

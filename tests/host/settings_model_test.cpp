@@ -139,13 +139,13 @@ TEST(SettingsRoundTrip, GivesBackEveryLineAsEdited) {
          f.skin.reset();
          f.backgroundColour = 0x123456;
        }},
-      {"line 4", [](OptionFields& f) { f.captionColour = 0xFFFFFF; }},
-      {"line 5", [](OptionFields& f) { f.valueColour = 0; }},
-      {"line 6", [](OptionFields& f) { f.autostart = false; }},
-      {"line 7", [](OptionFields& f) { f.moveMode = false; }},
-      {"line 8", [](OptionFields& f) { f.fit = true; }},
-      {"line 9", [](OptionFields& f) { f.yieldToFullScreen = true; }},
-      {"line 10", [](OptionFields& f) { f.reserveStrip = true; }},
+      {"line 4", [](OptionFields& f) { f.values.captionColour = 0xFFFFFF; }},
+      {"line 5", [](OptionFields& f) { f.values.valueColour = 0; }},
+      {"line 6", [](OptionFields& f) { f.values.autostart = false; }},
+      {"line 7", [](OptionFields& f) { f.values.moveMode = false; }},
+      {"line 8", [](OptionFields& f) { f.values.fit = true; }},
+      {"line 9", [](OptionFields& f) { f.values.yieldToFullScreen = true; }},
+      {"line 10", [](OptionFields& f) { f.values.reserveStrip = true; }},
   };
   for (const auto& [name, edit] : edits) {
     OptionFields fields = veltrana::options::fieldsFor(original);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "options/options_ids.h"
@@ -17,6 +18,8 @@ namespace {
 using veltrana::options::Field;
 using veltrana::options::OptionFields;
 using veltrana::options::SettingsDocument;
+using veltrana::options::SwitchBox;
+using veltrana::options::switchBoxes;
 
 // Posted from WM_INITDIALOG, so that the question comes once the dialog is made.
 constexpr UINT offerFolderMessage = WM_APP + 1;
@@ -28,6 +31,10 @@ int editOf(Field field) { return field == Field::hideTime ? OPTIONS_HIDE_TIME : 
 
 // A colour number of the settings file as the bar paints it.
 COLORREF shownColour(std::int32_t value) { return platform::win32::toCOLORREF(static_cast<platform::Colour>(value)); }
+
+bool isSwitchBox(int id) {
+  return std::any_of(switchBoxes.begin(), switchBoxes.end(), [id](const SwitchBox& box) { return box.control == id; });
+}
 
 bool isSwatch(UINT id) {
   return id == OPTIONS_BACKGROUND_SWATCH || id == OPTIONS_CAPTION_SWATCH || id == OPTIONS_VALUE_SWATCH;
@@ -108,14 +115,11 @@ void OptionsDialog::show(const OptionFields& fields) {
   ::SendMessageW(control(OPTIONS_INTERVAL), EM_SETSEL, 0, -1);
   ::SendMessageW(control(OPTIONS_BACKGROUND), CB_SETCURSEL,
                  fields.skin ? static_cast<WPARAM>(*fields.skin) : plainColourEntry, 0);
-  ::CheckDlgButton(window(), OPTIONS_AUTOSTART, fields.autostart ? BST_CHECKED : BST_UNCHECKED);
-  ::CheckDlgButton(window(), OPTIONS_MOVE_MODE, fields.moveMode ? BST_CHECKED : BST_UNCHECKED);
-  ::CheckDlgButton(window(), OPTIONS_FIT, fields.fit ? BST_CHECKED : BST_UNCHECKED);
-  ::CheckDlgButton(window(), OPTIONS_YIELD, fields.yieldToFullScreen ? BST_CHECKED : BST_UNCHECKED);
-  ::CheckDlgButton(window(), OPTIONS_RESERVE, fields.reserveStrip ? BST_CHECKED : BST_UNCHECKED);
+  for (const SwitchBox& box : switchBoxes)
+    ::CheckDlgButton(window(), box.control, fields.values.*box.value ? BST_CHECKED : BST_UNCHECKED);
   describeSwatch(OPTIONS_BACKGROUND_SWATCH, fields.backgroundColour);
-  describeSwatch(OPTIONS_CAPTION_SWATCH, fields.captionColour);
-  describeSwatch(OPTIONS_VALUE_SWATCH, fields.valueColour);
+  describeSwatch(OPTIONS_CAPTION_SWATCH, fields.values.captionColour);
+  describeSwatch(OPTIONS_VALUE_SWATCH, fields.values.valueColour);
   showBackgroundSwatch();
   filling_ = false;
 }
@@ -129,11 +133,8 @@ OptionFields OptionsDialog::shownFields() const {
     fields.skin = static_cast<veltrana::Skin>(entry);
   else
     fields.skin.reset();
-  fields.autostart = ::IsDlgButtonChecked(window(), OPTIONS_AUTOSTART) == BST_CHECKED;
-  fields.moveMode = ::IsDlgButtonChecked(window(), OPTIONS_MOVE_MODE) == BST_CHECKED;
-  fields.fit = ::IsDlgButtonChecked(window(), OPTIONS_FIT) == BST_CHECKED;
-  fields.yieldToFullScreen = ::IsDlgButtonChecked(window(), OPTIONS_YIELD) == BST_CHECKED;
-  fields.reserveStrip = ::IsDlgButtonChecked(window(), OPTIONS_RESERVE) == BST_CHECKED;
+  for (const SwitchBox& box : switchBoxes)
+    fields.values.*box.value = ::IsDlgButtonChecked(window(), box.control) == BST_CHECKED;
   return fields;
 }
 
@@ -154,10 +155,10 @@ void OptionsDialog::onCommand(int id, int code) {
       showBackgroundSwatch();
       return;
     case OPTIONS_CAPTION_PICK:
-      pickColour(colours_.captionColour, OPTIONS_CAPTION_SWATCH);
+      pickColour(colours_.values.captionColour, OPTIONS_CAPTION_SWATCH);
       return;
     case OPTIONS_VALUE_PICK:
-      pickColour(colours_.valueColour, OPTIONS_VALUE_SWATCH);
+      pickColour(colours_.values.valueColour, OPTIONS_VALUE_SWATCH);
       return;
     case OPTIONS_BACKGROUND:
       if (code != CBN_SELCHANGE) return;
@@ -168,14 +169,8 @@ void OptionsDialog::onCommand(int id, int code) {
     case OPTIONS_HIDE_TIME:
       if (code == EN_CHANGE) changed(true);
       return;
-    case OPTIONS_AUTOSTART:
-    case OPTIONS_MOVE_MODE:
-    case OPTIONS_FIT:
-    case OPTIONS_YIELD:
-    case OPTIONS_RESERVE:
-      if (code == BN_CLICKED) changed(true);
-      return;
     default:
+      if (code == BN_CLICKED && isSwitchBox(id)) changed(true);
       return;
   }
 }
@@ -217,9 +212,9 @@ void OptionsDialog::showBackgroundSwatch() {
 }
 
 void OptionsDialog::drawSwatch(const DRAWITEMSTRUCT& item) const {
-  std::int32_t colour = colours_.valueColour;
+  std::int32_t colour = colours_.values.valueColour;
   if (item.CtlID == OPTIONS_BACKGROUND_SWATCH) colour = colours_.backgroundColour;
-  if (item.CtlID == OPTIONS_CAPTION_SWATCH) colour = colours_.captionColour;
+  if (item.CtlID == OPTIONS_CAPTION_SWATCH) colour = colours_.values.captionColour;
   RECT area = item.rcItem;
   ::DrawEdge(item.hDC, &area, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
   ::SetDCBrushColor(item.hDC, shownColour(colour));
