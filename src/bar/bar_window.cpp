@@ -1,26 +1,23 @@
 #include "bar/bar_window.h"
 
-#include <algorithm>
 #include <memory>
 
+#include "bar/bar_buttons.h"
+#include "platform/multimedia.h"
+#include "platform/resources.h"
+#include "platform/session.h"
+#include "popups/file_error_notice.h"
+#include "popups/menu_panel.h"
+#include "popups/unsupported_screen_notice.h"
 #include "readouts/captions.h"
 #include "readouts/date_readout.h"
 #include "readouts/memory_readout.h"
 #include "readouts/processor_frequency.h"
 #include "readouts/work_clock.h"
-#include "platform/resources.h"
-#include "platform/multimedia.h"
-#include "platform/session.h"
-#include "platform/shell.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
 #include "toolkit/jpeg_image.h"
 #include "toolkit/scaling.h"
-#include "bar/bar_buttons.h"
-#include "bar/full_screen.h"
-#include "popups/file_error_notice.h"
-#include "popups/unsupported_screen_notice.h"
-#include "popups/menu_panel.h"
 
 namespace veltrana {
 
@@ -106,6 +103,7 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
       companions_(companions),
       layout_(*this),
       fitted_(*this),
+      place_(*this, application.backend(), ports.shell),
       settings_(*this, ports, application.errorReports(), nativeHandle()) {
   Image1.setPicture(defaultBackground(ports_.resources));
   SpeedButton1.setGlyph(toolkit::pictureFromBitmapFile(ports_.resources.bytes(platform::Resource::glyphCdOut)));
@@ -127,8 +125,7 @@ void TVTR::connectHandlers() {
   for (toolkit::Label* label : captionLabels())
     if (label != &Label1) label->onClick = [this] { LabelClick(); };
   for (toolkit::Label* label : valueLabels()) label->onClick = [this] { LabelClick(); };
-  Image2.onMouseMove = [this](toolkit::Point) { Image2MouseMove(); };
-  for (toolkit::Image* zone : {&Image3, &Image4, &Image5}) zone->onMouseMove = [this](toolkit::Point) { Image3MouseMove(); };
+  for (toolkit::Image* zone : hotZones()) zone->onMouseMove = [this](toolkit::Point) { Image3MouseMove(); };
   SpeedButton1.onClick = [this] { SpeedButton1Click(); };
   SpeedButton2.onClick = [this] { SpeedButton2Click(); };
   SpeedButton3.onClick = [this] { SpeedButton3Click(); };
@@ -255,7 +252,7 @@ void TVTR::FormCreate() {
 
 void TVTR::FormDestroy() {
   DeleteTrayIcon();
-  releaseStrip();
+  place_.releaseStrip();
 }
 
 std::array<toolkit::Label*, 17> TVTR::captionLabels() {
@@ -281,55 +278,13 @@ void TVTR::Timer8Timer() {
     toolkit::GeometryBatch batch(*this);
     settings_.reload();
   }
-  keepPlaceAmongWindows();
+  // The screen's plan is looked up only when a strip is to be reserved.
+  place_.keep(place_.reserving() && currentPlan().mode != ScreenMode::unsupported);
 }
 
-void TVTR::setYield(bool on) {
-  yield_ = on;
-  if (!on) stepBackOnTop();
-}
+void TVTR::setYield(bool on) { place_.setYield(on); }
 
-void TVTR::setReserve(bool on) {
-  reserve_ = on;
-  if (!on) releaseStrip();
-}
-
-void TVTR::keepPlaceAmongWindows() {
-  const auto monitors = application().backend().monitors();
-  const auto monitor = toolkit::monitorHolding(monitors, bounds());
-  if (!monitor) return;
-  if (yield_) {
-    const auto front = application().backend().foregroundWindow();
-    if (isFullScreenProgram(front, *monitor)) {
-      // Placed again only when the order changed: something may lift the
-      // bar meanwhile (under Wine, hiding the application window in the
-      // bar's first second put it back above the other program's window).
-      if (behind_ != front->handle || !liesRightBelow(front->handle)) stepBehind(front->handle);
-      behind_ = front->handle;
-    } else {
-      stepBackOnTop();
-    }
-  }
-  if (reserve_ && currentPlan().mode != ScreenMode::unsupported) {
-    // As tall as the bar is drawn, shown or hidden; no wider than the screen.
-    const toolkit::Rect& screen = monitor->full;
-    const int right = std::min(screen.right, screen.left + bounds().width());
-    ports_.shell.reserveTopStrip(nativeHandle(), {screen.left, screen.top, right, screen.top + bounds().height()});
-    stripReserved_ = true;
-  }
-}
-
-void TVTR::stepBackOnTop() {
-  if (!behind_) return;
-  bringToTopmost();
-  behind_ = 0;
-}
-
-void TVTR::releaseStrip() {
-  if (!stripReserved_) return;
-  ports_.shell.releaseStrip(nativeHandle());
-  stripReserved_ = false;
-}
+void TVTR::setReserve(bool on) { place_.setReserve(on); }
 
 void TVTR::HideAboveScreen() {
   // Its own height above the screen: 25 pixels as designed.
@@ -345,10 +300,6 @@ void TVTR::Timer3Timer() {
 void TVTR::Image1Click() { HideAboveScreen(); }
 
 void TVTR::LabelClick() { HideAboveScreen(); }
-
-void TVTR::Image2MouseMove() {
-  if (moveMode_) HideAboveScreen();
-}
 
 void TVTR::Image3MouseMove() {
   if (moveMode_) HideAboveScreen();
@@ -411,7 +362,7 @@ void TVTR::Timer12Timer() {
   // Not over an open report: the notice takes over once it is answered.
   if (application().errorReports().boxOpen()) return;
   unsupportedAtStart_ = false;
-  releaseStrip();
+  place_.releaseStrip();
   StopScheduleTimers();
   Timer12.setEnabled(false);
   TForm2& notice = companions_.unsupportedScreenNotice();

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <array>
+
 #include "bar/fitted_layout.h"
+#include "bar/place_among_windows.h"
 #include "bar/screen_layout.h"
 #include "bar/screen_mode.h"
-#include "platform/ports.h"
-#include "readouts/processor_load.h"
 #include "bar/settings_passes.h"
 #include "bar/settings_target.h"
+#include "platform/ports.h"
+#include "readouts/processor_load.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
@@ -14,8 +17,6 @@
 #include "toolkit/speed_button.h"
 #include "toolkit/timer.h"
 #include "widgets/gauge.h"
-
-#include <array>
 
 namespace toolkit {
 class Application;
@@ -46,6 +47,11 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   TVTR(toolkit::Application& application, const platform::Ports& ports, BarCompanions& companions);
   ~TVTR() override;
 
+  // The creation handler: lays the bar out, places it and runs the start-up
+  // settings pass. The program calls it once every window the bar may show
+  // has been made.
+  void FormCreate();
+
   const SettingsPasses& settings() const { return settings_; }
   // Move mode: moving the pointer over the hot zones hides the bar.
   bool moveMode() const { return moveMode_; }
@@ -54,43 +60,10 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   // it back; the window stays shown (unlike Form::hide(), which hides it).
   void HideAboveScreen();
 
-  // The notification-area icon with the application title as its tip.
-  void CreateTrayIcon() override;
-  void DeleteTrayIcon();
-  // Total memory and the free-memory gauge.
-  void UpdateMemoryReadout();
-  // Samples the processor load into Gauge1.
-  void GetCPUUsage();
-  // Measures the processor clock in GHz (blocks for about half a second).
-  double GetCPUSpeed();
-
-  // Asks the system to end the session with the exit mode (log off, restart,
-  // power off); true when it accepted.
-  bool MyExitWindows(unsigned mode);
-
-  void FormCreate();
-  void FormDestroy();
-  void Image1Click();
-  // The click handler of the texts that hide the bar: every label but the day of the month.
-  void LabelClick();
-  void Image2MouseMove();
-  // Shared by the hot zones Image3, Image4 and Image5.
-  void Image3MouseMove();
-  void SpeedButton1Click();
-  void SpeedButton2Click();
-  void SpeedButton3Click();
-  void SpeedButton4Click();
-  void SpeedButton5Click();
+  // The magic button: shows the menu panel with the focus on "Options".
   void SpeedButton6Click();
-  void SpeedButton11Click();
-  void Timer1Timer();
-  void Timer2Timer();
-  void Timer3Timer();
-  void Timer4Timer();
-  void Timer5Timer();
-  void Timer6Timer();
+  // The reload pass of every second, and the bar's place among other windows.
   void Timer8Timer();
-  void Timer12Timer();
 
  private:
   // What the settings passes change.
@@ -109,11 +82,41 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   void showFileErrorNotice(const std::string& drive) override;
 
   void connectHandlers();
-  // Every second: below a program running full-screen or back on top, and
-  // the strip reserved or given back, as the settings say.
-  void keepPlaceAmongWindows();
-  void stepBackOnTop();
-  void releaseStrip();
+  void FormDestroy();
+
+  // The notification-area icon with the application title as its tip.
+  void CreateTrayIcon() override;
+  void DeleteTrayIcon();
+  // Total memory and the free-memory gauge.
+  void UpdateMemoryReadout();
+  // Samples the processor load into Gauge1.
+  void GetCPUUsage();
+  // Measures the processor clock in GHz (blocks for about half a second).
+  double GetCPUSpeed();
+  // Asks the system to end the session with the exit mode (log off, restart,
+  // power off); true when it accepted.
+  bool MyExitWindows(unsigned mode);
+
+  void Image1Click();
+  // The click handler of the texts that hide the bar: every label but the day of the month.
+  void LabelClick();
+  // The mouse-move handler of the four hot zones, Image2 to Image5 (the
+  // work clock's zone had a handler of its own that did the same).
+  void Image3MouseMove();
+  void SpeedButton1Click();
+  void SpeedButton2Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void SpeedButton5Click();
+  void SpeedButton11Click();
+  void Timer1Timer();
+  void Timer2Timer();
+  void Timer3Timer();
+  void Timer4Timer();
+  void Timer5Timer();
+  void Timer6Timer();
+  void Timer12Timer();
+
   // Stops the timers of the schedule: all but Timer12.
   void StopScheduleTimers();
   // How the bar is to be laid out on the monitor that holds it, looked up afresh.
@@ -180,14 +183,10 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   ScreenLayout layout_;
   FittedLayout fitted_;
   ProcessorLoadSampler loadSampler_;
+  PlaceAmongWindows place_;
   // Off until the first settings pass sets them from the file.
   bool moveMode_ = false;
   bool fit_ = false;
-  bool yield_ = false;
-  bool reserve_ = false;
-  // The full-screen window the bar lies below; 0 while it is on top.
-  std::uintptr_t behind_ = 0;
-  bool stripReserved_ = false;
   // The screen had no layout when the bar was made: the timers wait for the
   // notice, unless the start-up pass turns fitting on.
   bool unsupportedAtStart_ = false;

@@ -1,6 +1,7 @@
 // The bar's buttons and the taskbar button it keeps hidden.
 #include <gtest/gtest.h>
 
+#include "bar/bar_buttons.h"
 #include "started_program.h"
 
 namespace {
@@ -23,9 +24,9 @@ TEST(BarButtons, EachMakesItsOneRequestAndNothingElse) {
   click(component<toolkit::SpeedButton>(bar, "SpeedButton11"));
   EXPECT_EQ(s.session.requests, (std::vector<std::string>{"privilege", "exit 2", "privilege", "exit 8", "privilege",
                                                           "exit 0", "next layout"}));
-  EXPECT_FALSE(bar.MyExitWindows(2)) << "refused by the system";
+  EXPECT_FALSE(veltrana::requestSessionEnd(s.session, 2)) << "refused by the system";
   s.session.accepts = true;
-  EXPECT_TRUE(bar.MyExitWindows(0));
+  EXPECT_TRUE(veltrana::requestSessionEnd(s.session, 0));
 
   EXPECT_EQ(s.top(), 0);
   EXPECT_TRUE(s.backend.errorBoxes.empty()) << "no button shows a message";
