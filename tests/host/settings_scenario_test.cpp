@@ -224,25 +224,6 @@ TEST(SettingsReload, AFaultyLineIsReportedOnceWhileTheBarKeepsRunning) {
   EXPECT_EQ(s.backend.errorBoxes.size(), 2u) << "mended and broken again is a new report";
 }
 
-TEST(SettingsReload, NoSecondBoxOpensWhilePassesRunUnderTheFirst) {
-  Scenario s;
-  s.writeSettings(fakes::defaultSettings);
-  s.start();
-  s.setLine(2, "");
-  int passesUnderTheBox = 0;
-  s.backend.duringErrorBox = [&] {
-    s.backend.duringErrorBox = nullptr;
-    for (int i = 0; i < 5; ++i) {
-      s.bar().Timer8Timer();
-      ++passesUnderTheBox;
-    }
-  };
-  s.advanceSeconds(1);
-  EXPECT_EQ(passesUnderTheBox, 5);
-  ASSERT_EQ(s.backend.errorBoxes.size(), 1u);
-  EXPECT_EQ(s.backend.errorBoxes[0].text, "'' is not a valid integer value.") << "an empty numeric line";
-}
-
 TEST(SettingsReload, AMovedDocumentsFolderIsFoundOnceTheFileIsGoneFromTheOldOne) {
   Scenario s;
   s.writeSettings(fakes::defaultSettings);
