@@ -29,7 +29,9 @@ def entries(profile, inclusive):
     out = subprocess.run(["callgrind_annotate", f"--inclusive={'yes' if inclusive else 'no'}", "--threshold=100",
                           profile], capture_output=True, text=True, check=True).stdout
     for line in out.splitlines():
-        m = re.match(r"\s*([\d,]+)\s+\([^)]*\)\s+(?:\S+?:)?(.+?)(?: \[[^\]]*\])?$", line)
+        # "COST (PERCENT)  FILE:FUNCTION [OBJECT]": the file is an absolute path, which may hold spaces but
+        # no colon, or "???" when callgrind does not know it.
+        m = re.match(r"\s*([\d,]+)\s+\([^)]*\)\s+(?:(?:/|\?\?\?)[^:]*:)?(.+?)(?: \[[^\]]*\])?$", line)
         if m:
             yield m.group(2), int(m.group(1).replace(",", ""))
 
@@ -50,6 +52,10 @@ def main():
                 return max(found)
         return 0
 
+    missing = [label for label, names in HANDLERS if not handler(names)]
+    if missing:
+        sys.exit(f"callgrind_split: no cost found for {', '.join(missing)} in {profile}: "
+                 "a function was renamed, or the profile's lines were not understood")
     total = 0
     print(f"instructions per simulated second (callgrind, {seconds} s, default settings):")
     for label, names in HANDLERS:
