@@ -16,8 +16,7 @@ from pathlib import Path
 
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
-from companions import ID, IDCANCEL, OPTIONS  # noqa: E402
-from dialogs import DialogDriver  # noqa: E402
+from dialogs import ID, IDCANCEL, OPTIONS, DialogDriver  # noqa: E402
 from harness import Session, windows_path  # noqa: E402
 from program import BACKGROUND, RunningBar, skin_pixel  # noqa: E402
 from figures import spread  # noqa: E402

@@ -1,11 +1,38 @@
-"""Other programs' dialogs and message boxes, read and driven from outside
-through the dialog_driver fixture: the companion programs' dialogs, the setup
-program's pages, the bar's error boxes. See the fixture for its commands."""
+"""Dialogs and message boxes of other programs, read and driven from outside
+through the dialog_driver fixture (see the fixture for its commands): the
+companion programs' dialogs, the setup program's pages, the bar's error boxes;
+and the companion programs Options.exe and About.exe beside the built bar,
+with the numbers of their dialogs' controls."""
 import json
+import re
+import unittest
 from pathlib import Path
 from typing import NamedTuple, Optional
 
-from harness import fixture, poll, windows_path
+from harness import fixture, poll, repo_root, veltrana_exe, windows_path
+
+OPTIONS = "Veltrana Options"
+ABOUT = "About Veltrana"
+IDOK, IDCANCEL, IDYES = 1, 2, 6
+
+
+def _ids(header):
+    """The control numbers a resource header defines, by name."""
+    text = (repo_root() / "src" / header).read_text()
+    return {m[1]: int(m[2]) for m in re.finditer(r"^#define (\w+) (\d+)$", text, re.M)}
+
+
+ID = _ids("options/options_ids.h")
+ABOUT_ID = _ids("about/about_ids.h")
+
+
+def companion(name):
+    """Options.exe or About.exe beside the bar; the test skips when it is not built."""
+    bar = veltrana_exe()
+    path = Path(bar).parent / name if bar else None
+    if path is None or not path.is_file():
+        raise unittest.SkipTest(f"{name} is not built beside Veltrana.exe")
+    return str(path)
 
 
 class Control(NamedTuple):

@@ -21,8 +21,7 @@ import time
 import unittest
 from pathlib import Path
 
-from companions import ABOUT, ABOUT_ID, ID, IDCANCEL, IDOK, IDYES, OPTIONS, companion
-from dialogs import DialogDriver
+from dialogs import ABOUT, ABOUT_ID, ID, IDCANCEL, IDOK, IDYES, OPTIONS, DialogDriver, companion
 from harness import SOON, Session, poll, repo_root, require_veltrana, windows_path
 from program import (ABOUT_BUTTON, BACKGROUND, BAR, DEFAULTS, MAGIC, OPTIONS_BUTTON, PANEL, SKINS, RunningBar,
                      documents_folder_named, install_settings_folder, settings_text, skin_pixel)

@@ -23,8 +23,7 @@ import os
 import unittest
 from pathlib import Path
 
-from companions import ID, IDCANCEL, OPTIONS, companion
-from dialogs import DialogDriver
+from dialogs import ID, IDCANCEL, OPTIONS, DialogDriver, companion
 from harness import SOON, Session, fixture, poll, windows_path
 from program import (EXIT_BUTTON, MAGIC, MOVE_MODE_OFF, PANEL, RunningBar, install_settings_folder,
                      settings_text, turned_off_in_startup_settings)

@@ -11,8 +11,7 @@ import time
 import unittest
 from pathlib import Path
 
-from companions import ID, IDCANCEL, OPTIONS, companion
-from dialogs import DialogDriver
+from dialogs import ID, IDCANCEL, OPTIONS, DialogDriver, companion
 from harness import SOON, Session, poll, require_veltrana
 from program import BAR, DEFAULTS, PANEL, RunningBar, settings_text
 from reading import read_text, shows
