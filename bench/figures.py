@@ -44,26 +44,35 @@ class Screen(NamedTuple):
     height: int = 1024
     dpi: Optional[int] = None  # Wine's default, 96
     fit: bool = False          # line 8 "Fit" after the default lines
+    yield_: bool = False       # line 9 "Yield"
+    aside: bool = False        # line 9 "Yield", and a full-screen window in front of the bar
 
     def __str__(self):
         percent = round((self.dpi or 96) * 100 / 96)
-        return f"{self.width}x{self.height} at {percent} %" + (" with Fit" if self.fit else "")
+        return (f"{self.width}x{self.height} at {percent} %" + (" with Fit" if self.fit else "") +
+                (" with Yield, stepped aside for a full-screen window" if self.aside else "") +
+                (" with Yield, on top" if self.yield_ and not self.aside else ""))
 
     def session(self, prefix):
         return Session(self.width, self.height, prefix=prefix, dpi=self.dpi)
 
     def settings(self):
-        return DEFAULTS + ("Fit",) if self.fit else DEFAULTS
+        lines = DEFAULTS + ("Fit",) if self.fit else DEFAULTS
+        if self.yield_ or self.aside:
+            lines += ("",) * (8 - len(lines)) + ("Yield",)
+        return lines
 
 
 def screen_options(argv):
-    """Takes "--screen WxH@PERCENT" and "--fit" from the front of argv: the
-    Screen (1280x1024 at 100 % without them) and the arguments left."""
+    """Takes "--screen WxH@PERCENT", "--fit", "--yield" and "--aside" from the
+    front of argv: the Screen (1280x1024 at 100 % without them) and the
+    arguments left."""
     screen, rest = Screen(), list(argv)
-    while rest and rest[0] in ("--screen", "--fit"):
+    switches = {"--fit": "fit", "--yield": "yield_", "--aside": "aside"}
+    while rest and rest[0] in ("--screen", *switches):
         option = rest.pop(0)
-        if option == "--fit":
-            screen = screen._replace(fit=True)
+        if option in switches:
+            screen = screen._replace(**{switches[option]: True})
             continue
         m = re.fullmatch(r"(\d+)x(\d+)@(\d+)", rest.pop(0) if rest else "")
         if not m:

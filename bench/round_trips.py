@@ -3,11 +3,14 @@
 program under Wine: figures that count work, not time, so a busy machine
 changes them little.
 
-    bench/round_trips.py [--screen WxH@PERCENT] [--fit] PREFIX SECONDS NAME=EXE [NAME=EXE...]
+    bench/round_trips.py [--screen WxH@PERCENT] [--fit] [--yield] [--aside] PREFIX SECONDS NAME=EXE [NAME=EXE...]
 
 Each program runs alone in a session of its own (an Xvfb of 1280x1024 at
 100 %, or the --screen given; a bar with its settings folder and default
-settings, and line 8 "Fit" with --fit; a NAME starting with "floor" is the
+settings, and line 8 "Fit" with --fit; line 9 "Yield" with --yield; with
+--aside line 9 "Yield" and another program's borderless window over the
+whole screen, in front, which the bar steps aside for; a NAME starting with
+"floor" is the
 floor program, bench/floor.c), started first so that the
 wineserver it starts traces every request (WINEDEBUG=+server). After 5 s of
 settling, the requests that the program's own threads make are counted for
@@ -22,6 +25,7 @@ from pathlib import Path
 
 here = Path(__file__).resolve().parent
 sys.path.insert(0, str(here.parent / "tests" / "e2e"))
+from harness import fixture  # noqa: E402
 from program import BAR, install_settings_folder  # noqa: E402
 from figures import FLOOR_WINDOW, screen_options  # noqa: E402
 
@@ -54,6 +58,9 @@ def measure(name, exe, prefix, seconds, screen):
                                     stderr=trace, stdin=subprocess.DEVNULL, cwd=str(Path(exe).parent))
             try:
                 s.wait_window(FLOOR_WINDOW if floor else BAR, timeout=30)
+                if screen.aside and not floor:
+                    s.start(fixture("titled_window"), ["--title", "Full-screen player", "--front", "--popup",
+                                                       "--rect", f"0,0,{screen.width},{screen.height}"])
                 time.sleep(5)
                 tids = [int(t.name) for t in Path(f"/proc/{proc.pid}/task").iterdir()]
                 start = trace_path.stat().st_size

@@ -156,6 +156,8 @@ std::optional<toolkit::ForegroundWindow> Win32Backend::foregroundWindow() const 
   const HWND window = ::GetForegroundWindow();
   RECT r{};
   if (!window || !::GetWindowRect(window, &r)) return std::nullopt;
+  // Made larger or smaller, minimised or maximised, a window moves.
+  if (window == foreground_ && ::EqualRect(&r, &foregroundRect_)) return foregroundFound_;
   DWORD process = 0;
   ::GetWindowThreadProcessId(window, &process);
   const LONG style = ::GetWindowLongW(window, GWL_STYLE);
@@ -164,8 +166,11 @@ std::optional<toolkit::ForegroundWindow> Win32Backend::foregroundWindow() const 
   found.bounds = toRect(r);
   found.shellOrDesktop = isShellWindow(window);
   found.ours = process == ::GetCurrentProcessId();
-  found.maximised = ::IsZoomed(window) && (style & WS_CAPTION) == WS_CAPTION;
-  found.minimised = ::IsIconic(window) != FALSE;
+  found.maximised = (style & WS_MAXIMIZE) && (style & WS_CAPTION) == WS_CAPTION;
+  found.minimised = (style & WS_MINIMIZE) != 0;
+  foreground_ = window;
+  foregroundRect_ = r;
+  foregroundFound_ = found;
   return found;
 }
 

@@ -84,6 +84,13 @@ class Win32Backend : public toolkit::Backend {
   // The monitors, looked up again only after the display changed.
   mutable std::vector<toolkit::Monitor> monitors_;
   mutable DWORD monitorsLookedUpAt_ = 0;
+  // The window last found in the foreground, with its rectangle: while both
+  // stay, so does what it is. Each look at another program's window is a
+  // round trip to the wineserver under Wine, once a second while the bar
+  // watches for a full-screen program.
+  mutable HWND foreground_ = nullptr;
+  mutable RECT foregroundRect_{};
+  mutable toolkit::ForegroundWindow foregroundFound_;
   DWORD displayChangedAt_ = 0;
   std::unordered_set<std::string> classes_;
 };
