@@ -4,11 +4,6 @@
 
 #include "bar/placement.h"
 
-namespace toolkit {
-class Control;
-class Form;
-}  // namespace toolkit
-
 namespace veltrana {
 
 // The bar laid out for a screen of any width: the magic button and the date
