@@ -1,12 +1,8 @@
 #pragma once
 
-#include <string_view>
 #include <vector>
 
-namespace toolkit {
-class Control;
-class Form;
-}  // namespace toolkit
+#include "bar/placement.h"
 
 namespace veltrana {
 
@@ -19,7 +15,7 @@ namespace veltrana {
 // between the groups.
 class FittedLayout {
  public:
-  // Finds the bar's components by name once.
+  // Finds the bar's components by name, and keeps them.
   explicit FittedLayout(toolkit::Form& bar);
 
   // Sets the left edges (and the widths of the backgrounds, gauges and hot
@@ -28,16 +24,10 @@ class FittedLayout {
   void apply(int width, double scale);
 
  private:
-  struct Placement {
-    toolkit::Control* control;
-    int left;
-    int width;  // -1: as the control sizes itself
-  };
-
-  std::vector<Placement> placementsFor(int width, double scale) const;
-  toolkit::Control& find(std::string_view name) const;
-
   toolkit::Form& bar_;
+  // The groups' items in reading order, then the backgrounds and the hot
+  // zones; `placements_` has one for each.
+  std::vector<toolkit::Control*> components_;
   // The screen the placements were worked out for.
   int width_ = 0;
   double scale_ = 0;

@@ -1,23 +1,17 @@
 #include "bar/screen_layout.h"
 
 #include <array>
-#include <limits>
-#include <stdexcept>
+#include <optional>
 #include <string_view>
 
-#include "toolkit/control.h"
-#include "toolkit/form.h"
+#include "bar/placement.h"
 
 namespace veltrana {
 
 namespace {
 
-constexpr int keep = std::numeric_limits<int>::min();
-
-struct Placement {
-  int left;
-  int width;
-};
+// A value the layout leaves as it was.
+constexpr std::nullopt_t keep = std::nullopt;
 
 struct Row {
   std::string_view component;
@@ -67,21 +61,13 @@ constexpr std::array<Row, 35> rows{{
 
 ScreenLayout::ScreenLayout(toolkit::Form& bar) {
   components_.reserve(rows.size());
-  for (const Row& row : rows) {
-    toolkit::Control* c = bar.findControl(row.component);
-    if (!c) throw std::logic_error("the bar has no component " + std::string(row.component));
-    components_.push_back(c);
-  }
+  for (const Row& row : rows) components_.push_back(&componentNamed(bar, row.component));
 }
 
 void ScreenLayout::apply(ScreenMode mode) const {
   if (mode == ScreenMode::unsupported) return;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const Placement& p = mode == ScreenMode::narrow ? rows[i].narrow : rows[i].wide;
-    toolkit::Control& c = *components_[i];
-    c.setBounds(toolkit::Rect::fromBounds(p.left == keep ? c.left() : p.left, c.top(),
-                                          p.width == keep ? c.width() : p.width, c.height()));
-  }
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    place(*components_[i], mode == ScreenMode::narrow ? rows[i].narrow : rows[i].wide);
 }
 
 }  // namespace veltrana

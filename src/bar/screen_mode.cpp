@@ -1,5 +1,6 @@
 #include "bar/screen_mode.h"
 
+#include "platform/dpi.h"
 #include "settings/made_for_screens.h"
 
 namespace veltrana {
@@ -12,11 +13,11 @@ constexpr toolkit::Size smallestFitted{1024, 600};
 ScreenPlan fittedPlan(const toolkit::Monitor& monitor) {
   const toolkit::Size screen{monitor.full.width(), monitor.full.height()};
   const int dpi = toolkit::drawnDpi(monitor);
-  const int logicalWidth = screen.width * toolkit::designDpi / dpi;
-  const int logicalHeight = screen.height * toolkit::designDpi / dpi;
+  const int logicalWidth = screen.width * platform::designDpi / dpi;
+  const int logicalHeight = screen.height * platform::designDpi / dpi;
   if (logicalWidth < smallestFitted.width || logicalHeight < smallestFitted.height)
     return {screenModeOf(screen), 1, screen.width};
-  if (dpi == toolkit::designDpi && (logicalWidth == 1024 || logicalWidth == 1280))
+  if (dpi == platform::designDpi && (logicalWidth == 1024 || logicalWidth == 1280))
     return {logicalWidth == 1024 ? ScreenMode::narrow : ScreenMode::wide, 1, screen.width};
   return {ScreenMode::fitted, toolkit::scaleOf(monitor), screen.width};
 }

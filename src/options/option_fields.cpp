@@ -1,5 +1,6 @@
 #include "options/option_fields.h"
 
+#include "platform/dpi.h"
 #include "settings/integer_value.h"
 
 namespace veltrana::options {
@@ -41,7 +42,7 @@ std::string outOfRangeMessage(std::string_view fieldName) {
 
 std::string screenText(int width, int height, int dpi) {
   return std::to_string(width) + " x " + std::to_string(height) + " at " +
-         std::to_string((dpi * 100 + designDpi / 2) / designDpi) + " %";
+         std::to_string((dpi * 100 + platform::designDpi / 2) / platform::designDpi) + " %";
 }
 
 FieldCheck valuesFrom(const OptionFields& fields) {

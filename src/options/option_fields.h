@@ -66,9 +66,6 @@ FieldCheck valuesFrom(const OptionFields& fields);
 std::optional<std::int32_t> secondsFrom(std::string_view text);
 std::string outOfRangeMessage(std::string_view fieldName);
 
-// The pixels per inch of a screen at 100 % scaling.
-inline constexpr int designDpi = 96;
-
 // A screen as the fitting check box names it: "1920 x 1080 at 150 %".
 std::string screenText(int width, int height, int dpi);
 

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "options/option_fields.h"
+#include "platform/dpi.h"
 #include "settings/line_setting.h"
 #include "settings/made_for_screens.h"
 #include "settings/settings_file.h"
@@ -51,7 +52,7 @@ CommandAnswer fitSettings(platform::Files& files, const platform::Shell& shell) 
 
 CommandAnswer offerFitting(platform::Files& files, const platform::Shell& shell, const PrimaryScreen& screen) {
   CommandAnswer answer{fitNotOffered, screenText(screen.width, screen.height, screen.dpi)};
-  if (screen.dpi == designDpi && madeForScreen(screen.width, screen.height)) return answer;
+  if (screen.dpi == platform::designDpi && madeForScreen(screen.width, screen.height)) return answer;
   const auto path = settingsPath(shell);
   if (!path || !settingsLineReads(files, *path, fitLine, fitWord)) answer.exitCode = fitOffered;
   return answer;

@@ -3,24 +3,24 @@
 #include <optional>
 #include <span>
 
+#include "platform/dpi.h"
 #include "toolkit/geometry.h"
 
 namespace toolkit {
 
-// The pixels per inch forms are designed for: 100 % scaling.
-inline constexpr int designDpi = 96;
-
 struct Monitor {
   Rect full;  // the whole screen of the monitor
   Rect work;  // without the taskbar and other reserved strips
-  int dpi = designDpi;  // its pixels per inch, as the user's scaling setting gives them
+  int dpi = platform::designDpi;  // its pixels per inch, as the user's scaling setting gives them
 };
 
 // The pixels per inch forms are drawn for on the monitor: its own, taken
 // between 96 and 288 (100 and 300 %).
 int drawnDpi(const Monitor& monitor);
 // How many times as large as designed a form is drawn on the monitor.
-inline double scaleOf(const Monitor& monitor) { return static_cast<double>(drawnDpi(monitor)) / designDpi; }
+inline double scaleOf(const Monitor& monitor) {
+  return static_cast<double>(drawnDpi(monitor)) / platform::designDpi;
+}
 
 // The monitor that holds a window: the one sharing the largest area with its
 // rectangle, or, when it lies on none, the nearest one. Ties go to the earlier

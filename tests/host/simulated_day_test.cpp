@@ -67,7 +67,12 @@ TEST(SimulatedDay, FreesEverythingItCreatedAndDoesNotGrow) {
     EXPECT_EQ(errorBoxes, faultyPeriods) << "one report per faulty period";
     EXPECT_TRUE(firstSkin.expired()) << "a replaced skin is freed";
     const long heapAtTheEnd = heapInUse();
-    EXPECT_LE(heapAtTheEnd, heapAfterWarmUp) << "heap in use after a day against after the first ten minutes";
+    // The same blocks can count some bytes more or less by where they lie:
+    // glibc hands out a whole free chunk when what would be left of it is
+    // too small to be one. Losing the smallest block once an hour is more.
+    constexpr long placementSlack = 256;
+    EXPECT_LE(heapAtTheEnd, heapAfterWarmUp + placementSlack)
+        << "heap in use after a day against after the first ten minutes";
 
     s.program.reset();
     EXPECT_EQ(s.backend.scheduledTimers(), 0u) << "every timer stopped";

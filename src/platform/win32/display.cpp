@@ -15,7 +15,7 @@ int monitorDpi(HMONITOR monitor) {
   UINT x = 0, y = 0;
   if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
   const WindowDc screen(nullptr);
-  return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : 96;
+  return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : designDpi;
 }
 
 PrimaryScreen primaryScreen() {

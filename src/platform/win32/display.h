@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/dpi.h"
+
 namespace platform::win32 {
 
 // A monitor's pixels per inch, as the user's scaling setting has them (96 at
@@ -13,7 +15,7 @@ int monitorDpi(HMONITOR monitor);
 struct PrimaryScreen {
   int width = 0;
   int height = 0;
-  int dpi = 96;
+  int dpi = designDpi;
 };
 PrimaryScreen primaryScreen();
 
