@@ -8,6 +8,7 @@
 #include "platform/win32/multimedia.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
 #include "settings/settings_file.h"
@@ -103,6 +104,27 @@ TEST(Multimedia, TheLibraryIsLoadedByTheFirstCommand) {
   const int answer = multimedia.sendCommand("Set cdaudio door open wait", 0);
   EXPECT_NE(::GetModuleHandleW(L"winmm.dll"), nullptr);
   EXPECT_NE(answer, MCIERR_DEVICE_NOT_INSTALLED) << "the device answered, not the loader";
+}
+
+}  // namespace
+
+namespace {
+
+// A library of the system's is never a file of the same name planted beside
+// the program, where the ordinary search looks first.
+TEST(SystemLibrary, ComesFromTheSystemFolderOnly) {
+  constexpr wchar_t planted[] = L"veltrana_planted.dll";
+  // Asked before the ordinary search: a library loaded already is found by its name alone.
+  const platform::win32::SystemLibrary fromTheSystem(planted);
+  EXPECT_FALSE(fromTheSystem) << "the library beside the program was loaded";
+  EXPECT_EQ(fromTheSystem.function<int()>("planted"), nullptr) << "nor any function of it";
+  const platform::win32::UniqueModule searched(::LoadLibraryW(planted));
+  ASSERT_TRUE(searched) << "the ordinary search finds it beside the program";
+
+  const platform::win32::SystemLibrary shcore(L"shcore.dll");
+  ASSERT_TRUE(shcore);
+  EXPECT_NE(shcore.function<HRESULT WINAPI(HMONITOR, int, UINT*, UINT*)>("GetDpiForMonitor"), nullptr);
+  EXPECT_EQ(shcore.function<void()>("NoSuchFunction"), nullptr);
 }
 
 }  // namespace

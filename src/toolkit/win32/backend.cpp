@@ -99,11 +99,8 @@ constexpr DWORD displayRecheckMs = 10000;
 
 bool Win32Backend::loadCommonControls() {
   if (commonControls_) return true;
-  platform::win32::UniqueModule library(::LoadLibraryW(L"comctl32.dll"));
-  using Initialize = decltype(&::InitCommonControlsEx);
-  const auto initialize =
-      library ? reinterpret_cast<Initialize>(reinterpret_cast<void*>(::GetProcAddress(library.get(), "InitCommonControlsEx")))
-              : nullptr;
+  platform::win32::SystemLibrary library(L"comctl32.dll");
+  const auto initialize = library.function<decltype(::InitCommonControlsEx)>("InitCommonControlsEx");
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   if (!initialize || !initialize(&controls)) {
     platform::win32::traceIgnoredFailure("loading the common controls");

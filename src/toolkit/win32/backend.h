@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 #include "toolkit/backend.h"
 #include "toolkit/win32/font_cache.h"
@@ -75,7 +76,7 @@ class Win32Backend : public toolkit::Backend {
  private:
 
   HINSTANCE instance_;
-  platform::win32::UniqueModule commonControls_;
+  platform::win32::SystemLibrary commonControls_;
   FontCache fonts_;
   SurfacePool surfaces_;
   platform::win32::UniqueDc measuringDc_;
