@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/win32/files.h"
 #include "platform/win32/multimedia.h"
@@ -75,6 +76,20 @@ TEST(Registry, RunValueIsWrittenReadAndDeleted) {
   EXPECT_TRUE(registry.deleteRunValue(name));
   EXPECT_FALSE(registry.runValue(name));
   EXPECT_FALSE(registry.deleteRunValue(name));
+}
+
+// The endurance run counts the handles left open: a handle that a call handed
+// out is counted from that call on, whether or not it was used since.
+TEST(UniqueHandles, AHandleReceivedThroughAPointerIsCountedUntilClosed) {
+  const long before = platform::win32::UniqueKey::liveCount();
+  {
+    platform::win32::UniqueKey key;
+    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, key.put()), ERROR_SUCCESS);
+    EXPECT_EQ(platform::win32::UniqueKey::liveCount(), before + 1);
+    platform::win32::UniqueKey moved(std::move(key));
+    EXPECT_EQ(platform::win32::UniqueKey::liveCount(), before + 1) << "moved, not opened again";
+  }
+  EXPECT_EQ(platform::win32::UniqueKey::liveCount(), before);
 }
 
 TEST(Shell, FindsThePersonalFolderAndTheProgramsOwnFile) {
