@@ -2,8 +2,7 @@
 
 #include <windowsx.h>
 
-#include <system_error>
-
+#include "platform/win32/last_error.h"
 #include "platform/win32/trace.h"
 #include "toolkit/control.h"
 #include "toolkit/win32/backend.h"
@@ -36,9 +35,7 @@ FormWindow::FormWindow(Win32Backend& backend, toolkit::Form& form, const toolkit
   window_.reset(::CreateWindowExA(exStyle, options.className.c_str(), options.caption.c_str(),
                                   WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top, r.width(), r.height(),
                                   backend_.applicationWindow(), nullptr, backend_.instance(), this));
-  if (!window_)
-    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                            "Cannot create the window " + options.className);
+  if (!window_) platform::win32::throwLastError("Cannot create the window " + options.className);
   hint_.emplace(window_.get(), backend_);
 }
 
