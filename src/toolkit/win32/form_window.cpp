@@ -83,8 +83,10 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) ::SetFocus(window);
       form_.activationChanged(LOWORD(wParam) != WA_INACTIVE);
       return 0;
-    case WM_DISPLAYCHANGE:
-    case WM_DPICHANGED:  // the monitor's scaling: the next layout looks again
+    // Sent to each window whose monitor changed its scaling, which need not
+    // be the application window's; a change of the display's modes comes to
+    // every top-level window, and the application window takes it.
+    case WM_DPICHANGED:
       backend_.displayChanged();
       return 0;
     case WM_MOVE:
@@ -97,8 +99,10 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         form_.hide();
       return 0;
     default:
-      // Messages registered by name are numbered from 0xC000 on.
-      if (message >= 0xC000 && backend_.onRegisteredMessage) backend_.onRegisteredMessage(message, wParam, lParam);
+      // Messages registered by name are numbered from 0xC000 on; the main
+      // window alone passes them on (see Win32Backend::onRegisteredMessage).
+      if (mainWindow_ && message >= 0xC000 && backend_.onRegisteredMessage)
+        backend_.onRegisteredMessage(message, wParam, lParam);
       return ::DefWindowProcA(window, message, wParam, lParam);
   }
 }
