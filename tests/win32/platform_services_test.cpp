@@ -121,10 +121,6 @@ TEST(Multimedia, TheLibraryIsLoadedByTheFirstCommand) {
   EXPECT_NE(answer, MCIERR_DEVICE_NOT_INSTALLED) << "the device answered, not the loader";
 }
 
-}  // namespace
-
-namespace {
-
 // A library of the system's is never a file of the same name planted beside
 // the program, where the ordinary search looks first.
 TEST(SystemLibrary, ComesFromTheSystemFolderOnly) {
