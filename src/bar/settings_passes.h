@@ -60,7 +60,10 @@ class SettingsPasses {
   toolkit::ErrorReports& reports_;
   platform::WindowHandle owner_;
   std::string colourScheme_;
-  // The settings folder of the pass under way, looked up once per pass.
+  // The settings folder, where the skins are read too: looked up by the
+  // start-up pass and kept; a reload pass asks the shell again only when it
+  // has none yet, or when the settings file cannot be opened there (missing,
+  // or held by another program).
   std::string folder_;
   // Reload passes in a row that found the settings file there but refused.
   int refusals_ = 0;

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "platform/exception_text.h"
+#include "toolkit/application.h"
+#include "toolkit/form.h"
 #include "toolkit/timer.h"
 #include "toolkit/win32/backend.h"
 
@@ -131,6 +133,29 @@ TEST(Win32Backend, AnExceptionFromATimerHandlerStopsAtTheWindowProcedure) {
   ASSERT_TRUE(pumpUntil(backend, [&] { return errors.size() >= 3 && ticks >= 3; }))
       << errors.size() << " errors, " << ticks << " ticks";
   EXPECT_EQ(errors.front(), "tick failed");
+}
+
+// The shell's announcements come to every top-level window: the program
+// hears each once, from its main form's window, where the news of its
+// notification icon and its reserved strip comes too.
+TEST(Win32Backend, ARegisteredMessageIsPassedOnFromTheMainFormsWindowAlone) {
+  toolkit::win32::Win32Backend backend(::GetModuleHandleW(nullptr));
+  toolkit::Application application(backend);
+  toolkit::FormOptions options;
+  options.bounds = toolkit::Rect::fromBounds(0, 0, 100, 25);
+  options.className = "AnnouncedMainForm";
+  options.mainWindow = true;
+  toolkit::Form mainForm(application, options);
+  options.className = "AnnouncedOtherForm";
+  options.mainWindow = false;
+  toolkit::Form other(application, options);
+  const UINT announcement = ::RegisterWindowMessageW(L"Veltrana test announcement");
+  int heard = 0;
+  backend.onRegisteredMessage = [&](UINT message, WPARAM, LPARAM) { heard += message == announcement; };
+  for (const std::uintptr_t window : {reinterpret_cast<std::uintptr_t>(backend.applicationWindow()),
+                                      mainForm.nativeHandle(), other.nativeHandle()})
+    ::SendMessageW(reinterpret_cast<HWND>(window), announcement, 0, 0);
+  EXPECT_EQ(heard, 1);
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/win32/files.h"
 #include "platform/win32/multimedia.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/text.h"
 #include "platform/win32/unique_handle.h"
 #include "settings/settings_file.h"
@@ -76,6 +78,20 @@ TEST(Registry, RunValueIsWrittenReadAndDeleted) {
   EXPECT_FALSE(registry.deleteRunValue(name));
 }
 
+// The endurance run counts the handles left open: a handle that a call handed
+// out is counted from that call on, whether or not it was used since.
+TEST(UniqueHandles, AHandleReceivedThroughAPointerIsCountedUntilClosed) {
+  const long before = platform::win32::UniqueKey::liveCount();
+  {
+    platform::win32::UniqueKey key;
+    ASSERT_EQ(::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_READ, key.put()), ERROR_SUCCESS);
+    EXPECT_EQ(platform::win32::UniqueKey::liveCount(), before + 1);
+    platform::win32::UniqueKey moved(std::move(key));
+    EXPECT_EQ(platform::win32::UniqueKey::liveCount(), before + 1) << "moved, not opened again";
+  }
+  EXPECT_EQ(platform::win32::UniqueKey::liveCount(), before);
+}
+
 TEST(Shell, FindsThePersonalFolderAndTheProgramsOwnFile) {
   platform::win32::Win32Shell shell;
   const auto personal = shell.personalFolder(0);
@@ -103,6 +119,23 @@ TEST(Multimedia, TheLibraryIsLoadedByTheFirstCommand) {
   const int answer = multimedia.sendCommand("Set cdaudio door open wait", 0);
   EXPECT_NE(::GetModuleHandleW(L"winmm.dll"), nullptr);
   EXPECT_NE(answer, MCIERR_DEVICE_NOT_INSTALLED) << "the device answered, not the loader";
+}
+
+// A library of the system's is never a file of the same name planted beside
+// the program, where the ordinary search looks first.
+TEST(SystemLibrary, ComesFromTheSystemFolderOnly) {
+  constexpr wchar_t planted[] = L"veltrana_planted.dll";
+  // Asked before the ordinary search: a library loaded already is found by its name alone.
+  const platform::win32::SystemLibrary fromTheSystem(planted);
+  EXPECT_FALSE(fromTheSystem) << "the library beside the program was loaded";
+  EXPECT_EQ(fromTheSystem.function<int()>("planted"), nullptr) << "nor any function of it";
+  const platform::win32::UniqueModule searched(::LoadLibraryW(planted));
+  ASSERT_TRUE(searched) << "the ordinary search finds it beside the program";
+
+  const platform::win32::SystemLibrary shcore(L"shcore.dll");
+  ASSERT_TRUE(shcore);
+  EXPECT_NE(shcore.function<HRESULT WINAPI(HMONITOR, int, UINT*, UINT*)>("GetDpiForMonitor"), nullptr);
+  EXPECT_EQ(shcore.function<void()>("NoSuchFunction"), nullptr);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/resource_ids.h"
 #include "platform/win32/exception_box.h"
 #include "platform/win32/files.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
 
@@ -30,7 +31,10 @@ void registerDialogClass(HINSTANCE instance) {
   dialogClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(VELTRANA_ICON));
   dialogClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   dialogClass.lpszClassName = windowClass;
-  ::RegisterClassExW(&dialogClass);
+  // Without it the dialog cannot be made: said with the system's reason
+  // rather than an exit code alone.
+  if (!::RegisterClassExW(&dialogClass))
+    platform::win32::throwLastError("Cannot register the window class " OPTIONS_CLASS);
 }
 
 int runOptions(HINSTANCE instance) {

@@ -1,16 +1,14 @@
 #include "platform/win32/display.h"
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
 
 int monitorDpi(HMONITOR monitor) {
-  using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-  static const UniqueModule shcore(::LoadLibraryW(L"shcore.dll"));
-  static const auto perMonitor = [] {
-    const FARPROC found = shcore ? ::GetProcAddress(shcore.get(), "GetDpiForMonitor") : nullptr;
-    return reinterpret_cast<GetDpiForMonitor>(reinterpret_cast<void*>(found));
-  }();
+  // Windows 8.1 and later: looked up, so that the program runs on 7 as well.
+  static const SystemLibrary shcore(L"shcore.dll");
+  static const auto perMonitor = shcore.function<HRESULT WINAPI(HMONITOR, int, UINT*, UINT*)>("GetDpiForMonitor");
   constexpr int effectiveDpi = 0;  // MDT_EFFECTIVE_DPI
   UINT x = 0, y = 0;
   if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);

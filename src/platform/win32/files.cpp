@@ -83,7 +83,7 @@ std::string Win32Files::errorText(int code) const {
   // With FORMAT_MESSAGE_ALLOCATE_BUFFER the buffer argument receives the text's address.
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-      static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(text.put()), 0, nullptr);
+      static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(static_cast<wchar_t**>(text.put())), 0, nullptr);
   if (length == 0 || !text) return "System error " + std::to_string(code);
   return narrow(std::wstring_view(text.get(), length));
 }

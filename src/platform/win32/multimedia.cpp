@@ -10,9 +10,8 @@ namespace platform::win32 {
 
 int Win32Multimedia::sendCommand(const std::string& command, platform::WindowHandle callbackWindow) {
   if (!sendString_) {
-    library_.reset(::LoadLibraryW(L"winmm.dll"));
-    if (library_)
-      sendString_ = reinterpret_cast<SendString>(reinterpret_cast<void*>(::GetProcAddress(library_.get(), "mciSendStringA")));
+    library_ = SystemLibrary(L"winmm.dll");
+    sendString_ = library_.function<decltype(::mciSendStringA)>("mciSendStringA");
     if (!sendString_) {
       traceIgnoredFailure("loading mciSendStringA");
       return MCIERR_DEVICE_NOT_INSTALLED;

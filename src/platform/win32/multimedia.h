@@ -5,7 +5,7 @@
 #include <mmsystem.h>
 
 #include "platform/multimedia.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/system_library.h"
 
 namespace platform::win32 {
 
@@ -17,9 +17,8 @@ class Win32Multimedia : public platform::Multimedia {
   int sendCommand(const std::string& command, platform::WindowHandle callbackWindow) override;
 
  private:
-  using SendString = decltype(&::mciSendStringA);
-  UniqueModule library_;
-  SendString sendString_ = nullptr;
+  SystemLibrary library_;
+  decltype(::mciSendStringA)* sendString_ = nullptr;
 };
 
 }  // namespace platform::win32

@@ -21,10 +21,11 @@ class Win32Shell : public platform::Shell {
   void reserveTopStrip(platform::WindowHandle window, const platform::ScreenStrip& strip) override;
   void releaseStrip(platform::WindowHandle window) override;
 
-  // A message registered by name that reached one of the program's windows.
-  // The shell's "TaskbarCreated" says the shell started anew: every icon and
-  // every reserved strip is gone, and each is added again when next asked
-  // for. The message of a reserved strip brings the shell's news of it.
+  // A message registered by name that reached the window the program's icon
+  // and strip belong to. The shell's "TaskbarCreated" says the shell started
+  // anew: every icon and every reserved strip is gone, and each is added
+  // again when next asked for. The message of a reserved strip brings the
+  // shell's news of it.
   void registeredMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
 
  private:

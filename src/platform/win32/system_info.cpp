@@ -8,6 +8,8 @@
 #include <x86intrin.h>
 #endif
 
+#include "platform/win32/system_library.h"
+
 namespace platform::win32 {
 
 platform::Date Win32SystemInfo::today() const {
@@ -26,9 +28,7 @@ platform::MemoryStatus Win32SystemInfo::memoryStatus() const {
 
 bool Win32SystemInfo::findSystemInformationQuery() {
   // ntdll is in every process; it is found, not loaded.
-  if (HMODULE ntdll = ::GetModuleHandleA("ntdll.dll"))
-    query_ = reinterpret_cast<QueryFunction>(
-        reinterpret_cast<void*>(::GetProcAddress(ntdll, "NtQuerySystemInformation")));
+  query_ = functionIn<QueryFunction>(::GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation");
   return query_ != nullptr;
 }
 

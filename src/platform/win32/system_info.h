@@ -18,8 +18,8 @@ class Win32SystemInfo : public platform::SystemInfo {
   std::string decimalSeparator() const override;
 
  private:
-  using QueryFunction = long(__stdcall*)(unsigned long, void*, unsigned long, unsigned long*);
-  QueryFunction query_ = nullptr;
+  using QueryFunction = long __stdcall(unsigned long, void*, unsigned long, unsigned long*);
+  QueryFunction* query_ = nullptr;
 };
 
 }  // namespace platform::win32

@@ -21,57 +21,59 @@ class Unique {
   Unique() = default;
   explicit Unique(Handle h) { reset(h); }
   ~Unique() { reset(); }
-  Unique(Unique&& other) noexcept
-      : handle_(std::exchange(other.handle_, Traits::empty())), counted_(std::exchange(other.counted_, false)) {}
+  Unique(Unique&& other) noexcept : handle_(std::exchange(other.handle_, Traits::empty())) {}
   Unique& operator=(Unique&& other) noexcept {
     if (this != &other) {
       reset();
       handle_ = std::exchange(other.handle_, Traits::empty());
-      counted_ = std::exchange(other.counted_, false);
     }
     return *this;
   }
   Unique(const Unique&) = delete;
   Unique& operator=(const Unique&) = delete;
 
-  Handle get() const {
-    countReceived();
-    return handle_;
-  }
-  explicit operator bool() const { return get() != Traits::empty(); }
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != Traits::empty(); }
   void reset(Handle h = Traits::empty()) {
     const Handle old = std::exchange(handle_, h);
     if (old != Traits::empty()) {
       Traits::close(old);
-      if (counted_) --live_;
+      --live_;
     }
-    counted_ = false;
-    countReceived();
+    if (h != Traits::empty()) ++live_;
   }
+
+  // The storage that put() lends until the end of the statement: what the
+  // call left there is owned, and counted, from then on.
+  class Receiver {
+   public:
+    explicit Receiver(Unique& owner) : owner_(owner) {}
+    ~Receiver() {
+      if (owner_.handle_ != Traits::empty()) ++live_;
+    }
+    Receiver(const Receiver&) = delete;
+    Receiver& operator=(const Receiver&) = delete;
+    operator Handle*() const { return &owner_.handle_; }
+
+   private:
+    Unique& owner_;
+  };
 
   // For a call that hands a handle out through a pointer, as in
   // `::RegOpenKeyExW(root, name, 0, access, key.put())`: closes the handle
-  // held and lends the storage; what the call leaves there is owned from then on.
-  Handle* put() {
+  // held and lends the storage to the call.
+  [[nodiscard]] Receiver put() {
     reset();
-    return &handle_;
+    return Receiver(*this);
   }
 
   // Handles of this kind open now.
   static long liveCount() { return live_; }
 
  private:
-  // A handle that arrived through put() is counted at its first use.
-  void countReceived() const {
-    if (counted_ || handle_ == Traits::empty()) return;
-    ++live_;
-    counted_ = true;
-  }
-
   // The whole program runs on one thread.
   static inline long live_ = 0;
   Handle handle_ = Traits::empty();
-  mutable bool counted_ = false;
 };
 
 template <typename H, auto CloseFunction>

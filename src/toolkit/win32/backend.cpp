@@ -4,10 +4,10 @@
 #include <uxtheme.h>
 
 #include <cstring>
-#include <system_error>
 
 #include "platform/resource_ids.h"
 #include "platform/win32/display.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/text.h"
 #include "platform/win32/trace.h"
 #include "toolkit/timer.h"
@@ -48,9 +48,7 @@ Win32Backend::Win32Backend(HINSTANCE instance)
                                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                              ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2,
                                              0, 0, nullptr, nullptr, instance_, this));
-  if (!applicationWindow_)
-    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                            "Cannot create the application window");
+  if (!applicationWindow_) platform::win32::throwLastError("Cannot create the application window");
 }
 
 Win32Backend::~Win32Backend() {
@@ -58,7 +56,7 @@ Win32Backend::~Win32Backend() {
 }
 
 void Win32Backend::registerClass(const std::string& name, WNDPROC procedure, UINT style) {
-  if (!classes_.insert(name).second) return;
+  if (classes_.count(name)) return;
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.style = style;
@@ -67,7 +65,12 @@ void Win32Backend::registerClass(const std::string& name, WNDPROC procedure, UIN
   wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
   wc.hIcon = ::LoadIconA(instance_, MAKEINTRESOURCEA(VELTRANA_ICON));
   wc.lpszClassName = name.c_str();
-  ::RegisterClassExA(&wc);
+  // A class stays registered until the process ends: a backend made after
+  // another one (as the tests make them) finds the classes it registered,
+  // each with the same procedure.
+  if (!::RegisterClassExA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    platform::win32::throwLastError("Cannot register the window class " + name);
+  classes_.insert(name);
 }
 
 LRESULT Win32Backend::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -99,11 +102,8 @@ constexpr DWORD displayRecheckMs = 10000;
 
 bool Win32Backend::loadCommonControls() {
   if (commonControls_) return true;
-  platform::win32::UniqueModule library(::LoadLibraryW(L"comctl32.dll"));
-  using Initialize = decltype(&::InitCommonControlsEx);
-  const auto initialize =
-      library ? reinterpret_cast<Initialize>(reinterpret_cast<void*>(::GetProcAddress(library.get(), "InitCommonControlsEx")))
-              : nullptr;
+  platform::win32::SystemLibrary library(L"comctl32.dll");
+  const auto initialize = library.function<decltype(::InitCommonControlsEx)>("InitCommonControlsEx");
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   if (!initialize || !initialize(&controls)) {
     platform::win32::traceIgnoredFailure("loading the common controls");

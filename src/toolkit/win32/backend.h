@@ -6,6 +6,7 @@
 #include <string>
 #include <unordered_set>
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/unique_handle.h"
 #include "toolkit/backend.h"
 #include "toolkit/win32/font_cache.h"
@@ -59,15 +60,20 @@ class Win32Backend : public toolkit::Backend {
   // be used now.
   bool displayKnownSince(DWORD when) const;
 
-  // Messages registered by name (RegisterWindowMessage) that reach a form's
-  // window, for the program's services that listen for one: the shell
-  // broadcasts its announcements to every top-level window.
+  // Messages registered by name (RegisterWindowMessage) that reach the main
+  // form's window, for the program's services that listen for one. The
+  // shell broadcasts its announcements ("TaskbarCreated") to every top-level
+  // window, which would tell them once per form; and what the program asks
+  // of the shell for a window (its notification icon, its reserved strip) it
+  // asks for the main form's, whose news then comes to that window alone.
   std::function<void(UINT message, WPARAM wParam, LPARAM lParam)> onRegisteredMessage;
 
   // Registers a window class once, with the given window procedure and class styles.
   void registerClass(const std::string& name, WNDPROC procedure, UINT style = 0);
 
-  // The application window's messages: the timers' ticks and closing.
+  // The application window's messages: the timers' ticks, closing, and the
+  // changes of the display and of the work area, which come to every
+  // top-level window and are taken here once.
   LRESULT onMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool takesMessages() const { return true; }
   toolkit::Backend& backend() { return *this; }
@@ -75,7 +81,7 @@ class Win32Backend : public toolkit::Backend {
  private:
 
   HINSTANCE instance_;
-  platform::win32::UniqueModule commonControls_;
+  platform::win32::SystemLibrary commonControls_;
   FontCache fonts_;
   SurfacePool surfaces_;
   platform::win32::UniqueDc measuringDc_;

@@ -2,8 +2,7 @@
 
 #include <windowsx.h>
 
-#include <system_error>
-
+#include "platform/win32/last_error.h"
 #include "platform/win32/trace.h"
 #include "toolkit/control.h"
 #include "toolkit/win32/backend.h"
@@ -36,9 +35,7 @@ FormWindow::FormWindow(Win32Backend& backend, toolkit::Form& form, const toolkit
   window_.reset(::CreateWindowExA(exStyle, options.className.c_str(), options.caption.c_str(),
                                   WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top, r.width(), r.height(),
                                   backend_.applicationWindow(), nullptr, backend_.instance(), this));
-  if (!window_)
-    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                            "Cannot create the window " + options.className);
+  if (!window_) platform::win32::throwLastError("Cannot create the window " + options.className);
   hint_.emplace(window_.get(), backend_);
 }
 
@@ -86,8 +83,10 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
       if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) ::SetFocus(window);
       form_.activationChanged(LOWORD(wParam) != WA_INACTIVE);
       return 0;
-    case WM_DISPLAYCHANGE:
-    case WM_DPICHANGED:  // the monitor's scaling: the next layout looks again
+    // Sent to each window whose monitor changed its scaling, which need not
+    // be the application window's; a change of the display's modes comes to
+    // every top-level window, and the application window takes it.
+    case WM_DPICHANGED:
       backend_.displayChanged();
       return 0;
     case WM_MOVE:
@@ -100,8 +99,10 @@ LRESULT FormWindow::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM l
         form_.hide();
       return 0;
     default:
-      // Messages registered by name are numbered from 0xC000 on.
-      if (message >= 0xC000 && backend_.onRegisteredMessage) backend_.onRegisteredMessage(message, wParam, lParam);
+      // Messages registered by name are numbered from 0xC000 on; the main
+      // window alone passes them on (see Win32Backend::onRegisteredMessage).
+      if (mainWindow_ && message >= 0xC000 && backend_.onRegisteredMessage)
+        backend_.onRegisteredMessage(message, wParam, lParam);
       return ::DefWindowProcA(window, message, wParam, lParam);
   }
 }
