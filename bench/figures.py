@@ -52,8 +52,13 @@ class Screen(NamedTuple):
     def session(self, prefix):
         return Session(self.width, self.height, prefix=prefix, dpi=self.dpi)
 
-    def settings(self):
-        return DEFAULTS + ("Fit",) if self.fit else DEFAULTS
+    def settings(self, name=""):
+        """The bar's settings lines; a bar whose NAME starts with "match"
+        also has line 11 "Match"."""
+        lines = DEFAULTS + ("Fit",) if self.fit else DEFAULTS
+        if name.startswith("match"):
+            lines = lines + ("",) * (10 - len(lines)) + ("Match",)
+        return lines
 
 
 def screen_options(argv):
