@@ -102,6 +102,9 @@ class Win32ProcessorCounters::Query {
       const PDH_STATUS status = pdh_.formattedValue(counters_[i], PDH_FMT_DOUBLE | PDH_FMT_NOCAP100, nullptr, &value);
       if (status == ERROR_SUCCESS && (value.CStatus == PDH_CSTATUS_VALID_DATA || value.CStatus == PDH_CSTATUS_NEW_DATA))
         values[i] = value.doubleValue;
+      else if (static_cast<DWORD>(status) != PDH_INVALID_DATA)  // a rate counter's first sample: no failure
+        traceIgnoredFailure("PdhGetFormattedCounterValue",
+                            status != ERROR_SUCCESS ? static_cast<unsigned long>(status) : value.CStatus);
     }
     return values;
   }
