@@ -7,8 +7,8 @@ namespace platform {
 
 // What Windows' counters of the processors' speed read over one interval.
 struct ProcessorSpeed {
-  std::optional<double> performance;   // "% Processor Performance": the clock against its nominal rate, in %
-  std::optional<double> nominalMhz;    // "Processor Frequency": the nominal clock, in MHz
+  std::optional<double> performance;  // "% Processor Performance": the clock against its nominal rate, in %
+  std::optional<double> nominalMhz;   // "Processor Frequency": the nominal clock, in MHz
 };
 
 // The performance counters Windows keeps of all processors together,
