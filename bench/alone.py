@@ -13,7 +13,8 @@ alike:
 
 A NAME starting with "floor" is a floor program (bench/floor.c, window
 "Floor"); any other is a bar, started with its settings folder installed
-(and line 8 "Fit" with --fit).
+(and line 8 "Fit" with --fit; line 11 "Match" when the NAME starts with
+"match").
 The first program is compared with each of the others; compare two builds
 of the bar by naming both.
 """
@@ -35,7 +36,7 @@ def one_run(name, exe, prefix, seconds, screen):
     with screen.session(prefix) as s:
         floor = name.startswith("floor")
         if not floor:
-            install_settings_folder(s, screen.settings())
+            install_settings_folder(s, screen.settings(name))
         started = time.monotonic()
         proc = s.start(exe)
         poll(lambda: s.find_windows(FLOOR_WINDOW if floor else BAR, visible=True), 30, interval=0.01,

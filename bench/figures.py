@@ -56,10 +56,14 @@ class Screen(NamedTuple):
     def session(self, prefix):
         return Session(self.width, self.height, prefix=prefix, dpi=self.dpi)
 
-    def settings(self):
+    def settings(self, name=""):
+        """The bar's settings lines; a bar whose NAME starts with "match"
+        also has line 11 "Match"."""
         lines = DEFAULTS + ("Fit",) if self.fit else DEFAULTS
         if self.yield_ or self.aside:
             lines += ("",) * (8 - len(lines)) + ("Yield",)
+        if name.startswith("match"):
+            lines += ("",) * (10 - len(lines)) + ("Match",)
         return lines
 
 

@@ -9,9 +9,9 @@ Each program runs alone in a session of its own (an Xvfb of 1280x1024 at
 100 %, or the --screen given; a bar with its settings folder and default
 settings, and line 8 "Fit" with --fit; line 9 "Yield" with --yield; with
 --aside line 9 "Yield" and another program's borderless window over the
-whole screen, in front, which the bar steps aside for; a NAME starting with
-"floor" is the
-floor program, bench/floor.c), started first so that the
+whole screen, in front, which the bar steps aside for; line 11 "Match" for a
+NAME starting with "match"; a NAME starting with "floor" is the floor program,
+bench/floor.c), started first so that the
 wineserver it starts traces every request (WINEDEBUG=+server). After 5 s of
 settling, the requests that the program's own threads make are counted for
 SECONDS, while strace counts their system calls over the same span.
@@ -51,7 +51,7 @@ def measure(name, exe, prefix, seconds, screen):
     with screen.session(prefix) as s:
         floor = name.startswith("floor")
         if not floor:
-            install_settings_folder(s, screen.settings())
+            install_settings_folder(s, screen.settings(name))
         trace_path = Path(s.tmp) / f"{name}.trace"
         with open(trace_path, "w") as trace:
             proc = subprocess.Popen(["wine", exe], env=dict(s.env, WINEDEBUG="+server"), stdout=subprocess.DEVNULL,

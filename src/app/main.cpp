@@ -9,10 +9,12 @@
 #include "platform/win32/registry.h"
 #include "platform/win32/resources.h"
 #include "platform/win32/multimedia.h"
+#include "platform/win32/processor_counters.h"
 #include "platform/win32/session.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/worker_thread.h"
 #include "toolkit/win32/backend.h"
 
 namespace {
@@ -38,7 +40,11 @@ int runProgram(HINSTANCE instance) {
   platform::win32::Win32Registry registry;
   platform::win32::Win32Session session;
   platform::win32::Win32Multimedia multimedia;
-  const platform::Ports ports{systemInfo, resources, files, shell, registry, session, multimedia};
+  platform::win32::Win32ProcessorCounters processorCounters;
+  // After what its jobs use, so that it ends, and its thread is joined, first.
+  platform::win32::WorkerThread workQueue;
+  const platform::Ports ports{systemInfo, resources, files, shell, registry, session, multimedia, processorCounters,
+                              workQueue};
 
   toolkit::win32::Win32Backend backend(instance);
   backend.onRegisteredMessage = [&shell](UINT message, WPARAM wParam, LPARAM lParam) {

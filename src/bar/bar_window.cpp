@@ -286,6 +286,14 @@ void TVTR::setYield(bool on) { place_.setYield(on); }
 
 void TVTR::setReserve(bool on) { place_.setReserve(on); }
 
+void TVTR::setTaskManagerFigures(bool on) {
+  if (on == taskManager_.has_value()) return;
+  if (on)
+    taskManager_.emplace(ports_.systemInfo, ports_.processorCounters, ports_.workQueue);
+  else
+    taskManager_.reset();
+}
+
 void TVTR::HideAboveScreen() {
   // Its own height above the screen: 25 pixels as designed.
   setTop(-toolkit::scaled(25, scale()));
@@ -338,10 +346,24 @@ void TVTR::Timer2Timer() {
 
 void TVTR::Timer4Timer() {
   UpdateMemoryReadout();
-  Label11.setCaption(generalFormat(GetCPUSpeed(), ports_.systemInfo.decimalSeparator()));
+  if (!taskManager_) {
+    showFrequency(GetCPUSpeed());
+    return;
+  }
+  if (const auto ghz = taskManager_->speedGHz()) showFrequency(*ghz);
+  taskManager_->measureSpeed();
 }
 
-void TVTR::Timer5Timer() { GetCPUUsage(); }
+void TVTR::showFrequency(double ghz) { Label11.setCaption(generalFormat(ghz, ports_.systemInfo.decimalSeparator())); }
+
+void TVTR::Timer5Timer() {
+  if (!taskManager_) {
+    GetCPUUsage();
+    return;
+  }
+  if (const auto position = taskManager_->loadPosition()) Gauge1.setProgress(*position);
+  taskManager_->measureLoad();
+}
 
 void TVTR::UpdateMemoryReadout() { showMemory(ports_.systemInfo.memoryStatus(), TotalPhys, RamGauge); }
 

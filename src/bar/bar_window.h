@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "bar/fitted_layout.h"
 #include "bar/place_among_windows.h"
@@ -10,6 +11,7 @@
 #include "bar/settings_target.h"
 #include "platform/ports.h"
 #include "readouts/processor_load.h"
+#include "readouts/task_manager_readouts.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
@@ -78,6 +80,7 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   void setFit(bool on) override;
   void setYield(bool on) override;
   void setReserve(bool on) override;
+  void setTaskManagerFigures(bool on) override;
   void fitHotZones() override;
   void showFileErrorNotice(const std::string& drive) override;
 
@@ -93,6 +96,7 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   void GetCPUUsage();
   // Measures the processor clock in GHz (blocks for about half a second).
   double GetCPUSpeed();
+  void showFrequency(double ghz);
   // Asks the system to end the session with the exit mode (log off, restart,
   // power off); true when it accepted.
   bool MyExitWindows(unsigned mode);
@@ -183,6 +187,8 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   ScreenLayout layout_;
   FittedLayout fitted_;
   ProcessorLoadSampler loadSampler_;
+  // With line 11: the readouts measured off this thread; none without it.
+  std::optional<TaskManagerReadouts> taskManager_;
   PlaceAmongWindows place_;
   // Off until the first settings pass sets them from the file.
   bool moveMode_ = false;

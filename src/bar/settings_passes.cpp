@@ -160,6 +160,7 @@ void SettingsPasses::apply(const SettingsReading& reading, Pass pass) {
       [&] { bar_.setFit(v.fit); },
       [&] { bar_.setYield(v.yieldToFullScreen); },
       [&] { bar_.setReserve(v.reserveStrip); },
+      [&] { bar_.setTaskManagerFigures(v.taskManagerFigures); },
   });
   static_assert(lineSteps.size() == settingsLines.size(), "every line of the file is applied");
   // The switches hold whatever the lines before them do: a typo in line 3,

@@ -42,6 +42,9 @@ class SettingsTarget {
   virtual void setYield(bool on) = 0;
   // Reserving the bar's strip, so that maximised windows start below it.
   virtual void setReserve(bool on) = 0;
+  // The processor load and frequency as Task Manager shows them, measured
+  // away from the bar's thread, rather than as the bar measures them itself.
+  virtual void setTaskManagerFigures(bool on) = 0;
   // The hot zones as move mode has them: the layout's widths, or none.
   virtual void fitHotZones() = 0;
   // The notification-area icon; adding it again changes nothing.

@@ -40,12 +40,13 @@ struct SwitchBox {
   int control;
   bool SettingsValues::*value;
 };
-inline constexpr std::array<SwitchBox, 5> switchBoxes{{
+inline constexpr std::array<SwitchBox, 6> switchBoxes{{
     {OPTIONS_AUTOSTART, &SettingsValues::autostart},
     {OPTIONS_MOVE_MODE, &SettingsValues::moveMode},
     {OPTIONS_FIT, &SettingsValues::fit},
     {OPTIONS_YIELD, &SettingsValues::yieldToFullScreen},
     {OPTIONS_RESERVE, &SettingsValues::reserveStrip},
+    {OPTIONS_MATCH, &SettingsValues::taskManagerFigures},
 }};
 
 OptionFields fieldsFor(const SettingsValues& values);

@@ -23,6 +23,8 @@
 #define OPTIONS_YIELD 1018
 #define OPTIONS_RESERVE 1019
 #define OPTIONS_AUTOSTART_NOTE 1020
+#define OPTIONS_MATCH 1021
+#define OPTIONS_MATCH_NOTE 1022
 
 /* The dialog's window class: a second start of the program finds it by this name. */
 #define OPTIONS_CLASS "VeltranaOptions"

@@ -4,16 +4,17 @@
 
 namespace veltrana {
 
-double measureProcessorSpeed(platform::SystemInfo& system) {
+double measureProcessorSpeed(platform::SystemInfo& system, RaisedPriority raised) {
+  const bool processToo = raised == RaisedPriority::processAndThread;
   const platform::Priorities saved = system.priorities();
-  system.setProcessPriorityClass(platform::realtimePriorityClass);
+  if (processToo) system.setProcessPriorityClass(platform::realtimePriorityClass);
   system.setThreadPriority(platform::timeCriticalPriority);
   system.sleep(10);
   const std::uint64_t t0 = system.timeStampCounter();
   system.sleep(500);
   const std::uint64_t t1 = system.timeStampCounter();
   system.setThreadPriority(saved.thread);
-  system.setProcessPriorityClass(saved.processClass);
+  if (processToo) system.setProcessPriorityClass(saved.processClass);
   return cyclesToGHz(t1 - t0);
 }
 

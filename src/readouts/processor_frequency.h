@@ -8,10 +8,20 @@ class SystemInfo;
 
 namespace veltrana {
 
-// Counts processor cycles across a half-second sleep at real-time priority
-// and returns the clock frequency in GHz. Blocks for a little over 510 ms;
-// the priorities are restored before it returns.
-double measureProcessorSpeed(platform::SystemInfo& system);
+// Whose priority the count raises to be woken promptly after its sleep.
+enum class RaisedPriority {
+  processAndThread,  // real-time class and time-critical thread, on the GUI thread
+  // A thread that measures beside the GUI thread raises itself alone: the
+  // process's class would raise the GUI thread too, and a count on the GUI
+  // thread after the switch went off would take the raised class as the one
+  // to restore.
+  threadOnly,
+};
+
+// Counts processor cycles across a half-second sleep at raised priority and
+// returns the clock frequency in GHz. Blocks for a little over 510 ms; the
+// priorities are restored before it returns.
+double measureProcessorSpeed(platform::SystemInfo& system, RaisedPriority raised = RaisedPriority::processAndThread);
 
 // Cycles counted in half a second, in GHz. The whole 64-bit count takes part,
 // so processors above 8.59 GHz do not wrap around.

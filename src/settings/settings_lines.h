@@ -32,7 +32,7 @@ using LineRule = std::variant<NumberLine, BackgroundLine, SwitchLine>;
 // that failed past these bytes for its optional switches.
 inline constexpr std::size_t largestSettingsFile = 64 * 1024;
 
-inline constexpr std::array<LineRule, 10> settingsLines{{
+inline constexpr std::array<LineRule, 11> settingsLines{{
     NumberLine{&SettingsValues::updateInterval},
     NumberLine{&SettingsValues::hideTime},
     BackgroundLine{&SettingsValues::background},
@@ -44,6 +44,7 @@ inline constexpr std::array<LineRule, 10> settingsLines{{
     SwitchLine{&SettingsValues::fit, "Fit", ""},
     SwitchLine{&SettingsValues::yieldToFullScreen, "Yield", ""},
     SwitchLine{&SettingsValues::reserveStrip, "Reserve", ""},
+    SwitchLine{&SettingsValues::taskManagerFigures, "Match", ""},
 }};
 
 }  // namespace veltrana

@@ -36,9 +36,10 @@ struct SettingsValues {
   bool autostart = true;
   bool moveMode = true;
   // Optional switches, off unless their line says so.
-  bool fit = false;                // lay the bar out for any screen and scale
-  bool yieldToFullScreen = false;  // step aside for a full-screen program
-  bool reserveStrip = false;       // keep maximised windows below the bar
+  bool fit = false;                 // lay the bar out for any screen and scale
+  bool yieldToFullScreen = false;   // step aside for a full-screen program
+  bool reserveStrip = false;        // keep maximised windows below the bar
+  bool taskManagerFigures = false;  // processor load and frequency as Task Manager shows them
   bool operator==(const SettingsValues&) const = default;
 };
 

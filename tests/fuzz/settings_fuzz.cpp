@@ -91,7 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     __builtin_trap();
   if (stopped.optionalSwitchesRead &&
       (stopped.values.fit != readOn.values.fit || stopped.values.yieldToFullScreen != readOn.values.yieldToFullScreen ||
-       stopped.values.reserveStrip != readOn.values.reserveStrip))
+       stopped.values.reserveStrip != readOn.values.reserveStrip ||
+       stopped.values.taskManagerFigures != readOn.values.taskManagerFigures))
     __builtin_trap();
 
   const toolkit::BitmapFile bitmap = toolkit::decodeBitmapFile(bytes);

@@ -83,12 +83,13 @@ TEST(SettingsReading, ReadsEachLineInItsForm) {
   EXPECT_FALSE(six.values.autostart) << "names are compared exactly";
   EXPECT_FALSE(six.values.moveMode) << "no seventh line: move mode off";
 
-  const auto on = read(text({"1", "5", "Blue", "0", "0", "True", "Move", "Fit", "Yield", "Reserve"}));
+  const auto on = read(text({"1", "5", "Blue", "0", "0", "True", "Move", "Fit", "Yield", "Reserve", "Match"}));
   EXPECT_TRUE(on.faults.empty());
-  EXPECT_TRUE(on.values.fit && on.values.yieldToFullScreen && on.values.reserveStrip);
-  const auto off = read(text({"1", "5", "Blue", "0", "0", "True", "Move", "Reserve", "yield", "Reserve "}));
+  EXPECT_TRUE(on.values.fit && on.values.yieldToFullScreen && on.values.reserveStrip && on.values.taskManagerFigures);
+  const auto off = read(text({"1", "5", "Blue", "0", "0", "True", "Move", "Reserve", "yield", "Reserve ", "match"}));
   EXPECT_TRUE(off.faults.empty()) << "any other text is off, never an error";
-  EXPECT_FALSE(off.values.fit || off.values.yieldToFullScreen || off.values.reserveStrip)
+  EXPECT_FALSE(off.values.fit || off.values.yieldToFullScreen || off.values.reserveStrip ||
+               off.values.taskManagerFigures)
       << "each switch only by its own word, exactly";
 }
 
@@ -146,6 +147,7 @@ TEST(SettingsRoundTrip, GivesBackEveryLineAsEdited) {
       {"line 8", [](OptionFields& f) { f.values.fit = true; }},
       {"line 9", [](OptionFields& f) { f.values.yieldToFullScreen = true; }},
       {"line 10", [](OptionFields& f) { f.values.reserveStrip = true; }},
+      {"line 11", [](OptionFields& f) { f.values.taskManagerFigures = true; }},
   };
   for (const auto& [name, edit] : edits) {
     OptionFields fields = veltrana::options::fieldsFor(original);

@@ -195,3 +195,17 @@ std::string FakeFiles::text(const std::string& path) const {
 }
 
 }  // namespace fakes
+
+namespace fakes {
+
+void FakeWorkQueue::runJobs() {
+  std::thread([this] {
+    while (!jobs.empty()) {
+      auto job = std::move(jobs.front());
+      jobs.pop_front();
+      job();
+    }
+  }).join();
+}
+
+}  // namespace fakes

@@ -1,25 +1,32 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <set>
 #include <string_view>
 #include <optional>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "platform/files.h"
 #include "platform/multimedia.h"
+#include "platform/processor_counters.h"
 #include "platform/session.h"
 #include "platform/registry.h"
 #include "platform/resources.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
+#include "platform/work_queue.h"
 
 namespace fakes {
 
 // A machine whose counters a test sets: the records the load sampler reads,
-// memory, the cycle counter and priorities. Sleeping takes no time.
+// memory, the cycle counter and priorities. Sleeping takes no time, but a
+// sleep on the GUI thread (the thread that made the fake, as the program's
+// windows are made on it) is counted apart.
 class FakeSystemInfo : public platform::SystemInfo {
  public:
   platform::Date today() const override {
@@ -43,6 +50,7 @@ class FakeSystemInfo : public platform::SystemInfo {
     priorityLog.push_back("thread " + std::to_string(priority));
   }
   void sleep(std::uint32_t ms) override {
+    if (std::this_thread::get_id() == guiThread) ++sleepsOnGuiThread;
     sleeps.push_back(ms);
     sleptMs += ms;
   }
@@ -73,7 +81,49 @@ class FakeSystemInfo : public platform::SystemInfo {
   std::vector<std::string> priorityLog;
   std::vector<std::uint32_t> sleeps;
   std::uint64_t sleptMs = 0;
+  const std::thread::id guiThread = std::this_thread::get_id();
+  int sleepsOnGuiThread = 0;
   std::string separator = ".";
+};
+
+// Windows' processor counters as a test sets them; nothing for a counter that
+// is missing, as all of them are under Wine. As Windows' are, a rate counter
+// reads nothing at the first sample after opening; the nominal clock, a plain
+// value, reads at once.
+class FakeProcessorCounters : public platform::ProcessorCounters {
+ public:
+  std::optional<double> utility() override {
+    ++utilitySamples;
+    return std::exchange(loadOpen, true) ? utilityValue : std::nullopt;
+  }
+  platform::ProcessorSpeed speed() override {
+    ++speedSamples;
+    return {std::exchange(speedOpen, true) ? performance : std::nullopt, nominalMhz};
+  }
+  void close() override {
+    loadOpen = speedOpen = false;
+    ++closes;
+  }
+
+  std::optional<double> utilityValue;
+  std::optional<double> performance;
+  std::optional<double> nominalMhz;
+  bool loadOpen = false;
+  bool speedOpen = false;
+  int utilitySamples = 0;
+  int speedSamples = 0;
+  int closes = 0;
+};
+
+// Jobs wait until the test runs them, and then run on a thread of their own,
+// away from the GUI thread, as the program's worker thread runs them.
+class FakeWorkQueue : public platform::WorkQueue {
+ public:
+  void post(std::function<void()> job) override { jobs.push_back(std::move(job)); }
+  // Runs the waiting jobs, and those they post, on another thread; returns when they are done.
+  void runJobs();
+
+  std::deque<std::function<void()>> jobs;
 };
 
 // The program's resources, read from the assets folder.

@@ -7,7 +7,7 @@
 namespace fakes {
 
 Scenario::Scenario(int screenWidth, int screenHeight, int dpi)
-    : ports{systemInfo, resources, files, shell, registry, session, multimedia} {
+    : ports{systemInfo, resources, files, shell, registry, session, multimedia, processorCounters, workQueue} {
   backend.setScreen(screenWidth, screenHeight, dpi);
   // The settings folder as an installer leaves it: the skins, no settings file.
   files.folders.insert(settingsFolder);
@@ -48,6 +48,13 @@ void Scenario::setLine(int n, const std::string& text) {
 }
 
 Scenario::~Scenario() = default;
+
+void Scenario::advanceSecondsWorking(int seconds) {
+  for (int i = 0; i < seconds; ++i) {
+    advanceSeconds(1);
+    workQueue.runJobs();
+  }
+}
 
 veltrana::Program& Scenario::start() {
   program = std::make_unique<veltrana::Program>(backend, ports);

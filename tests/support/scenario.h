@@ -25,6 +25,9 @@ struct Scenario {
   veltrana::Program& start();
   void advanceSeconds(int seconds) { backend.advance(static_cast<std::uint64_t>(seconds) * 1000); }
   void advanceMs(std::uint64_t ms) { backend.advance(ms); }
+  // Seconds on the virtual clock, the work queue's jobs run after each one:
+  // a worker thread that keeps up with the ticks.
+  void advanceSecondsWorking(int seconds);
 
   veltrana::TVTR& bar() { return program->bar(); }
   // The work clock as the bar shows it, "hh:mm:ss".
@@ -54,6 +57,8 @@ struct Scenario {
   FakeRegistry registry;
   FakeSession session;
   FakeMultimedia multimedia;
+  FakeProcessorCounters processorCounters;
+  FakeWorkQueue workQueue;
   platform::Ports ports;
   std::unique_ptr<veltrana::Program> program;
 };

@@ -10,10 +10,12 @@
 #include "platform/win32/registry.h"
 #include "platform/win32/resources.h"
 #include "platform/win32/multimedia.h"
+#include "platform/win32/processor_counters.h"
 #include "platform/win32/session.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/system_info.h"
 #include "platform/win32/text.h"
+#include "platform/win32/worker_thread.h"
 #include "support/assets.h"
 #include "toolkit/win32/backend.h"
 
@@ -30,7 +32,8 @@ class ScratchProgram {
       : personal_(scratchFolder()),
         folder_(personal_ + "\\VTR\\"),
         shell_(personal_),
-        ports_{systemInfo_, resources_, files_, shell_, registry_, session_, multimedia_} {
+        ports_{systemInfo_, resources_,  files_,           shell_,    registry_,
+               session_,    multimedia_, processorCounters_, workQueue_} {
     ::CreateDirectoryW(platform::win32::widen(personal_).c_str(), nullptr);
     ::CreateDirectoryW(platform::win32::widen(folder_).c_str(), nullptr);
     for (std::string_view skin : fakes::skinFiles)
@@ -85,6 +88,8 @@ class ScratchProgram {
   platform::win32::Win32Registry registry_;
   platform::win32::Win32Session session_;
   platform::win32::Win32Multimedia multimedia_;
+  platform::win32::Win32ProcessorCounters processorCounters_;
+  platform::win32::WorkerThread workQueue_;
   platform::Ports ports_;
   std::optional<toolkit::win32::Win32Backend> backend_;
   std::optional<veltrana::Program> program_;

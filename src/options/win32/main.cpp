@@ -13,6 +13,7 @@
 #include "platform/win32/exception_box.h"
 #include "platform/win32/files.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/processor_counters.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/shell.h"
 
@@ -50,8 +51,9 @@ int runOptions(HINSTANCE instance) {
   platform::win32::Win32Files files;
   platform::win32::Win32Shell shell;
   platform::win32::Win32Registry registry;
+  platform::win32::Win32ProcessorCounters counters;
   veltrana::options::SettingsDocument document(files, shell, registry);
-  veltrana::options::win32::OptionsDialog dialog(document);
+  veltrana::options::win32::OptionsDialog dialog(document, counters);
   // OK and Cancel alike end well; only a dialog that could not be made does not.
   return dialog.run(instance, OPTIONS_DIALOG) == -1 ? 1 : 0;
 }

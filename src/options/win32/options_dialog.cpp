@@ -23,6 +23,8 @@ using veltrana::options::switchBoxes;
 
 // Posted from WM_INITDIALOG, so that the question comes once the dialog is made.
 constexpr UINT offerFolderMessage = WM_APP + 1;
+// The second look at Windows' counters.
+constexpr UINT_PTR countersTimer = 1;
 
 // The list's entries: the skins in their order, then the plain colour.
 constexpr int plainColourEntry = static_cast<int>(veltrana::skinNames.size());
@@ -53,6 +55,10 @@ INT_PTR OptionsDialog::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       onCommand(LOWORD(wParam), HIWORD(wParam));
       return TRUE;
+    case WM_TIMER:
+      if (wParam != countersTimer) return FALSE;
+      finishCountersCheck();
+      return TRUE;
     case WM_DRAWITEM:
       if (!isSwatch(static_cast<UINT>(wParam))) return FALSE;
       drawSwatch(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -79,6 +85,7 @@ void OptionsDialog::initialise() {
     return;
   }
   show(veltrana::options::fieldsFor(opened.values));
+  showCountersNote();
   setText(OPTIONS_STATUS, opened.status);
   if (opened.autostartTurnedOff) {
     setText(OPTIONS_AUTOSTART_NOTE, std::string("(") + SettingsDocument::autostartTurnedOffNote + ")");
@@ -170,7 +177,9 @@ void OptionsDialog::onCommand(int id, int code) {
       if (code == EN_CHANGE) changed(true);
       return;
     default:
-      if (code == BN_CLICKED && isSwitchBox(id)) changed(true);
+      if (code != BN_CLICKED || !isSwitchBox(id)) return;
+      if (id == OPTIONS_MATCH) showCountersNote();
+      changed(true);
       return;
   }
 }
@@ -226,6 +235,23 @@ void OptionsDialog::describeSwatch(int swatch, std::int32_t colour) const {
   const COLORREF shown = shownColour(colour);
   setText(swatch, "Red " + std::to_string(GetRValue(shown)) + ", green " + std::to_string(GetGValue(shown)) +
                       ", blue " + std::to_string(GetBValue(shown)));
+}
+
+void OptionsDialog::showCountersNote() {
+  const bool ticked = ::IsDlgButtonChecked(window(), OPTIONS_MATCH) == BST_CHECKED;
+  ::ShowWindow(control(OPTIONS_MATCH_NOTE), ticked ? SW_SHOW : SW_HIDE);
+  if (!ticked || countersChecked_) return;
+  countersChecked_ = true;
+  setText(OPTIONS_MATCH_NOTE, countersCheck_.begin());
+  // Without a timer the note comes at once, and then the rate counters have
+  // not had their second reading: better a note that errs than none.
+  if (!::SetTimer(window(), countersTimer, veltrana::options::CountersCheck::secondReadingMs, nullptr))
+    finishCountersCheck();
+}
+
+void OptionsDialog::finishCountersCheck() {
+  ::KillTimer(window(), countersTimer);
+  setText(OPTIONS_MATCH_NOTE, countersCheck_.finish());
 }
 
 // Apply is offered while the dialog shows something the file does not hold.

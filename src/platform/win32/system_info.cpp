@@ -33,8 +33,9 @@ bool Win32SystemInfo::findSystemInformationQuery() {
 }
 
 std::int32_t Win32SystemInfo::querySystemInformation(std::uint32_t infoClass, std::span<std::uint8_t> buffer) {
-  if (!query_) return -1;
-  return query_(infoClass, buffer.data(), static_cast<unsigned long>(buffer.size()), nullptr);
+  const QueryFunction query = query_;
+  if (!query) return -1;
+  return query(infoClass, buffer.data(), static_cast<unsigned long>(buffer.size()), nullptr);
 }
 
 std::uint64_t Win32SystemInfo::timeStampCounter() { return __rdtsc(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include "platform/system_info.h"
 
 namespace platform::win32 {
@@ -19,7 +21,8 @@ class Win32SystemInfo : public platform::SystemInfo {
 
  private:
   using QueryFunction = long __stdcall(unsigned long, void*, unsigned long, unsigned long*);
-  QueryFunction* query_ = nullptr;
+  // The load is sampled on the work queue's thread too.
+  std::atomic<QueryFunction*> query_ = nullptr;
 };
 
 }  // namespace platform::win32

@@ -5,6 +5,7 @@
 #include <objbase.h>
 #include <shtypes.h>
 
+#include <atomic>
 #include <utility>
 
 namespace platform::win32 {
@@ -71,8 +72,8 @@ class Unique {
   static long liveCount() { return live_; }
 
  private:
-  // The whole program runs on one thread.
-  static inline long live_ = 0;
+  // Counted from every thread: the work queue's thread loads a library too.
+  static inline std::atomic<long> live_ = 0;
   Handle handle_ = Traits::empty();
 };
 

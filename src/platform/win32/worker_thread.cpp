@@ -1,0 +1,74 @@
+#include "platform/win32/worker_thread.h"
+
+#include <process.h>
+
+#include "platform/win32/trace.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// The lock held for a scope.
+class Locked {
+ public:
+  explicit Locked(SRWLOCK& lock) : lock_(lock) { ::AcquireSRWLockExclusive(&lock_); }
+  ~Locked() { ::ReleaseSRWLockExclusive(&lock_); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+
+ private:
+  SRWLOCK& lock_;
+};
+
+}  // namespace
+
+WorkerThread::~WorkerThread() {
+  std::deque<std::function<void()>> dropped;
+  {
+    Locked locked(lock_);
+    ending_ = true;
+    dropped.swap(jobs_);
+  }
+  ::WakeConditionVariable(&wake_);
+  if (thread_) ::WaitForSingleObject(thread_.get(), INFINITE);
+}
+
+void WorkerThread::post(std::function<void()> job) {
+  {
+    Locked locked(lock_);
+    jobs_.push_back(std::move(job));
+  }
+  if (!thread_) {
+    // Through the C runtime, which then sets up what its functions keep per thread.
+    thread_.reset(reinterpret_cast<HANDLE>(::_beginthreadex(nullptr, 0, &WorkerThread::threadMain, this, 0, nullptr)));
+    // Without a thread the jobs wait, and the next post tries again.
+    if (!thread_) traceIgnoredFailure("_beginthreadex");
+    return;
+  }
+  ::WakeConditionVariable(&wake_);
+}
+
+unsigned __stdcall WorkerThread::threadMain(void* self) {
+  static_cast<WorkerThread*>(self)->work();
+  return 0;
+}
+
+void WorkerThread::work() {
+  for (;;) {
+    std::function<void()> job;
+    {
+      Locked locked(lock_);
+      while (jobs_.empty() && !ending_) ::SleepConditionVariableSRW(&wake_, &lock_, INFINITE, 0);
+      if (ending_) return;
+      job = std::move(jobs_.front());
+      jobs_.pop_front();
+    }
+    try {
+      job();
+    } catch (...) {
+      // A measurement that failed is only missing; the next one is asked for anyway.
+    }
+  }
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+
+#include "platform/work_queue.h"
+#include "platform/win32/unique_handle.h"
+
+namespace platform::win32 {
+
+// The work queue on a thread of its own, made by the first job: a program
+// that never posts one keeps its single thread. Ending the queue drops the
+// jobs still waiting, lets the one under way finish and joins the thread.
+// A slim lock and a condition variable rather than the C++ library's, whose
+// MinGW build waits on kernel semaphores: under Wine each wait and wake of
+// those is a round trip to the wineserver, twice a second.
+class WorkerThread : public platform::WorkQueue {
+ public:
+  WorkerThread() = default;
+  ~WorkerThread() override;
+  WorkerThread(const WorkerThread&) = delete;
+  WorkerThread& operator=(const WorkerThread&) = delete;
+
+  void post(std::function<void()> job) override;
+
+ private:
+  static unsigned __stdcall threadMain(void* self);
+  void work();
+
+  SRWLOCK lock_ = SRWLOCK_INIT;
+  CONDITION_VARIABLE wake_ = CONDITION_VARIABLE_INIT;
+  // Guarded by lock_.
+  std::deque<std::function<void()>> jobs_;
+  bool ending_ = false;
+  UniqueHandle thread_;
+};
+
+}  // namespace platform::win32

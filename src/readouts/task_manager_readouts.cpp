@@ -1,0 +1,93 @@
+#include "readouts/task_manager_readouts.h"
+
+#include <cmath>
+#include <mutex>
+
+#include "platform/processor_counters.h"
+#include "platform/work_queue.h"
+#include "readouts/processor_frequency.h"
+#include "readouts/processor_load.h"
+
+namespace veltrana {
+
+struct TaskManagerReadouts::Measurements {
+  Measurements(platform::SystemInfo& s, platform::ProcessorCounters& c) : system(s), counters(c) {}
+
+  // Used by the jobs alone, one at a time.
+  platform::SystemInfo& system;
+  platform::ProcessorCounters& counters;
+  ProcessorLoadSampler sampler;
+
+  // Shared with the GUI thread.
+  std::mutex mutex;
+  std::optional<int> load;
+  std::optional<double> speed;
+  bool loadAsked = false;
+  bool speedAsked = false;
+};
+
+int taskManagerLoadPosition(double load) { return static_cast<int>(std::lround(load < 0 ? 0.0 : load)); }
+
+TaskManagerReadouts::TaskManagerReadouts(platform::SystemInfo& system, platform::ProcessorCounters& counters,
+                                         platform::WorkQueue& queue)
+    : measurements_(std::make_shared<Measurements>(system, counters)), queue_(queue) {}
+
+TaskManagerReadouts::~TaskManagerReadouts() {
+  queue_.post([&counters = measurements_->counters] { counters.close(); });
+}
+
+std::optional<int> TaskManagerReadouts::loadPosition() const {
+  std::lock_guard lock(measurements_->mutex);
+  return measurements_->load;
+}
+
+std::optional<double> TaskManagerReadouts::speedGHz() const {
+  std::lock_guard lock(measurements_->mutex);
+  return measurements_->speed;
+}
+
+template <typename Value, typename Measure>
+void TaskManagerReadouts::ask(std::optional<Value> Measurements::*result, bool Measurements::*asked, Measure measure) {
+  {
+    Measurements& m = *measurements_;
+    std::lock_guard lock(m.mutex);
+    if (m.*asked) return;
+    m.*asked = true;
+  }
+  queue_.post([m = measurements_, result, asked, measure] {
+    std::optional<Value> value;
+    // Cleared however the job ends: a failed measurement must not stop the ones after it.
+    struct Finishing {
+      ~Finishing() {
+        std::lock_guard lock(m.mutex);
+        if (value) m.*result = value;
+        m.*asked = false;
+      }
+      Measurements& m;
+      std::optional<Value>& value;
+      std::optional<Value> Measurements::*result;
+      bool Measurements::*asked;
+    } finishing{*m, value, result, asked};
+    value = measure(*m);
+  });
+}
+
+void TaskManagerReadouts::measureLoad() {
+  ask(&Measurements::load, &Measurements::loadAsked, [](Measurements& m) {
+    std::optional<int> position;
+    // The idle-time sample is taken every time, however the counter does: an
+    // interval the counter has no reading for then has this one.
+    m.sampler.sample(m.system, [&position](int p) { position = p; });
+    if (const auto load = platform::taskManagerLoad(m.counters.utility())) position = taskManagerLoadPosition(*load);
+    return position;
+  });
+}
+
+void TaskManagerReadouts::measureSpeed() {
+  ask(&Measurements::speed, &Measurements::speedAsked, [](Measurements& m) {
+    if (const auto ghz = platform::taskManagerSpeedGHz(m.counters.speed())) return *ghz;
+    return measureProcessorSpeed(m.system, RaisedPriority::threadOnly);
+  });
+}
+
+}  // namespace veltrana
