@@ -33,7 +33,7 @@ bool Win32SystemInfo::findSystemInformationQuery() {
 }
 
 std::int32_t Win32SystemInfo::querySystemInformation(std::uint32_t infoClass, std::span<std::uint8_t> buffer) {
-  const QueryFunction query = query_;
+  QueryFunction* const query = query_;
   if (!query) return -1;
   return query(infoClass, buffer.data(), static_cast<unsigned long>(buffer.size()), nullptr);
 }
