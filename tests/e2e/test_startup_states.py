@@ -16,7 +16,9 @@ STAY = ("1", "5", "Silver", "0", "32768", "True", "Stay")
 LEFT_OPEN = 8
 
 
-class StartupReports(unittest.TestCase):
+class StartupReport:
+    """A report or notice left open, then answered."""
+
     def left_open_then_answered(self, s, proc, window):
         """The box or notice titled `window` stays open for LEFT_OPEN seconds
         with the program alive and nothing over it."""
@@ -30,6 +32,10 @@ class StartupReports(unittest.TestCase):
     def answer_the_box(self, s):
         s.key("Return")  # the box's OK button has the focus
         poll(lambda: not s.find_windows("Veltrana", visible=True), SOON, interval=0.1, what="the box answered")
+
+
+class ReportsWithFit(StartupReport, unittest.TestCase):
+    runs_long = True
 
     def test_a_faulty_line_on_1920x1080_with_fit_reads_fit_all_the_same(self):
         with Session(1920, 1080) as s:
@@ -52,6 +58,10 @@ class StartupReports(unittest.TestCase):
             bar = s.wait_window(BAR)
             poll(lambda: s.geometry(bar) == (0, 0, 1920, 38), SOON, what="the bar fitted at 150 %")
 
+
+class ReportsWithoutALayout(StartupReport, unittest.TestCase):
+    runs_long = True
+
     def test_a_file_saved_as_unicode_on_1366x768_gives_the_notice_once_the_box_is_answered(self):
         with Session(1366, 768) as s:
             folder = install_settings_folder(s, lines=None)
@@ -73,7 +83,6 @@ class StartupReports(unittest.TestCase):
             x, y = (1920 - 249) // 2, (1080 - 146) // 2
             s.click(x + 88 + 65 // 2, y + 112 + 22 // 2)  # Ok
             self.assertEqual(s.wait_exit(proc, 10), 0)
-
 
 if __name__ == "__main__":
     unittest.main()
