@@ -15,9 +15,9 @@ from program import BAR, install_settings_folder, settings_text
 STAY = ("1", "5", "Silver", "0", "32768", "True", "Stay")
 # Longer than the second in which the notice would come, and some.
 LEFT_OPEN = 8
-# How a program that ends as asked leaves: with its code 0, or, when it takes
-# over a second to end on a busy machine, killed by Wine's server, which
-# gives a process that asked to end no longer than that.
+# How a program that ends as asked leaves: with its code 0, or, when it is
+# slow to end on a busy machine, killed by Wine's server, which waits only
+# briefly for a process that asked to end (seen once in a CI run here).
 ENDED = (0, -signal.SIGKILL)
 
 
