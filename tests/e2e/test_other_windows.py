@@ -7,8 +7,8 @@ What Wine 8 does here without a window manager (notes in /work/notes/wine-shell.
     a window made after the bar covers it on the screen whether the bar is
     top-most or not: no pixel tells where the bar lies. The stacking_probe
     fixture reads it from a third program, where Windows keeps it.
-  - SHQueryUserNotificationState is a stub and no ABN_FULLSCREENAPP comes: the
-    bar goes by the foreground window's rectangle alone.
+  - SHQueryUserNotificationState is a stub and no ABN_FULLSCREENAPP comes;
+    the bar asks neither, going by the foreground window's rectangle alone.
   - Once the last other window closes, no window is in the front. A bar
     placed after the desktop window would not move, the desktop being no
     sibling of the other windows, so that the desktop never counts as
