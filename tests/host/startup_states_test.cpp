@@ -29,8 +29,11 @@ std::string utf16(const std::string& text) {
   return wide;
 }
 
+// With `fit`, every optional switch is on beside it: each meets the start-up
+// reports as fitting does.
 std::string settings(const char* line3, bool fit) {
-  return std::string("1\r\n5\r\n") + line3 + "\r\n0\r\n32768\r\nTrue\r\nStay\r\n" + (fit ? "Fit\r\n" : "\r\n");
+  return std::string("1\r\n5\r\n") + line3 + "\r\n0\r\n32768\r\nTrue\r\nStay\r\n" +
+         (fit ? "Fit\r\nYield\r\nReserve\r\nMatch\r\n" : "\r\n");
 }
 
 void prepare(fakes::Scenario& s, Start start, bool fit) {
