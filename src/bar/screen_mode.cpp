@@ -1,7 +1,7 @@
 #include "bar/screen_mode.h"
 
-#include "platform/dpi.h"
-#include "settings/made_for_screens.h"
+#include "common/dpi.h"
+#include "common/made_for_screens.h"
 
 namespace veltrana {
 
@@ -13,11 +13,11 @@ constexpr toolkit::Size smallestFitted{1024, 600};
 ScreenPlan fittedPlan(const toolkit::Monitor& monitor) {
   const toolkit::Size screen{monitor.full.width(), monitor.full.height()};
   const int dpi = toolkit::drawnDpi(monitor);
-  const int logicalWidth = screen.width * platform::designDpi / dpi;
-  const int logicalHeight = screen.height * platform::designDpi / dpi;
+  const int logicalWidth = screen.width * designDpi / dpi;
+  const int logicalHeight = screen.height * designDpi / dpi;
   if (logicalWidth < smallestFitted.width || logicalHeight < smallestFitted.height)
     return {screenModeOf(screen), 1, screen.width};
-  if (dpi == platform::designDpi && (logicalWidth == 1024 || logicalWidth == 1280))
+  if (dpi == designDpi && (logicalWidth == 1024 || logicalWidth == 1280))
     return {logicalWidth == 1024 ? ScreenMode::narrow : ScreenMode::wide, 1, screen.width};
   return {ScreenMode::fitted, toolkit::scaleOf(monitor), screen.width};
 }

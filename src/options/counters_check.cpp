@@ -1,5 +1,6 @@
 #include "options/counters_check.h"
 
+#include "common/processor_figures.h"
 #include "platform/processor_counters.h"
 
 namespace veltrana::options {
@@ -11,8 +12,8 @@ std::string CountersCheck::begin() {
 }
 
 std::string CountersCheck::finish() {
-  const bool load = platform::taskManagerLoad(counters_.utility()).has_value();
-  const bool speed = platform::taskManagerSpeedGHz(counters_.speed()).has_value();
+  const bool load = taskManagerLoad(counters_.utility()).has_value();
+  const bool speed = taskManagerSpeedGHz(counters_.speed()).has_value();
   counters_.close();
   if (load && speed) return "Load and frequency as Task Manager shows them.";
   if (load) return "Load as Task Manager shows it; Windows' counters give no frequency, which the bar measures "

@@ -1,21 +1,10 @@
 #include "options/option_fields.h"
 
-#include "platform/dpi.h"
+#include "common/dpi.h"
+#include "common/text.h"
 #include "settings/integer_value.h"
 
 namespace veltrana::options {
-
-namespace {
-
-bool blank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-}  // namespace
 
 OptionFields fieldsFor(const SettingsValues& values) {
   OptionFields fields;
@@ -40,9 +29,9 @@ std::string outOfRangeMessage(std::string_view fieldName) {
          ".";
 }
 
-std::string screenText(int width, int height, int dpi) {
-  return std::to_string(width) + " x " + std::to_string(height) + " at " +
-         std::to_string((dpi * 100 + platform::designDpi / 2) / platform::designDpi) + " %";
+std::string screenText(const Screen& screen) {
+  return std::to_string(screen.width) + " x " + std::to_string(screen.height) + " at " +
+         std::to_string((screen.dpi * 100 + designDpi / 2) / designDpi) + " %";
 }
 
 FieldCheck valuesFrom(const OptionFields& fields) {

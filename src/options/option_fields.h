@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/screen.h"
 #include "options/options_ids.h"
 #include "settings/settings_values.h"
 
@@ -68,6 +69,6 @@ std::optional<std::int32_t> secondsFrom(std::string_view text);
 std::string outOfRangeMessage(std::string_view fieldName);
 
 // A screen as the fitting check box names it: "1920 x 1080 at 150 %".
-std::string screenText(int width, int height, int dpi);
+std::string screenText(const Screen& screen);
 
 }  // namespace veltrana::options

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/screen.h"
+
 namespace platform {
 class Files;
 class Shell;
@@ -39,12 +41,7 @@ inline constexpr int fitNotOffered = 1;
 
 CommandAnswer fitSettings(platform::Files& files, const platform::Shell& shell);
 
-// The primary screen: its size in pixels and its pixels per inch.
-struct PrimaryScreen {
-  int width = 0;
-  int height = 0;
-  int dpi = 0;
-};
-CommandAnswer offerFitting(platform::Files& files, const platform::Shell& shell, const PrimaryScreen& screen);
+// `screen` is the primary screen.
+CommandAnswer offerFitting(platform::Files& files, const platform::Shell& shell, const Screen& screen);
 
 }  // namespace veltrana::options

@@ -1,15 +1,10 @@
 #pragma once
 
-#include <cmath>
 #include <optional>
 
-namespace platform {
+#include "common/processor_figures.h"
 
-// What Windows' counters of the processors' speed read over one interval.
-struct ProcessorSpeed {
-  std::optional<double> performance;  // "% Processor Performance": the clock against its nominal rate, in %
-  std::optional<double> nominalMhz;   // "Processor Frequency": the nominal clock, in MHz
-};
+namespace platform {
 
 // The performance counters Windows keeps of all processors together,
 // `\Processor Information(_Total)`, which Task Manager shows. They are asked
@@ -23,25 +18,9 @@ class ProcessorCounters {
 
   // "% Processor Utility" since the previous call; it can pass 100.
   virtual std::optional<double> utility() = 0;
-  virtual ProcessorSpeed speed() = 0;
+  virtual veltrana::ProcessorSpeed speed() = 0;
   // Lets the counters and their library go; the next call opens them afresh.
   virtual void close() = 0;
 };
-
-// Task Manager's figures from the counters, or nothing where the counters
-// give none. Its load is the utility capped at 100 %.
-inline std::optional<double> taskManagerLoad(std::optional<double> utility) {
-  if (!utility || !std::isfinite(*utility) || *utility < 0) return std::nullopt;
-  return *utility > 100 ? 100.0 : *utility;
-}
-
-// Its "Speed": the nominal clock times the performance, in GHz to the whole
-// MHz. A performance of 0 is no reading: a running processor has a clock.
-inline std::optional<double> taskManagerSpeedGHz(const ProcessorSpeed& speed) {
-  if (!speed.performance || !speed.nominalMhz) return std::nullopt;
-  const double mhz = *speed.nominalMhz * *speed.performance / 100;
-  if (!std::isfinite(mhz) || mhz < 1) return std::nullopt;
-  return std::round(mhz) / 1000;
-}
 
 }  // namespace platform

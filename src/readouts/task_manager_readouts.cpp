@@ -3,6 +3,7 @@
 #include <cmath>
 #include <mutex>
 
+#include "common/processor_figures.h"
 #include "platform/processor_counters.h"
 #include "platform/work_queue.h"
 #include "readouts/processor_frequency.h"
@@ -78,14 +79,14 @@ void TaskManagerReadouts::measureLoad() {
     // The idle-time sample is taken every time, however the counter does: an
     // interval the counter has no reading for then has this one.
     m.sampler.sample(m.system, [&position](int p) { position = p; });
-    if (const auto load = platform::taskManagerLoad(m.counters.utility())) position = taskManagerLoadPosition(*load);
+    if (const auto load = taskManagerLoad(m.counters.utility())) position = taskManagerLoadPosition(*load);
     return position;
   });
 }
 
 void TaskManagerReadouts::measureSpeed() {
   ask(&Measurements::speed, &Measurements::speedAsked, [](Measurements& m) {
-    if (const auto ghz = platform::taskManagerSpeedGHz(m.counters.speed())) return *ghz;
+    if (const auto ghz = taskManagerSpeedGHz(m.counters.speed())) return *ghz;
     return measureProcessorSpeed(m.system, RaisedPriority::threadOnly);
   });
 }

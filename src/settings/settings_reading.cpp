@@ -1,7 +1,6 @@
 #include "settings/settings_reading.h"
 
-#include <cctype>
-
+#include "common/text.h"
 #include "platform/files.h"
 #include "settings/error_messages.h"
 #include "settings/line_reader.h"
@@ -16,16 +15,7 @@ constexpr LineNeed switchLine{numberOrName.kept, false};
 
 // Another case, or blanks around the word: off, but most likely meant as on.
 bool nearly(const SettingsLine& line, std::string_view word) {
-  if (!line.whole()) return false;
-  std::string_view text = line.text();
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  if (text.size() != word.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(word[i])))
-      return false;
-  return true;
+  return line.whole() && sameIgnoringCase(trimmed(line.text()), word);
 }
 
 class Reading {

@@ -21,7 +21,7 @@ long long gap(int aLow, int aHigh, int bLow, int bHigh) {
 
 int drawnDpi(const Monitor& monitor) {
   constexpr int largestDpi = 288;
-  return std::clamp(monitor.dpi, platform::designDpi, largestDpi);
+  return std::clamp(monitor.dpi, veltrana::designDpi, largestDpi);
 }
 
 std::optional<Monitor> monitorHolding(std::span<const Monitor> monitors, const Rect& window) {

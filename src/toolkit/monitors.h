@@ -3,7 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "platform/dpi.h"
+#include "common/dpi.h"
 #include "toolkit/geometry.h"
 
 namespace toolkit {
@@ -11,7 +11,7 @@ namespace toolkit {
 struct Monitor {
   Rect full;  // the whole screen of the monitor
   Rect work;  // without the taskbar and other reserved strips
-  int dpi = platform::designDpi;  // its pixels per inch, as the user's scaling setting gives them
+  int dpi = veltrana::designDpi;  // its pixels per inch, as the user's scaling setting gives them
 };
 
 // The pixels per inch forms are drawn for on the monitor: its own, taken
@@ -19,7 +19,7 @@ struct Monitor {
 int drawnDpi(const Monitor& monitor);
 // How many times as large as designed a form is drawn on the monitor.
 inline double scaleOf(const Monitor& monitor) {
-  return static_cast<double>(drawnDpi(monitor)) / platform::designDpi;
+  return static_cast<double>(drawnDpi(monitor)) / veltrana::designDpi;
 }
 
 // The monitor that holds a window: the one sharing the largest area with its

@@ -181,9 +181,9 @@ TEST_F(Document, SaysWhenWindowsStartupSettingsKeepTheStartAtLogOnOff) {
 }
 
 TEST(OptionScreen, NamesTheScreenAndItsScaling) {
-  EXPECT_EQ(veltrana::options::screenText(1920, 1080, 144), "1920 x 1080 at 150 %");
-  EXPECT_EQ(veltrana::options::screenText(2560, 1440, 120), "2560 x 1440 at 125 %");
-  EXPECT_EQ(veltrana::options::screenText(1366, 768, 96), "1366 x 768 at 100 %");
+  EXPECT_EQ(veltrana::options::screenText({1920, 1080, 144}), "1920 x 1080 at 150 %");
+  EXPECT_EQ(veltrana::options::screenText({2560, 1440, 120}), "2560 x 1440 at 125 %");
+  EXPECT_EQ(veltrana::options::screenText({1366, 768, 96}), "1366 x 768 at 100 %");
 }
 
 TEST_F(Document, OffersTheMissingFolderAndCopiesInTheSkinsBesideTheProgram) {

@@ -81,7 +81,7 @@ TEST(StartupStates, NeverReachAMissingWindowAndEndWithTheBarOrTheNotice) {
         const int notices = s.backend.windowOf(program.unsupportedScreenNotice())->modalRuns;
         EXPECT_EQ(notices, laidOut ? 0 : 1) << "the notice, once, after the report is answered";
         if (notices) {
-          const double scale = static_cast<double>(screen.dpi) / platform::designDpi;
+          const double scale = static_cast<double>(screen.dpi) / veltrana::designDpi;
           const Rect notice = program.unsupportedScreenNotice().bounds();
           EXPECT_EQ(notice.width(), toolkit::scaled(337, scale)) << "at the monitor's scale";
           EXPECT_EQ(notice.height(), toolkit::scaled(137, scale));

@@ -23,8 +23,8 @@ bool raisedTheProcessClass(const fakes::FakeSystemInfo& system) {
 }
 
 TEST(TaskManagerFigures, AreTheCountersCappedOrNothingWhereTheyGiveNone) {
-  using platform::taskManagerLoad;
-  using platform::taskManagerSpeedGHz;
+  using veltrana::taskManagerLoad;
+  using veltrana::taskManagerSpeedGHz;
   EXPECT_EQ(taskManagerLoad(37.4), 37.4);
   EXPECT_EQ(taskManagerLoad(131.2), 100.0) << "the utility passes 100 above the nominal clock: capped";
   EXPECT_EQ(taskManagerLoad(0.0), 0.0) << "an idle machine is a reading";

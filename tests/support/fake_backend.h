@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/dpi.h"
+#include "common/dpi.h"
 #include "toolkit/backend.h"
 #include "toolkit/canvas.h"
 #include "toolkit/form.h"
@@ -80,7 +80,7 @@ class FakeBackend : public toolkit::Backend {
   std::optional<toolkit::ForegroundWindow> foreground;
   // One monitor of the size at the desktop's origin, without a taskbar, at
   // the pixels per inch of a scaling setting (96: 100 %).
-  void setScreen(int width, int height, int dpi = platform::designDpi);
+  void setScreen(int width, int height, int dpi = veltrana::designDpi);
   std::vector<toolkit::Monitor> monitorList;
   toolkit::Point cursor;
   int refreshRate = 60;

@@ -14,9 +14,9 @@
 #include "platform/files.h"
 #include "platform/multimedia.h"
 #include "platform/processor_counters.h"
-#include "platform/session.h"
 #include "platform/registry.h"
 #include "platform/resources.h"
+#include "platform/session.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
 #include "platform/work_queue.h"
@@ -96,7 +96,7 @@ class FakeProcessorCounters : public platform::ProcessorCounters {
     ++utilitySamples;
     return std::exchange(loadOpen, true) ? utilityValue : std::nullopt;
   }
-  platform::ProcessorSpeed speed() override {
+  veltrana::ProcessorSpeed speed() override {
     ++speedSamples;
     return {std::exchange(speedOpen, true) ? performance : std::nullopt, nominalMhz};
   }

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/program.h"
-#include "support/fake_backend.h"
 #include "support/components.h"
+#include "support/fake_backend.h"
 #include "support/fake_ports.h"
 
 namespace fakes {
@@ -18,7 +18,7 @@ inline constexpr char staySettings[] = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r
 // The whole program on fakes: a screen of a chosen size, a virtual clock and
 // everything a test can look at.
 struct Scenario {
-  explicit Scenario(int screenWidth = 1280, int screenHeight = 1024, int dpi = platform::designDpi);
+  explicit Scenario(int screenWidth = 1280, int screenHeight = 1024, int dpi = veltrana::designDpi);
   ~Scenario();
 
   // Starts the program as the entry point does once the single-instance rule let it.

@@ -31,8 +31,7 @@ CommandAnswer answer(SetupCommand command) {
   platform::win32::Win32Files files;
   const platform::win32::Win32Shell shell;
   if (command == SetupCommand::fit) return fitSettings(files, shell);
-  const platform::win32::PrimaryScreen screen = platform::win32::primaryScreen();
-  return offerFitting(files, shell, {screen.width, screen.height, screen.dpi});
+  return offerFitting(files, shell, platform::win32::primaryScreen());
 }
 
 }  // namespace

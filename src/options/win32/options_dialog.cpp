@@ -75,8 +75,7 @@ void OptionsDialog::initialise() {
   for (std::string_view skin : veltrana::skinNames)
     ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::win32::widen(skin).c_str()));
   ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Plain colour"));
-  const platform::win32::PrimaryScreen screen = platform::win32::primaryScreen();
-  setText(OPTIONS_SCREEN, veltrana::options::screenText(screen.width, screen.height, screen.dpi));
+  setText(OPTIONS_SCREEN, veltrana::options::screenText(platform::win32::primaryScreen()));
 
   const SettingsDocument::Opened opened = document_.open();
   if (opened.found == SettingsDocument::Found::noDocuments) {

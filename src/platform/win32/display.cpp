@@ -13,10 +13,10 @@ int monitorDpi(HMONITOR monitor) {
   UINT x = 0, y = 0;
   if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
   const WindowDc screen(nullptr);
-  return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : designDpi;
+  return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : veltrana::designDpi;
 }
 
-PrimaryScreen primaryScreen() {
+veltrana::Screen primaryScreen() {
   const HMONITOR monitor = ::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
   MONITORINFO info{};
   info.cbSize = sizeof info;

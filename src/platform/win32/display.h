@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/dpi.h"
+#include "common/screen.h"
 
 namespace platform::win32 {
 
@@ -12,11 +12,6 @@ int monitorDpi(HMONITOR monitor);
 
 // The primary monitor, which holds the bar: its size in pixels and its
 // pixels per inch.
-struct PrimaryScreen {
-  int width = 0;
-  int height = 0;
-  int dpi = designDpi;
-};
-PrimaryScreen primaryScreen();
+veltrana::Screen primaryScreen();
 
 }  // namespace platform::win32

@@ -135,7 +135,7 @@ std::optional<double> Win32ProcessorCounters::utility() {
   return loadQuery_->sample()[0];
 }
 
-platform::ProcessorSpeed Win32ProcessorCounters::speed() {
+veltrana::ProcessorSpeed Win32ProcessorCounters::speed() {
   if (!speedQuery_) {
     const Library* pdh = library();
     if (!pdh) return {};

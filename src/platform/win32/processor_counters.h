@@ -20,7 +20,7 @@ class Win32ProcessorCounters : public platform::ProcessorCounters {
   Win32ProcessorCounters& operator=(const Win32ProcessorCounters&) = delete;
 
   std::optional<double> utility() override;
-  platform::ProcessorSpeed speed() override;
+  veltrana::ProcessorSpeed speed() override;
   void close() override;
 
  private:
