@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "bar/bar_buttons.h"
+#include "bar/bar_design.h"
 #include "platform/multimedia.h"
 #include "platform/resources.h"
 #include "platform/session.h"
@@ -11,45 +12,18 @@
 #include "popups/unsupported_screen_notice.h"
 #include "readouts/captions.h"
 #include "readouts/date_readout.h"
-#include "readouts/memory_readout.h"
-#include "readouts/processor_frequency.h"
 #include "readouts/work_clock.h"
 #include "toolkit/application.h"
 #include "toolkit/bitmap_file.h"
-#include "toolkit/jpeg_image.h"
 #include "toolkit/scaling.h"
 
 namespace veltrana {
 
 namespace {
 
-using toolkit::Point;
 using toolkit::Rect;
 
-const toolkit::Font captionFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::black};
-const toolkit::Font valueFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::green};
-
 constexpr std::uint32_t second = 1000;
-
-toolkit::FormOptions barOptions() {
-  toolkit::FormOptions o;
-  o.className = "TVTR";
-  o.caption = "Tesvo ";
-  o.bounds = Rect::fromBounds(85, 183, 804, 27);
-  o.color = toolkit::colors::silver;
-  o.topmost = true;
-  o.autoSize = true;
-  o.screenSnap = true;
-  o.snapDistance = 10;
-  o.mainWindow = true;
-  return o;
-}
-
-std::shared_ptr<const toolkit::Pixmap> defaultBackground(const platform::Resources& resources) {
-  auto picture = toolkit::decodeJpeg(resources.bytes(platform::Resource::defaultBackground));
-  if (!picture) return nullptr;
-  return std::make_shared<const toolkit::Pixmap>(std::move(*picture));
-}
 
 }  // namespace
 
@@ -101,9 +75,11 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
       Timer12(application.backend(), second),
       ports_(ports),
       companions_(companions),
-      layout_(*this),
-      fitted_(*this),
+      schedule_{Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer8},
+      readouts_(ports, application, {TotalPhys, RamGauge, Gauge1, Label11}),
       place_(*this, application.backend(), ports.shell),
+      unsupported_(schedule_, Timer12, application.errorReports(), place_, companions),
+      layouts_(*this, unsupported_, companions),
       settings_(*this, ports, application.errorReports(), nativeHandle()) {
   Image1.setPicture(defaultBackground(ports_.resources));
   SpeedButton1.setGlyph(toolkit::pictureFromBitmapFile(ports_.resources.bytes(platform::Resource::glyphCdOut)));
@@ -125,7 +101,7 @@ void TVTR::connectHandlers() {
   for (toolkit::Label* label : captionLabels())
     if (label != &Label1) label->onClick = [this] { LabelClick(); };
   for (toolkit::Label* label : valueLabels()) label->onClick = [this] { LabelClick(); };
-  for (toolkit::Image* zone : hotZones()) zone->onMouseMove = [this](toolkit::Point) { Image3MouseMove(); };
+  for (toolkit::Image* zone : hotZones()) zone->onMouseMove = [this](toolkit::Point) { HotZoneMouseMove(); };
   SpeedButton1.onClick = [this] { SpeedButton1Click(); };
   SpeedButton2.onClick = [this] { SpeedButton2Click(); };
   SpeedButton3.onClick = [this] { SpeedButton3Click(); };
@@ -140,51 +116,12 @@ void TVTR::connectHandlers() {
   Timer4.onTimer = [this] { Timer4Timer(); };
   Timer5.onTimer = [this] { Timer5Timer(); };
   Timer8.onTimer = [this] { Timer8Timer(); };
-  Timer12.onTimer = [this] { Timer12Timer(); };
+  Timer12.onTimer = [this] { unsupported_.Timer12Timer(); };
 }
 
-ScreenPlan TVTR::currentPlan() const {
-  const auto monitors = application().backend().monitors();
-  return screenPlanFor(monitors, bounds(), fit_);
-}
+void TVTR::layOut() { layouts_.layOut(); }
 
-void TVTR::applyPlan(const ScreenPlan& plan) {
-  if (plan.mode == ScreenMode::unsupported) return;
-  if (plan.scale != scale()) {
-    setScale(plan.scale);
-    companions_.menuPanel().scaleTo(plan.scale);
-  }
-  if (plan.mode == ScreenMode::fitted)
-    fitted_.apply(plan.width, plan.scale);
-  else
-    layout_.apply(plan.mode);
-}
-
-void TVTR::layOut() {
-  const ScreenPlan plan = currentPlan();
-  // A fitted bar whose screen became one it has no plan for stops as it
-  // would have started there; without fitting it keeps its last layout.
-  // (A width of 0: no monitor was found, which tells nothing.)
-  if (fit_ && plan.mode == ScreenMode::unsupported && plan.width > 0) {
-    StopScheduleTimers();
-    Timer12.setEnabled(true);
-    return;
-  }
-  applyPlan(plan);
-}
-
-void TVTR::setFit(bool on) {
-  if (on == fit_) return;
-  fit_ = on;
-  const ScreenPlan plan = currentPlan();
-  applyPlan(plan);
-  // Fitting read by the start-up pass gives the screen a layout after all.
-  if (unsupportedAtStart_ && plan.mode != ScreenMode::unsupported) {
-    unsupportedAtStart_ = false;
-    Timer12.setEnabled(false);
-    for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer4, &Timer5, &Timer6, &Timer8}) t->setEnabled(true);
-  }
-}
+void TVTR::setFit(bool on) { layouts_.setFit(on); }
 
 void TVTR::setUpdateInterval(std::uint32_t ms) {
   for (toolkit::Timer* t : {&Timer2, &Timer4, &Timer5}) t->setInterval(ms);
@@ -216,14 +153,14 @@ void TVTR::setMoveMode(bool on) { moveMode_ = on; }
 
 void TVTR::fitHotZones() {
   if (moveMode_) {
-    layOut();
+    layouts_.layOut();
     return;
   }
   for (toolkit::Image* zone : hotZones()) zone->setWidth(0);
 }
 
 void TVTR::showFileErrorNotice(const std::string& drive) {
-  StopScheduleTimers();
+  schedule_.stop();
   Timer12.setEnabled(false);
   TForm3& notice = companions_.fileErrorNotice();
   notice.appendToMessage(drive);
@@ -231,23 +168,14 @@ void TVTR::showFileErrorNotice(const std::string& drive) {
   notice.showModal();
 }
 
+// Lays the bar out, places it and runs the start-up settings pass.
 void TVTR::FormCreate() {
-  Timer12.setEnabled(false);
-  const ScreenPlan plan = currentPlan();
-  if (plan.mode == ScreenMode::unsupported) {
-    StopScheduleTimers();
-    unsupportedAtStart_ = true;
-  } else {
-    applyPlan(plan);
-  }
+  layouts_.layOutAtStart();
   Timer3.setEnabled(false);
   setLeft(0);
   setTop(2);
   settings_.startup();
-  // Only now: the start-up pass may have shown a box or the file-error
-  // notice, and the notice that takes over comes a second after they are
-  // answered; fitting read by the pass may have given the screen a plan.
-  if (unsupportedAtStart_) Timer12.setEnabled(true);
+  unsupported_.startupPassOver();
 }
 
 void TVTR::FormDestroy() {
@@ -279,20 +207,14 @@ void TVTR::Timer8Timer() {
     settings_.reload();
   }
   // The screen's plan is looked up only when a strip is to be reserved.
-  place_.keep(place_.reserving() && currentPlan().mode != ScreenMode::unsupported);
+  place_.keep(place_.reserving() && layouts_.plan().mode != ScreenMode::unsupported);
 }
 
 void TVTR::setYield(bool on) { place_.setYield(on); }
 
 void TVTR::setReserve(bool on) { place_.setReserve(on); }
 
-void TVTR::setTaskManagerFigures(bool on) {
-  if (on == taskManager_.has_value()) return;
-  if (on)
-    taskManager_.emplace(ports_.systemInfo, ports_.processorCounters, ports_.workQueue);
-  else
-    taskManager_.reset();
-}
+void TVTR::setTaskManagerFigures(bool on) { readouts_.setTaskManagerFigures(on); }
 
 void TVTR::HideAboveScreen() {
   // Its own height above the screen: 25 pixels as designed.
@@ -309,7 +231,7 @@ void TVTR::Image1Click() { HideAboveScreen(); }
 
 void TVTR::LabelClick() { HideAboveScreen(); }
 
-void TVTR::Image3MouseMove() {
+void TVTR::HotZoneMouseMove() {
   if (moveMode_) HideAboveScreen();
 }
 
@@ -344,52 +266,8 @@ void TVTR::Timer2Timer() {
   Hz.setCaption(refreshRateCaption(displayRefreshRate()));
 }
 
-void TVTR::Timer4Timer() {
-  UpdateMemoryReadout();
-  if (!taskManager_) {
-    showFrequency(GetCPUSpeed());
-    return;
-  }
-  if (const auto ghz = taskManager_->speedGHz()) showFrequency(*ghz);
-  taskManager_->measureSpeed();
-}
+void TVTR::Timer4Timer() { readouts_.showMemoryThenFrequency(); }
 
-void TVTR::showFrequency(double ghz) { Label11.setCaption(generalFormat(ghz, ports_.systemInfo.decimalSeparator())); }
-
-void TVTR::Timer5Timer() {
-  if (!taskManager_) {
-    GetCPUUsage();
-    return;
-  }
-  if (const auto position = taskManager_->loadPosition()) Gauge1.setProgress(*position);
-  taskManager_->measureLoad();
-}
-
-void TVTR::UpdateMemoryReadout() { showMemory(ports_.systemInfo.memoryStatus(), TotalPhys, RamGauge); }
-
-void TVTR::GetCPUUsage() {
-  loadSampler_.sample(ports_.systemInfo, [this](int position) {
-    Gauge1.setProgress(position);
-    application().processMessages();
-  });
-}
-
-double TVTR::GetCPUSpeed() { return measureProcessorSpeed(ports_.systemInfo); }
-
-void TVTR::StopScheduleTimers() {
-  for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer8}) t->setEnabled(false);
-}
-
-void TVTR::Timer12Timer() {
-  // Not over an open report: the notice takes over once it is answered.
-  if (application().errorReports().boxOpen()) return;
-  unsupportedAtStart_ = false;
-  place_.releaseStrip();
-  StopScheduleTimers();
-  Timer12.setEnabled(false);
-  TForm2& notice = companions_.unsupportedScreenNotice();
-  notice.scaleToItsMonitor();
-  notice.showModal();
-}
+void TVTR::Timer5Timer() { readouts_.showLoad(); }
 
 }  // namespace veltrana

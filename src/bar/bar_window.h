@@ -1,17 +1,16 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
-#include "bar/fitted_layout.h"
+#include "bar/bar_companions.h"
+#include "bar/bar_layouts.h"
 #include "bar/place_among_windows.h"
-#include "bar/screen_layout.h"
-#include "bar/screen_mode.h"
+#include "bar/schedule.h"
 #include "bar/settings_passes.h"
 #include "bar/settings_target.h"
+#include "bar/unsupported_screen.h"
 #include "platform/ports.h"
-#include "readouts/processor_load.h"
-#include "readouts/task_manager_readouts.h"
+#include "readouts/system_readouts.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
@@ -26,42 +25,28 @@ class Application;
 
 namespace veltrana {
 
-class TForm2;
-class TForm3;
-class TForm4;
-
-// The program's other windows, as the bar reaches them: all of them are
-// made before the bar's creation handler runs.
-class BarCompanions {
- public:
-  virtual ~BarCompanions() = default;
-  virtual TForm2& unsupportedScreenNotice() = 0;
-  virtual TForm3& fileErrorNotice() = 0;
-  virtual TForm4& menuPanel() = 0;
-};
-
 // The bar: a borderless, top-most strip along the top of the screen that
 // sizes itself to its components, and the timers that drive the program.
-// Its settings passes change it through the operations of SettingsTarget;
-// its components are its own.
+// This class is the bar's window and its wiring: its components, which
+// handler each event runs, and what the settings passes change (the
+// operations of SettingsTarget). What those handlers do lives in the parts
+// they call: the readouts, the layouts, the bar's place among other windows,
+// the unsupported-screen rules.
 class TVTR : public toolkit::Form, private SettingsTarget {
  public:
   TVTR(toolkit::Application& application, const platform::Ports& ports, BarCompanions& companions);
   ~TVTR() override;
 
-  // The creation handler: lays the bar out, places it and runs the start-up
-  // settings pass. The program calls it once every window the bar may show
-  // has been made.
+  // The program calls this once every window the bar may show has been made.
   void FormCreate();
 
+  // The rest is public for the host tests and the benchmark, which drive the
+  // bar as the window system would, without waiting for a timer or a click.
   const SettingsPasses& settings() const { return settings_; }
-  // Move mode: moving the pointer over the hot zones hides the bar.
   bool moveMode() const { return moveMode_; }
-
   // Pushes the bar above the screen's top edge until the return timer brings
   // it back; the window stays shown (unlike Form::hide(), which hides it).
   void HideAboveScreen();
-
   // The magic button: shows the menu panel with the focus on "Options".
   void SpeedButton6Click();
   // The reload pass of every second, and the bar's place among other windows.
@@ -90,13 +75,6 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   // The notification-area icon with the application title as its tip.
   void CreateTrayIcon() override;
   void DeleteTrayIcon();
-  // Total memory and the free-memory gauge.
-  void UpdateMemoryReadout();
-  // Samples the processor load into Gauge1.
-  void GetCPUUsage();
-  // Measures the processor clock in GHz (blocks for about half a second).
-  double GetCPUSpeed();
-  void showFrequency(double ghz);
   // Asks the system to end the session with the exit mode (log off, restart,
   // power off); true when it accepted.
   bool MyExitWindows(unsigned mode);
@@ -104,9 +82,9 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   void Image1Click();
   // The click handler of the texts that hide the bar: every label but the day of the month.
   void LabelClick();
-  // The mouse-move handler of the four hot zones, Image2 to Image5 (the
-  // work clock's zone had a handler of its own that did the same).
-  void Image3MouseMove();
+  // Moving the pointer over a hot zone (Image2 to Image5) in move mode: the
+  // design's Image2MouseMove and Image3MouseMove, which did the same.
+  void HotZoneMouseMove();
   void SpeedButton1Click();
   void SpeedButton2Click();
   void SpeedButton3Click();
@@ -119,13 +97,7 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   void Timer4Timer();
   void Timer5Timer();
   void Timer6Timer();
-  void Timer12Timer();
 
-  // Stops the timers of the schedule: all but Timer12.
-  void StopScheduleTimers();
-  // How the bar is to be laid out on the monitor that holds it, looked up afresh.
-  ScreenPlan currentPlan() const;
-  void applyPlan(const ScreenPlan& plan);
   // The labels that take the caption colour and the value colour, and the hot zones.
   std::array<toolkit::Label*, 17> captionLabels();
   std::array<toolkit::Label*, 4> valueLabels();
@@ -184,18 +156,13 @@ class TVTR : public toolkit::Form, private SettingsTarget {
 
   const platform::Ports& ports_;
   BarCompanions& companions_;
-  ScreenLayout layout_;
-  FittedLayout fitted_;
-  ProcessorLoadSampler loadSampler_;
-  // With line 11: the readouts measured off this thread; none without it.
-  std::optional<TaskManagerReadouts> taskManager_;
+  Schedule schedule_;
+  SystemReadouts readouts_;
   PlaceAmongWindows place_;
-  // Off until the first settings pass sets them from the file.
+  UnsupportedScreen unsupported_;
+  BarLayouts layouts_;
+  // Off until the first settings pass sets it from the file.
   bool moveMode_ = false;
-  bool fit_ = false;
-  // The screen had no layout when the bar was made: the timers wait for the
-  // notice, unless the start-up pass turns fitting on.
-  bool unsupportedAtStart_ = false;
   SettingsPasses settings_;
 };
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "bar/schedule.h"
+#include "bar/screen_mode.h"
+
+namespace toolkit {
+class ErrorReports;
+class Timer;
+}  // namespace toolkit
+
+namespace veltrana {
+
+class BarCompanions;
+class PlaceAmongWindows;
+
+// The bar on a screen it has no layout for. Started there, its timers wait
+// and, a second after the start-up pass is over, Timer12 brings the
+// unsupported-screen notice, never over an open report; fitting read by that
+// pass may give the screen a layout after all. A fitted bar whose screen
+// becomes one it has no plan for stops the same way. The notice's button
+// ends the program; closed otherwise, it leaves the bar with every timer
+// stopped.
+class UnsupportedScreen {
+ public:
+  UnsupportedScreen(Schedule schedule, toolkit::Timer& Timer12, toolkit::ErrorReports& reports,
+                    PlaceAmongWindows& place, BarCompanions& companions);
+
+  // At the start of the creation handler: true when the screen has a plan;
+  // otherwise the timers wait.
+  bool startOn(const ScreenPlan& plan);
+  // At the end of the creation handler, once the start-up pass is over.
+  void startupPassOver();
+  // A plan for the screen after all: the waiting timers start.
+  void planFound();
+  // A running bar's screen has no plan any more.
+  void planLost();
+  // The tick of Timer12.
+  void Timer12Timer();
+
+ private:
+  Schedule schedule_;
+  toolkit::Timer& Timer12_;
+  toolkit::ErrorReports& reports_;
+  PlaceAmongWindows& place_;
+  BarCompanions& companions_;
+  bool waiting_ = false;
+};
+
+}  // namespace veltrana
