@@ -42,7 +42,7 @@ int runProgram(HINSTANCE instance) {
   platform::win32::Win32Multimedia multimedia;
   platform::win32::Win32ProcessorCounters processorCounters;
   // After what its jobs use, so that it ends, and its thread is joined, first.
-  platform::win32::WorkerThread workQueue;
+  platform::win32::WorkerThread workQueue("processor measurements");
   const platform::Ports ports{systemInfo, resources, files, shell, registry, session, multimedia, processorCounters,
                               workQueue};
 

@@ -19,7 +19,10 @@ struct TaskManagerReadouts::Measurements {
   platform::ProcessorCounters& counters;
   ProcessorLoadSampler sampler;
 
-  // Shared with the GUI thread.
+  // Shared with the GUI thread. The library's mutex, as this code is
+  // portable: it is held for a few instructions, so it never waits, and only
+  // a mutex that waits costs a round trip to the system (the work queue's
+  // own lock, which does wait for jobs, is the system's slim one).
   std::mutex mutex;
   std::optional<int> load;
   std::optional<double> speed;
@@ -56,20 +59,19 @@ void TaskManagerReadouts::ask(std::optional<Value> Measurements::*result, bool M
     m.*asked = true;
   }
   queue_.post([m = measurements_, result, asked, measure] {
-    std::optional<Value> value;
-    // Cleared however the job ends: a failed measurement must not stop the ones after it.
-    struct Finishing {
-      ~Finishing() {
-        std::lock_guard lock(m.mutex);
-        if (value) m.*result = value;
-        m.*asked = false;
-      }
-      Measurements& m;
-      std::optional<Value>& value;
-      std::optional<Value> Measurements::*result;
-      bool Measurements::*asked;
-    } finishing{*m, value, result, asked};
-    value = measure(*m);
+    Measurements& measurements = *m;
+    const auto finish = [&](std::optional<Value> value) {
+      std::lock_guard lock(measurements.mutex);
+      if (value) measurements.*result = value;
+      measurements.*asked = false;
+    };
+    try {
+      finish(measure(*m));
+    } catch (...) {
+      // A failed measurement must not stop the ones after it; the queue traces it.
+      finish(std::nullopt);
+      throw;
+    }
   });
 }
 

@@ -89,7 +89,7 @@ class ScratchProgram {
   platform::win32::Win32Session session_;
   platform::win32::Win32Multimedia multimedia_;
   platform::win32::Win32ProcessorCounters processorCounters_;
-  platform::win32::WorkerThread workQueue_;
+  platform::win32::WorkerThread workQueue_{"processor measurements"};
   platform::Ports ports_;
   std::optional<toolkit::win32::Win32Backend> backend_;
   std::optional<veltrana::Program> program_;

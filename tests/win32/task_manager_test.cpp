@@ -31,7 +31,7 @@ TEST(WorkerThread, MadeByTheFirstJobRunsJobsInOrderAwayFromTheCallerAndEndsAfter
   std::vector<int> ran;  // by the worker; read once it is joined
   DWORD worker = 0;
   {
-    platform::win32::WorkerThread queue;
+    platform::win32::WorkerThread queue{"measurements under test"};
     EXPECT_EQ(threadsOfThisProcess(), threads) << "no thread before there is work";
     const auto done = newEvent();
     for (int i = 0; i < 3; ++i)
@@ -83,7 +83,7 @@ TEST(ProcessorCounters, ThePerformanceLibraryComesWithTheFirstReadingAndGoesWhen
 TEST(TaskManagerReadouts, ArriveFromTheirThreadWhileThisOneKeepsItsPriorities) {
   platform::win32::Win32SystemInfo system;
   platform::win32::Win32ProcessorCounters counters;
-  platform::win32::WorkerThread queue;
+  platform::win32::WorkerThread queue{"measurements under test"};
   const DWORD priorityClass = ::GetPriorityClass(::GetCurrentProcess());
   const int threadPriority = ::GetThreadPriority(::GetCurrentThread());
   veltrana::TaskManagerReadouts readouts(system, counters, queue);

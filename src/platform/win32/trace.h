@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <exception>
+
+#include "platform/exception_text.h"
 
 namespace platform::win32 {
 
@@ -15,6 +18,16 @@ inline void traceIgnoredFailure([[maybe_unused]] const char* call,
 #ifndef NDEBUG
   char line[192];
   std::snprintf(line, sizeof line, "Veltrana: %s failed, error %lu\n", call, error);
+  ::OutputDebugStringA(line);
+#endif
+}
+
+// An exception the program deliberately goes on after, traced the same way.
+inline void traceIgnoredException([[maybe_unused]] const char* where,
+                                  [[maybe_unused]] std::exception_ptr exception = std::current_exception()) {
+#ifndef NDEBUG
+  char line[256];
+  std::snprintf(line, sizeof line, "Veltrana: %s failed: %s\n", where, describeException(exception).c_str());
   ::OutputDebugStringA(line);
 #endif
 }

@@ -2,6 +2,8 @@
 
 #include <process.h>
 
+#include "platform/win32/system_library.h"
+#include "platform/win32/text.h"
 #include "platform/win32/trace.h"
 
 namespace platform::win32 {
@@ -49,7 +51,13 @@ void WorkerThread::post(std::function<void()> job) {
 }
 
 unsigned __stdcall WorkerThread::threadMain(void* self) {
-  static_cast<WorkerThread*>(self)->work();
+  auto& worker = *static_cast<WorkerThread*>(self);
+  // Windows 10 1607 and later name threads; looked up, so that the program runs on 7 as well.
+  const auto describe =
+      functionIn<HRESULT WINAPI(HANDLE, PCWSTR)>(::GetModuleHandleW(L"kernel32.dll"), "SetThreadDescription");
+  if (describe && FAILED(describe(::GetCurrentThread(), widen(worker.name_).c_str())))
+    traceIgnoredFailure("SetThreadDescription");
+  worker.work();
   return 0;
 }
 
@@ -66,7 +74,8 @@ void WorkerThread::work() {
     try {
       job();
     } catch (...) {
-      // A measurement that failed is only missing; the next one is asked for anyway.
+      // A job that failed is only missing; the next one is asked for anyway.
+      traceIgnoredException(name_.c_str());
     }
   }
 }

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <string>
 
 #include "platform/work_queue.h"
 #include "platform/win32/unique_handle.h"
@@ -18,7 +19,8 @@ namespace platform::win32 {
 // those is a round trip to the wineserver, twice a second.
 class WorkerThread : public platform::WorkQueue {
  public:
-  WorkerThread() = default;
+  // `name` names the thread for a debugger, and in the trace of a job that failed.
+  explicit WorkerThread(std::string name) : name_(std::move(name)) {}
   ~WorkerThread() override;
   WorkerThread(const WorkerThread&) = delete;
   WorkerThread& operator=(const WorkerThread&) = delete;
@@ -29,6 +31,7 @@ class WorkerThread : public platform::WorkQueue {
   static unsigned __stdcall threadMain(void* self);
   void work();
 
+  const std::string name_;
   SRWLOCK lock_ = SRWLOCK_INIT;
   CONDITION_VARIABLE wake_ = CONDITION_VARIABLE_INIT;
   // Guarded by lock_.
