@@ -52,7 +52,7 @@ def one_run(name, exe, prefix, seconds, screen):
 def main():
     screen, args = screen_options(sys.argv[1:])
     prefix, runs, seconds = args[0], int(args[1]), int(args[2])
-    programs = [spec.split("=", 1) for spec in args[3:]]
+    programs = [named.split("=", 1) for named in args[3:]]
     results = {name: [] for name, _ in programs}
     for _ in range(runs):
         for name, exe in programs:

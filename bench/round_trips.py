@@ -82,8 +82,8 @@ def main():
     screen, args = screen_options(sys.argv[1:])
     prefix, seconds = args[0], int(args[1])
     print(f"round trips and system calls per second on {screen}:")
-    for spec in args[2:]:
-        name, exe = spec.split("=", 1)
+    for named in args[2:]:
+        name, exe = named.split("=", 1)
         requests, calls = measure(name, exe, prefix, seconds, screen)
         print(f"  {name:6s} {requests:6.1f} wineserver requests/s, {calls:6.1f} system calls/s")
 
