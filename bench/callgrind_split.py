@@ -14,8 +14,9 @@ import sys
 HANDLERS = [
     ("reload pass (Timer8)", ["veltrana::TVTR::Timer8Timer()", "veltrana::SettingsPasses::reload()"]),
     ("readouts: date and refresh rate (Timer2)", ["veltrana::TVTR::Timer2Timer()"]),
-    ("readouts: memory and frequency (Timer4)", ["veltrana::TVTR::Timer4Timer()"]),
-    ("readouts: processor load (Timer5)", ["veltrana::TVTR::Timer5Timer()", "veltrana::TVTR::GetCPUUsage()",
+    ("readouts: memory and frequency (Timer4)", ["veltrana::TVTR::Timer4Timer()",
+                                                 "veltrana::SystemReadouts::showMemoryThenFrequency()"]),
+    ("readouts: processor load (Timer5)", ["veltrana::TVTR::Timer5Timer()", "veltrana::SystemReadouts::GetCPUUsage()",
                                            "veltrana::ProcessorLoadSampler::sample("]),
     ("work clock (Timer1)", ["veltrana::TVTR::Timer1Timer()", "veltrana::advanceWorkClock("]),
     ("taskbar button (Timer6)", ["veltrana::TVTR::Timer6Timer()", "fakes::FakeBackend::hideApplicationWindow()"]),
