@@ -1,18 +1,20 @@
 #include "bar/bar_layouts.h"
 
 #include "bar/bar_companions.h"
+#include "bar/bar_monitor.h"
 #include "bar/unsupported_screen.h"
 #include "popups/menu_panel.h"
-#include "toolkit/application.h"
 #include "toolkit/form.h"
 
 namespace veltrana {
 
-BarLayouts::BarLayouts(toolkit::Form& bar, UnsupportedScreen& unsupported, BarCompanions& companions)
-    : bar_(bar), unsupported_(unsupported), companions_(companions), made_(bar), fitted_(bar) {}
+BarLayouts::BarLayouts(toolkit::Form& bar, BarMonitor& monitor, UnsupportedScreen& unsupported,
+                       BarCompanions& companions)
+    : bar_(bar), monitor_(monitor), unsupported_(unsupported), companions_(companions), made_(bar), fitted_(bar) {}
 
 ScreenPlan BarLayouts::plan() const {
-  return screenPlanFor(bar_.application().backend().monitors(), bar_.bounds(), fit_);
+  const auto monitor = monitor_.current();
+  return monitor ? screenPlanFor(*monitor, fit_) : ScreenPlan{};
 }
 
 void BarLayouts::layOutAtStart() {
@@ -21,12 +23,15 @@ void BarLayouts::layOutAtStart() {
 }
 
 void BarLayouts::layOut() {
+  const bool moved = monitor_.follow();
   const ScreenPlan now = plan();
   // (A width of 0: no monitor was found, which tells nothing.)
-  if (fit_ && now.mode == ScreenMode::unsupported && now.width > 0)
+  if ((fit_ || moved) && now.mode == ScreenMode::unsupported && now.width > 0) {
     unsupported_.planLost();
-  else
-    apply(now);
+    return;
+  }
+  apply(now);
+  if (moved && now.mode != ScreenMode::unsupported) unsupported_.planFound();
 }
 
 void BarLayouts::setFit(bool on) {

@@ -11,6 +11,7 @@ class Form;
 namespace veltrana {
 
 class BarCompanions;
+class BarMonitor;
 class UnsupportedScreen;
 
 // Which layout the bar gets on its monitor, and laying it out: the layouts
@@ -19,16 +20,18 @@ class UnsupportedScreen;
 // plan goes to the unsupported-screen rules.
 class BarLayouts {
  public:
-  BarLayouts(toolkit::Form& bar, UnsupportedScreen& unsupported, BarCompanions& companions);
+  BarLayouts(toolkit::Form& bar, BarMonitor& monitor, UnsupportedScreen& unsupported, BarCompanions& companions);
 
-  // The plan for the monitor that holds the bar, looked up afresh.
+  // The plan for the bar's monitor, looked up afresh.
   ScreenPlan plan() const;
   // In the creation handler: the layout for the screen, or, without a plan,
   // the timers wait for the unsupported-screen notice.
   void layOutAtStart();
-  // Every second: the layout for the screen as it is now. Without fitting a
-  // screen without a plan keeps the last layout; a fitted bar whose screen
-  // has no plan any more stops as it would have started there.
+  // Every second, and when line 12 names a monitor: the bar on its monitor,
+  // laid out for the screen as it is now. Without fitting a screen without a
+  // plan keeps the last layout; a fitted bar whose screen has no plan any
+  // more, or a bar that moved to a monitor without one, stops as it would
+  // have started there.
   void layOut();
   // Line 8, Fit.
   void setFit(bool on);
@@ -37,6 +40,7 @@ class BarLayouts {
   void apply(const ScreenPlan& plan);
 
   toolkit::Form& bar_;
+  BarMonitor& monitor_;
   UnsupportedScreen& unsupported_;
   BarCompanions& companions_;
   ScreenLayout made_;

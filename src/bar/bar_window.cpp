@@ -7,6 +7,7 @@
 #include "platform/multimedia.h"
 #include "platform/resources.h"
 #include "platform/session.h"
+#include "popups/centred.h"
 #include "popups/file_error_notice.h"
 #include "popups/menu_panel.h"
 #include "popups/unsupported_screen_notice.h"
@@ -78,8 +79,9 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
       schedule_{Timer1, Timer2, Timer3, Timer4, Timer5, Timer6, Timer8},
       readouts_(ports, application, {TotalPhys, RamGauge, Gauge1, Label11}),
       place_(*this, application.backend(), ports.shell),
-      unsupported_(schedule_, Timer12, application.errorReports(), place_, companions),
-      layouts_(*this, unsupported_, companions),
+      monitor_(*this),
+      unsupported_(schedule_, Timer12, application.errorReports(), place_, monitor_, companions),
+      layouts_(*this, monitor_, unsupported_, companions),
       settings_(*this, ports, application.errorReports(), nativeHandle()) {
   Image1.setPicture(defaultBackground(ports_.resources));
   SpeedButton1.setGlyph(toolkit::pictureFromBitmapFile(ports_.resources.bytes(platform::Resource::glyphCdOut)));
@@ -164,7 +166,7 @@ void TVTR::showFileErrorNotice(const std::string& drive) {
   Timer12.setEnabled(false);
   TForm3& notice = companions_.fileErrorNotice();
   notice.appendToMessage(drive);
-  notice.scaleToItsMonitor();
+  if (const auto monitor = monitor_.current()) centreOn(notice, *monitor);
   notice.showModal();
 }
 
@@ -172,8 +174,7 @@ void TVTR::showFileErrorNotice(const std::string& drive) {
 void TVTR::FormCreate() {
   layouts_.layOutAtStart();
   Timer3.setEnabled(false);
-  setLeft(0);
-  setTop(2);
+  monitor_.placeShown();
   settings_.startup();
   unsupported_.startupPassOver();
 }
@@ -207,7 +208,8 @@ void TVTR::Timer8Timer() {
     settings_.reload();
   }
   // The screen's plan is looked up only when a strip is to be reserved.
-  place_.keep(place_.reserving() && layouts_.plan().mode != ScreenMode::unsupported);
+  if (const auto monitor = monitor_.current())
+    place_.keep(*monitor, place_.reserving() && layouts_.plan().mode != ScreenMode::unsupported);
 }
 
 void TVTR::setYield(bool on) { place_.setYield(on); }
@@ -216,14 +218,19 @@ void TVTR::setReserve(bool on) { place_.setReserve(on); }
 
 void TVTR::setTaskManagerFigures(bool on) { readouts_.setTaskManagerFigures(on); }
 
+void TVTR::setMonitor(const std::string& name) {
+  monitor_.setName(name);
+  layouts_.layOut();
+}
+
 void TVTR::HideAboveScreen() {
-  // Its own height above the screen: 25 pixels as designed.
-  setTop(-toolkit::scaled(25, scale()));
+  // 25 pixels as designed, at the bar's scale.
+  monitor_.placeHidden(toolkit::scaled(25, scale()));
   Timer3.setEnabled(true);
 }
 
 void TVTR::Timer3Timer() {
-  setTop(2);
+  monitor_.placeShown();
   Timer3.setEnabled(false);
 }
 
@@ -251,6 +258,7 @@ void TVTR::SpeedButton11Click() { ports_.session.activateNextKeyboardLayout(); }
 
 void TVTR::SpeedButton6Click() {
   TForm4& panel = companions_.menuPanel();
+  panel.placeUnder({bounds().left, bounds().top});
   panel.show();
   panel.setFocus(panel.BitBtn1);
 }

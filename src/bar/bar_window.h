@@ -4,6 +4,7 @@
 
 #include "bar/bar_companions.h"
 #include "bar/bar_layouts.h"
+#include "bar/bar_monitor.h"
 #include "bar/place_among_windows.h"
 #include "bar/schedule.h"
 #include "bar/settings_passes.h"
@@ -66,6 +67,7 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   void setYield(bool on) override;
   void setReserve(bool on) override;
   void setTaskManagerFigures(bool on) override;
+  void setMonitor(const std::string& name) override;
   void fitHotZones() override;
   void showFileErrorNotice(const std::string& drive) override;
 
@@ -159,6 +161,7 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   Schedule schedule_;
   SystemReadouts readouts_;
   PlaceAmongWindows place_;
+  BarMonitor monitor_;
   UnsupportedScreen unsupported_;
   BarLayouts layouts_;
   // Off until the first settings pass sets it from the file.

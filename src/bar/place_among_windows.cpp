@@ -19,12 +19,10 @@ void PlaceAmongWindows::setReserve(bool on) {
   if (!on) releaseStrip();
 }
 
-void PlaceAmongWindows::keep(bool reserveNow) {
-  const auto monitor = toolkit::monitorHolding(backend_.monitors(), bar_.bounds());
-  if (!monitor) return;
+void PlaceAmongWindows::keep(const toolkit::Monitor& barMonitor, bool reserveNow) {
   if (yield_) {
     const auto front = backend_.foregroundWindow();
-    if (isFullScreenProgram(front, *monitor)) {
+    if (isFullScreenProgram(front, barMonitor)) {
       // Placed again only when the order changed: something may lift the
       // bar meanwhile (under Wine, hiding the application window in the
       // bar's first second put it back above the other program's window).
@@ -36,7 +34,7 @@ void PlaceAmongWindows::keep(bool reserveNow) {
   }
   if (reserve_ && reserveNow) {
     // As tall as the bar is drawn, shown or hidden; no wider than the screen.
-    const toolkit::Rect& screen = monitor->full;
+    const toolkit::Rect& screen = barMonitor.full;
     const int right = std::min(screen.right, screen.left + bar_.bounds().width());
     shell_.reserveTopStrip(bar_.nativeHandle(), {screen.left, screen.top, right, screen.top + bar_.bounds().height()});
     stripReserved_ = true;

@@ -9,6 +9,7 @@ class Shell;
 namespace toolkit {
 class Backend;
 class Form;
+struct Monitor;
 }  // namespace toolkit
 
 namespace veltrana {
@@ -27,10 +28,11 @@ class PlaceAmongWindows {
   // Reserving the strip: given back at once when turned off.
   void setReserve(bool on);
   bool reserving() const { return reserve_; }
-  // Every second: below a program running full-screen or back on top, and,
-  // while reserving, the strip reserved for the bar as it is drawn now when
-  // `reserveNow` says the screen has a layout for it.
-  void keep(bool reserveNow);
+  // Every second: below a program running full-screen on the bar's
+  // monitor or back on top, and, while reserving, the strip along that
+  // monitor's top reserved for the bar as it is drawn now when `reserveNow`
+  // says the screen has a layout for it.
+  void keep(const toolkit::Monitor& barMonitor, bool reserveNow);
   // Gives the strip back, if the bar holds one.
   void releaseStrip();
 

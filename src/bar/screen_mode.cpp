@@ -29,11 +29,9 @@ ScreenMode screenModeOf(toolkit::Size screen) {
   return screen.width == 1024 ? ScreenMode::narrow : ScreenMode::wide;
 }
 
-ScreenPlan screenPlanFor(std::span<const toolkit::Monitor> monitors, const toolkit::Rect& window, bool fit) {
-  const auto monitor = toolkit::monitorHolding(monitors, window);
-  if (!monitor) return {};
-  if (fit) return fittedPlan(*monitor);
-  return {screenModeOf({monitor->full.width(), monitor->full.height()}), 1, monitor->full.width()};
+ScreenPlan screenPlanFor(const toolkit::Monitor& monitor, bool fit) {
+  if (fit) return fittedPlan(monitor);
+  return {screenModeOf({monitor.full.width(), monitor.full.height()}), 1, monitor.full.width()};
 }
 
 }  // namespace veltrana

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <span>
-
 #include "toolkit/geometry.h"
 #include "toolkit/monitors.h"
 
@@ -24,13 +22,13 @@ struct ScreenPlan {
   friend bool operator==(const ScreenPlan&, const ScreenPlan&) = default;
 };
 
-// The plan for the monitor that holds a window: its full rectangle, not its
+// The plan for the monitor the bar lives on: its full rectangle, not its
 // work area. Without `fit` only the four made-for screens have a layout, in
 // pixels whatever the scaling; with it any screen of at least 1024x600
 // logical pixels (pixels x 96 / the monitor's pixels per inch, taken between
 // 96 and 288) has one, and the made layouts serve where the logical screen
 // is 1024 or 1280 wide at 100 %, or where the made-for screens are too small
 // for their scaling.
-ScreenPlan screenPlanFor(std::span<const toolkit::Monitor> monitors, const toolkit::Rect& window, bool fit);
+ScreenPlan screenPlanFor(const toolkit::Monitor& monitor, bool fit);
 
 }  // namespace veltrana

@@ -161,6 +161,7 @@ void SettingsPasses::apply(const SettingsReading& reading, Pass pass) {
       [&] { bar_.setYield(v.yieldToFullScreen); },
       [&] { bar_.setReserve(v.reserveStrip); },
       [&] { bar_.setTaskManagerFigures(v.taskManagerFigures); },
+      [&] { bar_.setMonitor(v.monitor); },
   });
   static_assert(lineSteps.size() == settingsLines.size(), "every line of the file is applied");
   // The switches hold whatever the lines before them do: a typo in line 3,

@@ -45,6 +45,8 @@ class SettingsTarget {
   // The processor load and frequency as Task Manager shows them, measured
   // away from the bar's thread, rather than as the bar measures them itself.
   virtual void setTaskManagerFigures(bool on) = 0;
+  // The monitor the bar lives on, by its device name; empty for the main one.
+  virtual void setMonitor(const std::string& name) = 0;
   // The hot zones as move mode has them: the layout's widths, or none.
   virtual void fitHotZones() = 0;
   // The notification-area icon; adding it again changes nothing.

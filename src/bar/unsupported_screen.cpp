@@ -1,7 +1,9 @@
 #include "bar/unsupported_screen.h"
 
 #include "bar/bar_companions.h"
+#include "bar/bar_monitor.h"
 #include "bar/place_among_windows.h"
+#include "popups/centred.h"
 #include "popups/unsupported_screen_notice.h"
 #include "toolkit/error_reports.h"
 #include "toolkit/timer.h"
@@ -9,8 +11,13 @@
 namespace veltrana {
 
 UnsupportedScreen::UnsupportedScreen(Schedule schedule, toolkit::Timer& Timer12, toolkit::ErrorReports& reports,
-                                     PlaceAmongWindows& place, BarCompanions& companions)
-    : schedule_(schedule), Timer12_(Timer12), reports_(reports), place_(place), companions_(companions) {}
+                                     PlaceAmongWindows& place, BarMonitor& monitor, BarCompanions& companions)
+    : schedule_(schedule),
+      Timer12_(Timer12),
+      reports_(reports),
+      place_(place),
+      monitor_(monitor),
+      companions_(companions) {}
 
 bool UnsupportedScreen::startOn(const ScreenPlan& plan) {
   Timer12_.setEnabled(false);
@@ -22,6 +29,7 @@ bool UnsupportedScreen::startOn(const ScreenPlan& plan) {
 // Only now: the start-up pass may have shown a box or the file-error notice,
 // and the notice comes a second after they are answered.
 void UnsupportedScreen::startupPassOver() {
+  starting_ = false;
   if (waiting_) Timer12_.setEnabled(true);
 }
 
@@ -34,7 +42,10 @@ void UnsupportedScreen::planFound() {
 
 void UnsupportedScreen::planLost() {
   schedule_.stop();
-  Timer12_.setEnabled(true);
+  if (starting_)
+    waiting_ = true;
+  else
+    Timer12_.setEnabled(true);
 }
 
 void UnsupportedScreen::Timer12Timer() {
@@ -45,7 +56,7 @@ void UnsupportedScreen::Timer12Timer() {
   schedule_.stop();
   Timer12_.setEnabled(false);
   TForm2& notice = companions_.unsupportedScreenNotice();
-  notice.scaleToItsMonitor();
+  if (const auto monitor = monitor_.current()) centreOn(notice, *monitor);
   notice.showModal();
 }
 

@@ -11,19 +11,21 @@ class Timer;
 namespace veltrana {
 
 class BarCompanions;
+class BarMonitor;
 class PlaceAmongWindows;
 
 // The bar on a screen it has no layout for. Started there, its timers wait
 // and, a second after the start-up pass is over, Timer12 brings the
-// unsupported-screen notice, never over an open report; fitting read by that
-// pass may give the screen a layout after all. A fitted bar whose screen
-// becomes one it has no plan for stops the same way. The notice's button
-// ends the program; closed otherwise, it leaves the bar with every timer
-// stopped.
+// unsupported-screen notice onto the bar's monitor, never over an open
+// report; fitting, or a monitor named by line 12, read by that pass may give
+// the bar a layout after all. A running bar whose screen has no plan any
+// more (fitted, or moved to another monitor) stops the same way. The
+// notice's button ends the program; closed otherwise, it leaves the bar with
+// every timer stopped.
 class UnsupportedScreen {
  public:
   UnsupportedScreen(Schedule schedule, toolkit::Timer& Timer12, toolkit::ErrorReports& reports,
-                    PlaceAmongWindows& place, BarCompanions& companions);
+                    PlaceAmongWindows& place, BarMonitor& monitor, BarCompanions& companions);
 
   // At the start of the creation handler: true when the screen has a plan;
   // otherwise the timers wait.
@@ -32,7 +34,8 @@ class UnsupportedScreen {
   void startupPassOver();
   // A plan for the screen after all: the waiting timers start.
   void planFound();
-  // A running bar's screen has no plan any more.
+  // The bar's screen has no plan any more; during the start-up pass the
+  // timers wait as on a start there.
   void planLost();
   // The tick of Timer12.
   void Timer12Timer();
@@ -42,7 +45,9 @@ class UnsupportedScreen {
   toolkit::Timer& Timer12_;
   toolkit::ErrorReports& reports_;
   PlaceAmongWindows& place_;
+  BarMonitor& monitor_;
   BarCompanions& companions_;
+  bool starting_ = true;
   bool waiting_ = false;
 };
 

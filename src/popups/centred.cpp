@@ -26,9 +26,9 @@ toolkit::Rect centredOnScreen(const toolkit::Application& application, toolkit::
   return centredIn(monitors.empty() ? toolkit::Rect{} : monitors.front().full, size);
 }
 
-double scaleWhereItIs(const toolkit::Form& form) {
-  const auto monitor = toolkit::monitorHolding(form.application().backend().monitors(), form.bounds());
-  return monitor ? toolkit::scaleOf(*monitor) : 1;
+void centreOn(toolkit::Form& form, const toolkit::Monitor& monitor) {
+  form.setScale(toolkit::scaleOf(monitor));
+  placeAt(form, centredIn(monitor.full, {form.bounds().width(), form.bounds().height()}));
 }
 
 void placeAt(toolkit::Form& form, const toolkit::Rect& where) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/geometry.h"
+#include "toolkit/monitors.h"
 
 namespace toolkit {
 class Application;
@@ -14,9 +15,8 @@ namespace veltrana {
 toolkit::Rect centredOnDesktop(const toolkit::Application& application, toolkit::Size size);
 toolkit::Rect centredOnScreen(const toolkit::Application& application, toolkit::Size size);
 
-// How many times as large as designed a form is drawn on the monitor that
-// holds it: 1 at 100 %.
-double scaleWhereItIs(const toolkit::Form& form);
+// Draws a form at the scale of the monitor and centres it there.
+void centreOn(toolkit::Form& form, const toolkit::Monitor& monitor);
 
 // Moves a form to the rectangle's top-left corner.
 void placeAt(toolkit::Form& form, const toolkit::Rect& where);

@@ -36,11 +36,6 @@ TForm3::TForm3(toolkit::Application& application)
 
 void TForm3::appendToMessage(const std::string& text) { Label2.setCaption(Label2.caption() + text); }
 
-void TForm3::scaleToItsMonitor() {
-  setScale(scaleWhereItIs(*this));
-  placeAt(*this, centredOnScreen(application(), {bounds().width(), bounds().height()}));
-}
-
 void TForm3::SpeedButton1Click() { application().terminate(0); }
 
 void TForm3::FormDeactivate() { hide(); }

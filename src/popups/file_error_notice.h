@@ -22,8 +22,6 @@ class TForm3 : public toolkit::Form {
   // Adds to the message, which then names the drive of the settings folder.
   void appendToMessage(const std::string& text);
 
-  // At the scale of the monitor it is shown on, centred on the screen again.
-  void scaleToItsMonitor();
   void SpeedButton1Click();
   void FormDeactivate();
 };

@@ -15,7 +15,8 @@ namespace veltrana {
 
 namespace {
 
-// The pointer may wander this far from the screen's top-left corner.
+// The pointer may wander this far from the bar's top-left corner, the
+// screen's on the main monitor.
 constexpr int pointerLimit = 230;
 
 const toolkit::Font headingFont{"Times New Roman", 13, true, toolkit::Charset::cyrillic, toolkit::colors::green};
@@ -63,8 +64,15 @@ TForm4::TForm4(toolkit::Application& application, platform::Shell& shell, const 
 
 void TForm4::scaleTo(double scale) {
   setScale(scale);
-  placeAt(*this, toolkit::Rect::fromBounds(toolkit::scaled(position.x, scale), toolkit::scaled(position.y, scale),
-                                           bounds().width(), bounds().height()));
+  placeAt(*this, toolkit::Rect::fromBounds(barCorner_.x + toolkit::scaled(position.x, scale),
+                                           barCorner_.y + toolkit::scaled(position.y, scale), bounds().width(),
+                                           bounds().height()));
+}
+
+void TForm4::placeUnder(toolkit::Point barCorner) {
+  if (barCorner == barCorner_) return;
+  barCorner_ = barCorner;
+  scaleTo(scale());
 }
 
 void TForm4::FormCreate() { Timer1.setEnabled(false); }
@@ -79,8 +87,8 @@ void TForm4::Timer1Timer() {
   }
   const toolkit::Point pointer = application().backend().cursorPos();
   const int limit = toolkit::scaled(pointerLimit, scale());
-  if (pointer.x > limit) hide();
-  if (pointer.y > limit) hide();
+  if (pointer.x - barCorner_.x > limit) hide();
+  if (pointer.y - barCorner_.y > limit) hide();
 }
 
 void TForm4::openCompanion(const char* fileName) {

@@ -31,6 +31,8 @@ class TForm4 : public toolkit::Form {
 
   // At the bar's scale, under the bar's left end.
   void scaleTo(double scale);
+  // Under the left end of the bar standing at `barCorner`, on whatever monitor.
+  void placeUnder(toolkit::Point barCorner);
 
   void FormCreate();
   void FormActivate();
@@ -44,6 +46,9 @@ class TForm4 : public toolkit::Form {
   void openCompanion(const char* fileName);
 
   platform::Shell& shell_;
+  // The bar's top-left corner: the panel stands, and the pointer is judged,
+  // from there.
+  toolkit::Point barCorner_;
 };
 
 }  // namespace veltrana

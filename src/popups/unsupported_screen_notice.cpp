@@ -33,11 +33,6 @@ TForm2::TForm2(toolkit::Application& application)
   finishLoading();
 }
 
-void TForm2::scaleToItsMonitor() {
-  setScale(scaleWhereItIs(*this));
-  placeAt(*this, centredOnDesktop(application(), {bounds().width(), bounds().height()}));
-}
-
 void TForm2::Button1Click() { application().terminate(0); }
 
 }  // namespace veltrana

@@ -18,8 +18,6 @@ class TForm2 : public toolkit::Form {
   toolkit::BitButton Button1;  // "OK", which has the focus: ends the program
 
   void Button1Click();
-  // At the scale of the monitor it is shown on, centred on the desktop again.
-  void scaleToItsMonitor();
 };
 
 }  // namespace veltrana

@@ -25,14 +25,20 @@ struct SwitchLine {
   std::string_view on;
   std::string_view off;  // what the writer puts for off: nothing for an optional switch
 };
-using LineRule = std::variant<NumberLine, BackgroundLine, SwitchLine>;
+// A name, never an error: a monitor's device name. Kept whole up to a length
+// no such name reaches; a longer line keeps its start, which names nothing.
+struct NameLine {
+  std::string SettingsValues::*value;
+};
+inline constexpr std::size_t longestName = 64;
+using LineRule = std::variant<NumberLine, BackgroundLine, SwitchLine, NameLine>;
 
 // Far more than the settings take: a larger file is not a settings file.
 // Setup neither searches nor changes one, and the bar does not search one
 // that failed past these bytes for its optional switches.
 inline constexpr std::size_t largestSettingsFile = 64 * 1024;
 
-inline constexpr std::array<LineRule, 11> settingsLines{{
+inline constexpr std::array<LineRule, 12> settingsLines{{
     NumberLine{&SettingsValues::updateInterval},
     NumberLine{&SettingsValues::hideTime},
     BackgroundLine{&SettingsValues::background},
@@ -45,6 +51,8 @@ inline constexpr std::array<LineRule, 11> settingsLines{{
     SwitchLine{&SettingsValues::yieldToFullScreen, "Yield", ""},
     SwitchLine{&SettingsValues::reserveStrip, "Reserve", ""},
     SwitchLine{&SettingsValues::taskManagerFigures, "Match", ""},
+    // Optional, and read like the switches: the bar's monitor.
+    NameLine{&SettingsValues::monitor},
 }};
 
 }  // namespace veltrana

@@ -74,6 +74,11 @@ class Reading {
     return true;
   }
 
+  bool read(NameLine value) {
+    result_.values.*value.value = lines_.next({longestName, false}).text();
+    return true;
+  }
+
   bool fault(const SettingsLine& line) {
     const auto notText = notTextMessage(line, number_, files_);
     result_.faults.push_back(

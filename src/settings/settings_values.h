@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -40,6 +41,9 @@ struct SettingsValues {
   bool yieldToFullScreen = false;   // step aside for a full-screen program
   bool reserveStrip = false;        // keep maximised windows below the bar
   bool taskManagerFigures = false;  // processor load and frequency as Task Manager shows them
+  // The monitor the bar lives on, by its device name ("\\.\DISPLAY2"); the
+  // main monitor when empty or when no monitor has that name.
+  std::string monitor;
   bool operator==(const SettingsValues&) const = default;
 };
 

@@ -16,6 +16,7 @@ struct LineText {
     return std::to_string(std::get<PlainColour>(values.*value).value);
   }
   std::string operator()(const SwitchLine& rule) const { return std::string(values.*rule.value ? rule.on : rule.off); }
+  std::string operator()(NameLine value) const { return values.*value.value; }
 };
 
 }  // namespace
@@ -31,7 +32,8 @@ std::size_t linesToWrite(const SettingsValues& values, std::size_t linesInFile) 
   std::size_t lines = std::max(settingsLineCount, std::min(linesInFile, settingsLines.size()));
   for (std::size_t i = settingsLineCount; i < settingsLines.size(); ++i) {
     const auto* rule = std::get_if<SwitchLine>(&settingsLines[i]);
-    if (rule && values.*rule->value) lines = std::max(lines, i + 1);
+    const auto* name = std::get_if<NameLine>(&settingsLines[i]);
+    if ((rule && values.*rule->value) || (name && !(values.*name->value).empty())) lines = std::max(lines, i + 1);
   }
   return lines;
 }

@@ -12,9 +12,9 @@ namespace veltrana {
 // line ending in CR LF. The first `lines` lines only, when fewer are asked for.
 std::string settingsText(const SettingsValues& values, std::size_t lines = settingsLineCount);
 
-// How many lines a writer of the file puts: the seven, and an optional
-// switch's line (with those before it) when the switch is on or the file
-// has that line already, so that a file is never longer than it must be.
+// How many lines a writer of the file puts: the seven, and an optional line
+// (with those before it) when its switch is on or its name given, or when the
+// file has that line already, so that a file is never longer than it must be.
 std::size_t linesToWrite(const SettingsValues& values, std::size_t linesInFile);
 
 }  // namespace veltrana

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 
 #include "common/dpi.h"
 #include "toolkit/geometry.h"
@@ -12,6 +13,7 @@ struct Monitor {
   Rect full;  // the whole screen of the monitor
   Rect work;  // without the taskbar and other reserved strips
   int dpi = veltrana::designDpi;  // its pixels per inch, as the user's scaling setting gives them
+  std::string name;  // its device name, as Windows gives it ("\\.\DISPLAY2")
 };
 
 // The pixels per inch forms are drawn for on the monitor: its own, taken

@@ -62,7 +62,7 @@ TEST(StepAside, BelowAFullScreenProgramAndBackOnTopWithinASecondOfItsGoing) {
 
 TEST(StepAside, OnlyForAProgramThatCoversTheBarsMonitor) {
   AmongWindows s("Yield");
-  s.backend.monitorList.push_back({Rect::fromBounds(1280, 0, 1920, 1080), Rect::fromBounds(1280, 0, 1920, 1080)});
+  s.backend.addMonitor(Rect::fromBounds(1280, 0, 1920, 1080));
   std::vector<std::pair<const char*, ForegroundWindow>> never;
   for (const char* what : {"the desktop", "the bar's own window", "a maximised window", "the other monitor"}) {
     ForegroundWindow w = s.fullScreen();

@@ -13,7 +13,7 @@ using veltrana::ScreenMode;
 
 Monitor screen(int left, int top, int width, int height) {
   const Rect r = Rect::fromBounds(left, top, width, height);
-  return {r, r};
+  return {r, r, veltrana::designDpi, ""};
 }
 
 TEST(ScreenMode, ExactlyFourSizesAreSupported) {
@@ -29,8 +29,7 @@ TEST(ScreenMode, ExactlyFourSizesAreSupported) {
 TEST(ScreenMode, UsesTheFullRectangleNotTheWorkArea) {
   Monitor m = screen(0, 0, 1280, 1024);
   m.work = Rect{0, 0, 1280, 994};  // a taskbar at the bottom
-  const std::vector<Monitor> monitors{m};
-  EXPECT_EQ(veltrana::screenPlanFor(monitors, Rect::fromBounds(0, 0, 1280, 25), false).mode, ScreenMode::wide);
+  EXPECT_EQ(veltrana::screenPlanFor(m, false).mode, ScreenMode::wide);
 }
 
 // With fitting, logical pixels decide: the made layouts where they were made
@@ -41,8 +40,7 @@ TEST(ScreenPlan, FittingGoesByLogicalPixels) {
   const auto plan = [](int width, int height, int dpi, bool fit = true) {
     Monitor m = screen(0, 0, width, height);
     m.dpi = dpi;
-    const std::vector<Monitor> monitors{m};
-    return veltrana::screenPlanFor(monitors, Rect::fromBounds(0, 0, 1280, 25), fit);
+    return veltrana::screenPlanFor(m, fit);
   };
   EXPECT_EQ(plan(1920, 1080, 96, false), (ScreenPlan{ScreenMode::unsupported, 1, 1920})) << "without fitting";
   EXPECT_EQ(plan(1280, 1024, 144, false), (ScreenPlan{ScreenMode::wide, 1, 1280})) << "pixels, whatever the scaling";

@@ -69,7 +69,8 @@ constexpr int lineCount = static_cast<int>(veltrana::settingsLines.size());
 class LongLineFile : public platform::ReadableFile {
  public:
   LongLineFile(int longLine, char filler, std::uint64_t& taken) : filler_(filler), position_(taken) {
-    constexpr const char* lines[] = {"1", "5", "Silver", "0", "32768", "True", "Move", "Fit", "Yield", "Reserve", "Match"};
+    constexpr const char* lines[] = {"1",   "5",     "Silver",  "0",     "32768", "True",
+                                     "Move", "Fit", "Yield", "Reserve", "Match", "\\\\.\\DISPLAY2"};
     static_assert(std::size(lines) == lineCount, "a valid text for every line");
     for (int i = 1; i <= lineCount; ++i) (i < longLine ? head_ : tail_) += i == longLine ? "" : std::string(lines[i - 1]) + "\r\n";
     tail_ = "\r\n" + tail_;
@@ -112,7 +113,11 @@ TEST(SettingsReading, ReadsEachLineOnlyAsFarAsItDecides) {
       EXPECT_FALSE(reading.optionalSwitchesRead) << "not searched for past a huge faulty line";
     } else {
       EXPECT_TRUE(reading.faults.empty());
-      EXPECT_EQ(reading.values.taskManagerFigures, line != lineCount) << "a switch that is not its word is off";
+      constexpr int lastSwitch = 11;
+      EXPECT_EQ(reading.values.taskManagerFigures, line != lastSwitch) << "a switch that is not its word is off";
+      if (line == lineCount) {
+        EXPECT_EQ(reading.values.monitor, std::string(veltrana::longestName, '7')) << "a start, which names nothing";
+      }
     }
     if (line > 5 && line < lineCount)
       EXPECT_GT(taken, LongLineFile::longLength) << "passed over to read the lines after it";

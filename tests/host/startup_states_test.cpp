@@ -106,7 +106,9 @@ TEST(StartupStates, AFittedBarThatLosesItsScreenShowsTheNoticeAsOnAStart) {
     const Rect notice = program.unsupportedScreenNotice().bounds();
     EXPECT_EQ(s.backend.windowOf(program.unsupportedScreenNotice())->modalRuns, fit ? 1 : 0) << fit;
     // Drawn at the scale of its monitor, 150 %: 337 pixels wide as designed.
-    if (fit) EXPECT_EQ(notice.width(), toolkit::scaled(337, 1.5));
+    if (fit) {
+      EXPECT_EQ(notice.width(), toolkit::scaled(337, 1.5));
+    }
     EXPECT_EQ(s.backend.scheduledTimers() > 0, !fit) << "without Fit every timer runs on, the last layout kept";
   }
 }

@@ -56,7 +56,11 @@ std::unique_ptr<toolkit::NativeWindow> FakeBackend::createWindow(toolkit::Form& 
 
 void FakeBackend::setScreen(int width, int height, int dpi) {
   const auto screen = toolkit::Rect::fromBounds(0, 0, width, height);
-  monitorList = {toolkit::Monitor{screen, screen, dpi}};
+  monitorList = {toolkit::Monitor{screen, screen, dpi, "\\\\.\\DISPLAY1"}};
+}
+
+void FakeBackend::addMonitor(const toolkit::Rect& full, int dpi) {
+  monitorList.push_back({full, full, dpi, "\\\\.\\DISPLAY" + std::to_string(monitorList.size() + 1)});
 }
 
 int FakeWindow::verticalRefreshRate() const { return backend_.refreshRate; }

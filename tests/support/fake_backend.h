@@ -81,6 +81,8 @@ class FakeBackend : public toolkit::Backend {
   // One monitor of the size at the desktop's origin, without a taskbar, at
   // the pixels per inch of a scaling setting (96: 100 %).
   void setScreen(int width, int height, int dpi = veltrana::designDpi);
+  // Another monitor, named as Windows names the next one (\\.\DISPLAY2, ...).
+  void addMonitor(const toolkit::Rect& full, int dpi = veltrana::designDpi);
   std::vector<toolkit::Monitor> monitorList;
   toolkit::Point cursor;
   int refreshRate = 60;

@@ -24,11 +24,12 @@ constexpr char applicationClass[] = "TApplication";
 toolkit::Rect toRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
-  MONITORINFO info{};
+  MONITORINFOEXW info{};
   info.cbSize = sizeof info;
   if (::GetMonitorInfoW(monitor, &info)) {
     auto& monitors = *reinterpret_cast<std::vector<toolkit::Monitor>*>(list);
-    const toolkit::Monitor m{toRect(info.rcMonitor), toRect(info.rcWork), platform::win32::monitorDpi(monitor)};
+    const toolkit::Monitor m{toRect(info.rcMonitor), toRect(info.rcWork), platform::win32::monitorDpi(monitor),
+                             platform::win32::narrow(info.szDevice)};
     if (info.dwFlags & MONITORINFOF_PRIMARY)
       monitors.insert(monitors.begin(), m);
     else
