@@ -30,7 +30,9 @@ constexpr std::uint32_t second = 1000;
 
 TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarCompanions& companions)
     : Form(application, barOptions()),
-      Shape1(*this, "Shape1", Rect::fromBounds(0, 0, 1280, 26), toolkit::colors::white, false),
+      // As high as the bar: a plain colour one row taller would make the whole
+      // bar taller, its strip too, and leave that row showing when it hides.
+      Shape1(*this, "Shape1", Rect::fromBounds(0, 0, 1280, 25), toolkit::colors::white, false),
       Image1(*this, "Image1", Rect::fromBounds(0, 0, 1280, 25)),
       SpeedButton1(*this, "SpeedButton1", Rect::fromBounds(112, 0, 25, 25), "", captionFont, "CD Out"),
       SpeedButton2(*this, "SpeedButton2", Rect::fromBounds(136, 0, 25, 25), "", captionFont, "CD In"),

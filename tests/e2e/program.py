@@ -21,7 +21,6 @@ TURNED_OFF = "03000000" + "D0C1B2A3E4F5D601"
 
 # Where things stand on a 1280-wide screen: rectangles (x, y, w, h) and points (x, y).
 BAR_1280 = (0, 0, 1280, 25)
-BAR_1280_PLAIN_COLOUR = (0, 0, 1280, 26)  # a colour number in line 3
 MAGIC = (20, 12)                # the star button
 DAY = (47, 12)                  # Label1, the day of the month
 DATE_ZONE = (70, 10)            # over the date's hot zone

@@ -141,7 +141,7 @@ TEST(BarLayout, ReadsLeftToRightWithNothingButAHotZoneOverATextOrButton) {
   }
 }
 
-TEST(BarLayout, IsAsWideAsTheScreenAnd25HighOr26WithAPlainColour) {
+TEST(BarLayout, IsAsWideAsTheScreenAnd25HighWithASkinOrAPlainColour) {
   for (const Screen screen : supportedScreens) {
     SCOPED_TRACE(nameOf(screen));
     RunningBar s(screen, fakes::staySettings);
@@ -149,8 +149,11 @@ TEST(BarLayout, IsAsWideAsTheScreenAnd25HighOr26WithAPlainColour) {
     EXPECT_EQ(component<toolkit::Image>(s.bar(), "Image1").bounds(), Rect::fromBounds(0, 0, screen.width, 25)) << "the skin";
     s.setLine(3, "255");
     s.advanceSeconds(1);
-    EXPECT_EQ(s.bar().bounds(), Rect::fromBounds(0, 0, screen.width, 26));
-    EXPECT_EQ(component<toolkit::Shape>(s.bar(), "Shape1").bounds(), Rect::fromBounds(0, 0, screen.width, 26)) << "the plain colour";
+    EXPECT_EQ(s.bar().bounds(), Rect::fromBounds(0, 0, screen.width, 25));
+    EXPECT_EQ(component<toolkit::Shape>(s.bar(), "Shape1").bounds(), Rect::fromBounds(0, 0, screen.width, 25)) << "the plain colour";
+    s.bar().HideAboveScreen();
+    EXPECT_EQ(s.bar().bounds().bottom, 0) << "hidden whole";
+    s.advanceSeconds(5);
     EXPECT_EQ(s.backend.windowOf(s.bar())->bounds, s.bar().bounds()) << "the window follows";
   }
   RunningBar narrow({1024, 768}, fakes::defaultSettings);

@@ -116,7 +116,7 @@ TEST(ReserveStrip, AsTallAsTheBarWhileTheLineSaysSoAndGivenBackOnEveryWayOut) {
   EXPECT_EQ(s.shell.strips.count(handle), 1u) << "registered again";
   s.setLine(3, "255");
   s.advanceSeconds(1);
-  EXPECT_EQ(s.shell.strips.at(handle).bottom, 26) << "a plain colour makes the bar 26 high";
+  EXPECT_EQ(s.shell.strips.at(handle).bottom, 25) << "a plain colour keeps the bar, and its strip, 25 high";
   s.setLine(10, "");
   s.advanceSeconds(1);
   EXPECT_EQ(s.shell.strips.count(handle), 0u) << "turned off";

@@ -53,7 +53,7 @@ TEST(SettingsStartup, AnExistingFileIsAppliedAtOnce) {
   EXPECT_EQ(s.timersAt(7000), 1);
   EXPECT_TRUE(component<toolkit::Shape>(bar, "Shape1").visible());
   EXPECT_EQ(component<toolkit::Shape>(bar, "Shape1").fillColor(), 255u);
-  EXPECT_EQ(bar.bounds().height(), 26) << "a plain colour makes the bar 26 high";
+  EXPECT_EQ(bar.bounds().height(), 25) << "a plain colour keeps the bar 25 high";
   EXPECT_EQ(component<toolkit::Label>(bar, "Label4").font().color, 16711680u);
   EXPECT_EQ(component<toolkit::Label>(bar, "Hz").font().color, 0u);
   EXPECT_FALSE(s.registry.run.count("VTR"));
