@@ -50,8 +50,13 @@ int runProgram(HINSTANCE instance) {
   backend.onRegisteredMessage = [&shell](UINT message, WPARAM wParam, LPARAM lParam) {
     shell.registeredMessage(message, wParam, lParam);
   };
-  veltrana::Program program(backend, ports);
-  return backend.run();
+  int exitCode = 0;
+  {
+    veltrana::Program program(backend, ports);
+    exitCode = backend.run();
+  }
+  // The windows are gone: the process ends within about a second, as Exit ends it.
+  return platform::win32::endRun(workQueue, exitCode, 1000);
 }
 
 }  // namespace

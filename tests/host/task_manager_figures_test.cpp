@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <future>
+#include <optional>
+#include <thread>
 
 #include "options/counters_check.h"
 #include "platform/processor_counters.h"
@@ -159,6 +162,36 @@ TEST(TaskManagerFigures, OptionsSaysWhichReadoutsFollowTaskManager) {
   EXPECT_EQ(noteFor(), "Frequency as Task Manager shows it; Windows' counters give no load, which the bar measures "
                        "as without this box.");
   EXPECT_EQ(counters.closes, 5) << "let go after each look";
+}
+
+// A counter provider that hangs (broken, or rebuilding its counters) while
+// the bar closes: the bar does not wait for it, and the counters are let go
+// only after the measurement that hangs in them, whenever that ends.
+TEST(TaskManagerReadouts, ClosingWhileACounterHangsLeavesItsMeasurementBehind) {
+  struct HangingCounters : fakes::FakeProcessorCounters {
+    std::optional<double> utility() override {
+      entered.set_value();
+      released.get_future().wait();
+      return std::nullopt;
+    }
+    std::promise<void> entered, released;
+  } counters;
+  fakes::FakeSystemInfo system;
+  fakes::FakeWorkQueue queue;
+  std::optional<veltrana::TaskManagerReadouts> readouts(std::in_place, system, counters, queue);
+  readouts->measureLoad();
+  ASSERT_EQ(queue.jobs.size(), 1u);
+  std::thread underWay(std::move(queue.jobs.front()));
+  queue.jobs.pop_front();
+  counters.entered.get_future().wait();
+
+  readouts.reset();  // the bar closes
+  EXPECT_EQ(counters.closes, 0) << "not closed under the measurement";
+  ASSERT_EQ(queue.jobs.size(), 1u) << "the close waits its turn on the queue";
+  counters.released.set_value();
+  underWay.join();
+  queue.runJobs();
+  EXPECT_EQ(counters.closes, 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <tlhelp32.h>
 
+#include <string>
 #include <vector>
 
 #include "platform/win32/processor_counters.h"
@@ -56,6 +57,42 @@ TEST(WorkerThread, MadeByTheFirstJobRunsJobsInOrderAwayFromTheCallerAndEndsAfter
   EXPECT_EQ(ran, (std::vector<int>{0, 1, 2, 3})) << "in order; the job under way finished, the one waiting dropped";
   EXPECT_NE(worker, ::GetCurrentThreadId());
   EXPECT_EQ(threadsOfThisProcess(), threads) << "joined";
+}
+
+TEST(WorkerThread, FinishingGivesTheJobUnderWayItsPatienceAndNoMore) {
+  platform::win32::WorkerThread queue{"measurements under test"};
+  const auto started = newEvent(), release = newEvent();
+  queue.post([&] {
+    ::SetEvent(started.get());
+    ::WaitForSingleObject(release.get(), INFINITE);
+  });
+  ASSERT_EQ(::WaitForSingleObject(started.get(), 10000), WAIT_OBJECT_0);
+  bool ranAfter = false;
+  queue.post([&ranAfter] { ranAfter = true; });
+  const DWORD before = ::GetTickCount();
+  EXPECT_FALSE(queue.finish(300)) << "the job still runs";
+  EXPECT_LT(::GetTickCount() - before, 5000u) << "and finishing does not wait for it";
+  ::SetEvent(release.get());
+  EXPECT_TRUE(queue.finish(10000)) << "once it is done";
+  EXPECT_FALSE(ranAfter) << "the job that waited was dropped";
+}
+
+// The process whose run ends over a hanging job ends all the same, within
+// its patience, with its exit code.
+TEST(WorkerThread, ARunThatEndsWhileAJobHangsEndsTheProcess) {
+  wchar_t self[MAX_PATH] = {};
+  ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring probe(self);
+  probe = probe.substr(0, probe.find_last_of(L'\\') + 1) + L"run_end_probe.exe";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(::CreateProcessW(probe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  const platform::win32::UniqueHandle processHandle(process.hProcess), threadHandle(process.hThread);
+  ASSERT_EQ(::WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0) << "ended, not kept alive by the job";
+  DWORD code = 0;
+  ::GetExitCodeProcess(process.hProcess, &code);
+  EXPECT_EQ(code, 7u);
 }
 
 // The performance-counter library costs nothing until line 11 reads the

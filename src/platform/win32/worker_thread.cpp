@@ -24,7 +24,9 @@ class Locked {
 
 }  // namespace
 
-WorkerThread::~WorkerThread() {
+WorkerThread::~WorkerThread() { finish(INFINITE); }
+
+bool WorkerThread::finish(DWORD patienceMs) {
   std::deque<std::function<void()>> dropped;
   {
     Locked locked(lock_);
@@ -32,12 +34,24 @@ WorkerThread::~WorkerThread() {
     dropped.swap(jobs_);
   }
   ::WakeConditionVariable(&wake_);
-  if (thread_) ::WaitForSingleObject(thread_.get(), INFINITE);
+  if (!thread_) return true;
+  if (::WaitForSingleObject(thread_.get(), patienceMs) != WAIT_OBJECT_0) return false;
+  thread_.reset();
+  return true;
+}
+
+int endRun(WorkerThread& queue, int exitCode, DWORD patienceMs) {
+  if (queue.finish(patienceMs)) return exitCode;
+  // Not ExitProcess: that would call every library's farewell while the
+  // abandoned thread may hold a lock of one of them.
+  ::TerminateProcess(::GetCurrentProcess(), static_cast<UINT>(exitCode));
+  return exitCode;
 }
 
 void WorkerThread::post(std::function<void()> job) {
   {
     Locked locked(lock_);
+    if (ending_) return;  // finished: nothing runs any more
     jobs_.push_back(std::move(job));
   }
   if (!thread_) {
