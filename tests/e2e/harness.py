@@ -42,9 +42,11 @@ Session(width, height, prefix=None, exe=None, clean_documents=True, dpi=None)
     Attributes: width, height, dpi, display (":N"), prefix, exe, env (for
     subprocess), documents_dir, tmp (scratch folder of the session).
 
-    start(exe=None, args=(), cwd=None) -> subprocess.Popen
+    start(exe=None, args=(), cwd=None, wine_debug=None) -> subprocess.Popen
         `wine exe args...`; the Popen pid is the Windows process itself.
         stdout and stderr go to proc.log_path. cwd defaults to the exe's folder.
+        wine_debug replaces the session's WINEDEBUG (-all) for this program:
+        "+debugstr" puts what it writes with OutputDebugString in its log.
     wait_exit(proc, timeout) -> int   the program's exit code (Wine passes the
         Windows exit code through, modulo 256); AssertionError on timeout.
     kill(proc)                        SIGKILL by pid, then reap.
@@ -442,14 +444,15 @@ class Session:
     # -- programs ----------------------------------------------------------
 
     def start(self, exe: Optional[str] = None, args: Iterable[str] = (),
-              cwd: Optional[str] = None) -> subprocess.Popen:
+              cwd: Optional[str] = None, wine_debug: Optional[str] = None) -> subprocess.Popen:
         exe = exe or self.exe
         if not exe:
             raise ValueError("no program given")
         exe = str(Path(exe).resolve())
         log_path = Path(self.tmp) / f"proc-{len(self._procs)}-{Path(exe).stem}.log"
         log = open(log_path, "wb")
-        proc = subprocess.Popen(["wine", exe, *args], env=self.env, cwd=cwd or str(Path(exe).parent),
+        env = self.env if wine_debug is None else {**self.env, "WINEDEBUG": wine_debug}
+        proc = subprocess.Popen(["wine", exe, *args], env=env, cwd=cwd or str(Path(exe).parent),
                                 stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
         log.close()
         proc.log_path = str(log_path)

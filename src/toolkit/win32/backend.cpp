@@ -216,7 +216,12 @@ void Win32Backend::processMessages() {
   }
 }
 
-void Win32Backend::endProcess(int exitCode) { ::ExitProcess(static_cast<UINT>(exitCode)); }
+void Win32Backend::endProcess(int exitCode) {
+  // One line for a debugger, in every build: should the system end the
+  // process by force while it ends, this line tells that it had asked to.
+  ::OutputDebugStringA(("Veltrana: ending with exit code " + std::to_string(exitCode) + "\n").c_str());
+  ::ExitProcess(static_cast<UINT>(exitCode));
+}
 
 void Win32Backend::hideApplicationWindow() { ::ShowWindow(applicationWindow_.get(), SW_HIDE); }
 
