@@ -19,12 +19,18 @@ inline std::optional<double> taskManagerLoad(std::optional<double> utility) {
   return *utility > 100 ? 100.0 : *utility;
 }
 
+// Far above any processor's clock: a figure beyond it comes from a broken
+// counter provider, and would run into the label beside the readout.
+inline constexpr double highestSpeedMhz = 20'000;
+
 // Its "Speed": the nominal clock times the performance, in GHz to the whole
-// MHz. A performance of 0 is no reading: a running processor has a clock.
+// MHz. A running processor has a clock: a performance or a nominal clock of 0
+// or below is no reading, and nor is a product above the highest clock.
 inline std::optional<double> taskManagerSpeedGHz(const ProcessorSpeed& speed) {
   if (!speed.performance || !speed.nominalMhz) return std::nullopt;
+  if (!(*speed.performance > 0) || !(*speed.nominalMhz > 0)) return std::nullopt;
   const double mhz = *speed.nominalMhz * *speed.performance / 100;
-  if (!std::isfinite(mhz) || mhz < 1) return std::nullopt;
+  if (!std::isfinite(mhz) || mhz < 1 || mhz > highestSpeedMhz) return std::nullopt;
   return std::round(mhz) / 1000;
 }
 

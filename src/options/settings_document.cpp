@@ -2,9 +2,12 @@
 
 #include "platform/files.h"
 #include "platform/registry.h"
+#include "options/settings_folder.h"
+#include "options/settings_merge.h"
 #include "platform/shell.h"
 #include "settings/autostart.h"
 #include "settings/error_messages.h"
+#include "settings/held_settings.h"
 #include "settings/settings_file.h"
 #include "settings/settings_writer.h"
 
@@ -16,18 +19,6 @@ std::span<const std::uint8_t> bytesOf(const std::string& text) {
   return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
-// "a", "a and b", "a, b and c".
-std::string listed(const std::vector<std::string>& names) {
-  std::string text;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
-    text += names[i];
-  }
-  return text;
-}
-
-bool notThere(int code) { return code == platform::error::fileNotFound || code == platform::error::pathNotFound; }
-
 }  // namespace
 
 SettingsDocument::SettingsDocument(platform::Files& files, const platform::Shell& shell,
@@ -36,7 +27,7 @@ SettingsDocument::SettingsDocument(platform::Files& files, const platform::Shell
 
 std::string SettingsDocument::path() const { return folder_ + settingsFileName; }
 
-std::string SettingsDocument::skinsFolder() const { return platform::executableFolder(shell_.programPath()) + "skins\\"; }
+std::string SettingsDocument::skinsFolder() const { return skinsFolderOf(shell_); }
 
 SettingsDocument::Opened SettingsDocument::open() {
   Opened opened = openFile();
@@ -47,6 +38,9 @@ SettingsDocument::Opened SettingsDocument::open() {
 
 SettingsDocument::Opened SettingsDocument::openFile() {
   Opened opened;
+  base_.reset();
+  openedValues_ = {};
+  linesInFile_ = 0;
   const auto personal = documentsFolder(shell_, 0);
   if (!personal) {
     opened.found = Found::noDocuments;
@@ -56,10 +50,21 @@ SettingsDocument::Opened SettingsDocument::openFile() {
   folder_ = settingsFolderFrom(*personal);
   // What an earlier copy killed in the middle of a save left beside the file.
   files_.removeLeftovers(path());
-  platform::OpenedFile file = files_.openForReading(path());
+  // Held whole, the file is read from its bytes: they are what a save
+  // compares the file with then, to keep what another writer changed.
+  HeldSettings held = holdSettings(files_, path());
+  base_ = std::move(held.bytes);
+  platform::OpenedFile file;
+  if (base_)
+    file.file = std::make_unique<HeldFile>(*base_);
+  else if (held.notSettings)
+    file = files_.openForReading(path());
+  else
+    file.error = held.error ? held.error : platform::error::accessDenied;
   switch (file.error) {
     case platform::error::none: {
       SettingsReading reading = readSettings(std::move(file.file), files_, AtFault::readOn);
+      openedValues_ = reading.values;
       opened.values = reading.values;
       opened.faults = reading.faults;
       linesInFile_ = reading.linesInFile;
@@ -79,6 +84,10 @@ SettingsDocument::Opened SettingsDocument::openFile() {
       return opened;
     default:
       opened.found = Found::unreadable;
+      if (!held.error) {  // opened, but not read to its end
+        opened.status = path() + " cannot be read. The fields show the defaults.";
+        return opened;
+      }
       opened.status = path() + " cannot be read: " + systemReason(files_.errorText(file.error)) +
                       ". The fields show the defaults.";
       return opened;
@@ -101,22 +110,18 @@ std::string SettingsDocument::createFolderQuestion() const {
 
 SettingsDocument::Created SettingsDocument::createFolder() {
   Created created;
-  if (const int error = files_.createFolder(folder_)) {
-    created.message =
-        "The folder " + quotedPath(folder_) + " cannot be created: " + systemReason(files_.errorText(error)) + ".";
+  const FolderPreparation prepared = prepareSettingsFolder(files_, folder_, skinsFolder());
+  if (prepared.folderError) {
+    created.message = "The folder " + quotedPath(folder_) +
+                      " cannot be created: " + systemReason(files_.errorText(prepared.folderError)) + ".";
     return created;
   }
   created.done = true;
+  created.missingSkins = prepared.missingSkins;
   std::string failures;
-  for (std::string_view skin : skinFiles) {
-    const std::string name(skin);
-    const int error = files_.copyFile(skinsFolder() + name, folder_ + name);
-    if (notThere(error))
-      created.missingSkins.push_back(name);
-    else if (error)
-      failures += " " + name + " cannot be copied in: " + systemReason(files_.errorText(error)) + ".";
-  }
-  if (created.missingSkins.empty() && failures.empty()) {
+  for (const auto& [name, error] : prepared.failures)
+    failures += " " + name + " cannot be copied in: " + systemReason(files_.errorText(error)) + ".";
+  if (prepared.complete()) {
     created.status = "Created " + folder_ + " with the three skins.";
     return created;
   }
@@ -132,17 +137,58 @@ SettingsDocument::Created SettingsDocument::createFolder() {
 }
 
 SettingsDocument::Saved SettingsDocument::save(const SettingsValues& values) {
-  const std::size_t lines = linesToWrite(values, linesInFile_);
-  const int error = files_.replaceWith(path(), bytesOf(settingsText(values, lines)));
-  if (error == platform::error::none) {
-    linesInFile_ = lines;
-    return {true, "Saved. The bar shows the change within a second."};
+  const auto refused = [this](const std::string& reason) {
+    return Saved{false,
+                 "The settings cannot be saved to " + quotedPath(path()) + ": " + reason +
+                     ".\n\nThe file was left as it was.",
+                 {}};
+  };
+  // Another writer may have changed the file since it was read: its lines
+  // that the dialog did not change are kept.
+  const HeldSettings now = holdSettings(files_, path());
+  if (!now.missing() && !now.bytes && !now.notSettings) return refused(now.refusal);
+  MergedSettings merged;
+  if (now.bytes) {
+    merged = mergeSettings(base_, openedValues_, now.bytes, values);
+  } else {
+    // No file, or none worth keeping: the dialog's values alone.
+    merged.text = settingsText(values, linesToWrite(values, now.missing() ? 0 : linesInFile_));
   }
-  // The user marked it so: said plainly, not as the system's "access denied".
-  const std::string reason =
-      error == platform::error::readOnly ? "the file is marked read-only" : systemReason(files_.errorText(error));
-  return {false, "The settings cannot be saved to " + quotedPath(path()) + ": " + reason +
-                     ".\n\nThe file was left as it was."};
+  const int error = files_.replaceWith(path(), bytesOf(merged.text));
+  if (error != platform::error::none)
+    // The user marked it so: said plainly, not as the system's "access denied".
+    return refused(error == platform::error::readOnly ? "the file is marked read-only"
+                                                       : systemReason(files_.errorText(error)));
+  const SettingsReading written =
+      readSettings(std::make_unique<HeldFile>(merged.text), files_, AtFault::readOn);
+  base_ = merged.text;
+  openedValues_ = written.values;
+  linesInFile_ = written.linesInFile;
+  Saved saved{true, "Saved. The bar shows the change within a second.", written.values};
+  if (!merged.taken.empty() || !merged.kept.empty())
+    saved.message += " " + mergeReport(merged.taken, merged.kept);
+  if (!written.faults.empty()) saved.message += " " + faultsStatus(written.faults);
+  return saved;
+}
+
+std::string SettingsDocument::mergeReport(const std::vector<int>& taken, const std::vector<int>& kept) {
+  const auto lines = [](const std::vector<int>& numbers) {
+    std::vector<std::string> names;
+    for (int number : numbers) names.push_back(std::to_string(number));
+    return (numbers.size() == 1 ? "line " : "lines ") + listed(names);
+  };
+  std::string report = "Another program had changed the settings file since Options read it";
+  if (!taken.empty())
+    report += ": " + lines(taken) + (taken.size() == 1 ? " is" : " are") + " as the file had " +
+              (taken.size() == 1 ? "it" : "them");
+  report += ".";
+  if (!kept.empty()) {
+    std::string both = lines(kept);
+    both[0] = 'L';
+    report += " " + both + (kept.size() == 1 ? " had changed there too, and has the value" : " had changed there too, and have the values") +
+              " set here.";
+  }
+  return report;
 }
 
 }  // namespace veltrana::options

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,12 +67,19 @@ class SettingsDocument {
   struct Saved {
     bool done = false;
     std::string message;  // a status line when done, else the failure with the system's reason
+    SettingsValues values;  // when done: what the file holds now, for the dialog to show
   };
   // Writes the seven lines, and the optional ones that are on or that the
-  // file had when it was opened.
+  // file has. A file that another writer changed since it was read keeps
+  // that writer's lines where `values` left the dialog's as they were (see
+  // mergeSettings), and the status says which; lines the program does not
+  // know are kept byte for byte.
   Saved save(const SettingsValues& values);
 
   static std::string faultsStatus(const std::vector<LineFault>& faults);
+  // Which lines a save took from the file another writer had changed, and
+  // which both changed.
+  static std::string mergeReport(const std::vector<int>& taken, const std::vector<int>& kept);
 
  private:
   Opened openFile();
@@ -82,6 +90,10 @@ class SettingsDocument {
   const platform::Registry& registry_;
   std::string folder_;
   std::size_t linesInFile_ = 0;
+  // The file's bytes as last read or written, when it could be held whole,
+  // and the values they gave the dialog.
+  std::optional<std::string> base_;
+  SettingsValues openedValues_;
 };
 
 }  // namespace veltrana::options

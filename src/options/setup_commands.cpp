@@ -6,6 +6,9 @@
 #include "common/made_for_screens.h"
 #include "common/text.h"
 #include "options/option_fields.h"
+#include "options/settings_folder.h"
+#include "platform/files.h"
+#include "settings/error_messages.h"
 #include "settings/line_setting.h"
 #include "settings/settings_file.h"
 #include "settings/settings_lines.h"
@@ -17,24 +20,39 @@ namespace {
 constexpr std::size_t fitLine = 8;
 constexpr std::string_view fitWord = std::get<SwitchLine>(settingsLines[fitLine - 1]).on;
 
-std::optional<std::string> settingsPath(const platform::Shell& shell) {
+constexpr char noDocuments[] = "Windows names no Documents folder for this user";
+
+std::optional<std::string> settingsFolder(const platform::Shell& shell) {
   const auto personal = documentsFolder(shell, 0);
   if (!personal) return std::nullopt;
-  return settingsFolderFrom(*personal) + settingsFileName;
+  return settingsFolderFrom(*personal);
+}
+
+std::optional<std::string> settingsPath(const platform::Shell& shell) {
+  const auto folder = settingsFolder(shell);
+  if (!folder) return std::nullopt;
+  return *folder + settingsFileName;
+}
+
+// "(5: Access is denied)", as setSettingsLine gives a reason.
+std::string codeAndReason(int code, const platform::Files& files) {
+  return "(" + std::to_string(code) + ": " + systemReason(files.errorText(code)) + ")";
 }
 
 }  // namespace
 
 std::optional<SetupCommand> setupCommandIn(std::string_view commandLine) {
   commandLine = trimmed(commandLine);
+  if (commandLine.empty()) return std::nullopt;
   if (sameIgnoringCase(commandLine, "/fit")) return SetupCommand::fit;
   if (sameIgnoringCase(commandLine, "/fit-offer")) return SetupCommand::fitOffer;
-  return std::nullopt;
+  if (sameIgnoringCase(commandLine, "/prepare")) return SetupCommand::prepare;
+  return SetupCommand::unknown;
 }
 
 CommandAnswer fitSettings(platform::Files& files, const platform::Shell& shell) {
   const auto path = settingsPath(shell);
-  if (!path) return {fitRefused, "Windows names no Documents folder for this user"};
+  if (!path) return {fitRefused, noDocuments};
   const LineSetting setting = setSettingsLine(files, *path, fitLine, fitWord);
   if (setting.outcome == LineSetting::Outcome::refused) return {fitRefused, setting.reason};
   return {fitDone, {}};
@@ -46,6 +64,40 @@ CommandAnswer offerFitting(platform::Files& files, const platform::Shell& shell,
   const auto path = settingsPath(shell);
   if (!path || !settingsLineReads(files, *path, fitLine, fitWord)) answer.exitCode = fitOffered;
   return answer;
+}
+
+CommandAnswer prepareFolder(platform::Files& files, const platform::Shell& shell) {
+  const auto folder = settingsFolder(shell);
+  if (!folder) return {prepareRefused, noDocuments};
+  const std::string skins = skinsFolderOf(shell);
+  const FolderPreparation preparation = prepareSettingsFolder(files, *folder, skins);
+  if (preparation.folderError)
+    return {prepareRefused, "the folder " + *folder + " cannot be created " + codeAndReason(preparation.folderError, files)};
+  std::string reasons;
+  const auto add = [&reasons](const std::string& reason) { reasons += (reasons.empty() ? "" : "; ") + reason; };
+  if (!preparation.missingSkins.empty())
+    add(listed(preparation.missingSkins) + (preparation.missingSkins.size() == 1 ? " is" : " are") + " neither in " +
+        *folder + " nor in " + skins);
+  for (const auto& [name, error] : preparation.failures)
+    add(name + " cannot be copied into " + *folder + " " + codeAndReason(error, files));
+  if (preparation.complete()) return {prepared, {}};
+  return {prepareRefused, reasons};
+}
+
+CommandAnswer unknownCommandAnswer(std::string_view commandLine) {
+  return {unknownCommand, "Unknown command '" + std::string(trimmed(commandLine)) +
+                              "'. Options.exe takes /fit, /fit-offer or /prepare; without a command it opens its "
+                              "dialog."};
+}
+
+int failedCommandCode(SetupCommand command) {
+  switch (command) {
+    case SetupCommand::fit: return fitRefused;
+    case SetupCommand::fitOffer: return fitNotOffered;
+    case SetupCommand::prepare: return prepareRefused;
+    case SetupCommand::unknown: return unknownCommand;
+  }
+  return unknownCommand;
 }
 
 }  // namespace veltrana::options

@@ -26,6 +26,7 @@ inline constexpr int fileNotFound = 2;
 inline constexpr int pathNotFound = 3;
 inline constexpr int accessDenied = 5;
 inline constexpr int sharingViolation = 32;
+inline constexpr int alreadyExists = 183;
 inline constexpr int readOnly = 6009;  // the file is marked read-only
 }  // namespace error
 
@@ -79,7 +80,9 @@ class Files {
   // Creates a folder, and those of its parents that are missing; none when
   // it exists already.
   virtual int createFolder(const std::string& path) = 0;
-  // Copies a file over any file of the new name, in one step as replaceWith does.
+  // Copies a file to a name no file has, in one step as replaceWith writes:
+  // a file of that name is never replaced (error::alreadyExists), so a
+  // file the user changed stays as it is.
   virtual int copyFile(const std::string& from, const std::string& to) = 0;
   // Removes what writing the file left beside it when the writer ended
   // midway: the temporary files of processes that are gone.

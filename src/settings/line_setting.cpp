@@ -7,6 +7,7 @@
 
 #include "platform/files.h"
 #include "settings/error_messages.h"
+#include "settings/held_settings.h"
 #include "settings/line_reader.h"
 #include "settings/settings_file.h"
 
@@ -16,58 +17,14 @@ namespace {
 
 constexpr std::string_view lineEnd = "\r\n";
 
-// Bytes already in memory, for the line reader.
-class HeldFile : public platform::ReadableFile {
- public:
-  explicit HeldFile(std::string_view bytes) : bytes_(bytes) {}
-  std::size_t read(std::span<std::uint8_t> buffer) override {
-    const std::size_t n = std::min(buffer.size(), bytes_.size());
-    std::copy_n(bytes_.begin(), n, buffer.begin());
-    bytes_.remove_prefix(n);
-    return n;
-  }
-
- private:
-  std::string_view bytes_;
-};
-
 bool lineReads(std::string_view file, std::size_t number, std::string_view word) {
   LineReader lines(std::make_unique<HeldFile>(file));
   for (std::size_t i = 1; i < number; ++i) lines.next(switchWord(""));
   return lines.next(switchWord(word)).is(word);
 }
 
-bool startsWithUtf16Mark(std::string_view file) { return file.starts_with("\xFF\xFE") || file.starts_with("\xFE\xFF"); }
-
 std::string withSystemReason(std::string clause, int code, const platform::Files& files) {
   return clause + " (" + std::to_string(code) + ": " + systemReason(files.errorText(code)) + ")";
-}
-
-// The file as it is: nothing when there is none, or why it is to be left alone.
-struct Held {
-  std::optional<std::string> bytes;
-  std::string refusal;
-};
-
-Held hold(platform::Files& files, const std::string& path) {
-  platform::OpenedFile opened = files.openForReading(path);
-  if (opened.error == platform::error::fileNotFound || opened.error == platform::error::pathNotFound) return {};
-  if (opened.error) return {std::nullopt, withSystemReason("the file cannot be read", opened.error, files)};
-  std::string bytes(largestSettingsFile + 1, '\0');
-  std::size_t got = 0;
-  while (got < bytes.size()) {
-    const std::size_t n = opened.file->read({reinterpret_cast<std::uint8_t*>(bytes.data()) + got, bytes.size() - got});
-    if (n == 0) break;
-    got += n;
-  }
-  bytes.resize(got);
-  if (got > largestSettingsFile) return {std::nullopt, "the file is larger than settings get (64 KB)"};
-  // A failed read looks like the end of the file: only the file's own size
-  // tells that it was read whole. No one can write it while it is open here.
-  const auto stamp = files.stamp(path);
-  if (!stamp || stamp->size != got) return {std::nullopt, "the file cannot be read"};
-  if (startsWithUtf16Mark(bytes)) return {std::nullopt, "the file is UTF-16 text, not the 8-bit text of settings"};
-  return {std::move(bytes), {}};
 }
 
 }  // namespace
@@ -99,8 +56,8 @@ std::string withLineSet(std::string_view file, std::size_t number, std::string_v
 
 LineSetting setSettingsLine(platform::Files& files, const std::string& path, std::size_t number,
                             std::string_view word) {
-  Held held = hold(files, path);
-  if (!held.refusal.empty()) return {LineSetting::Outcome::refused, held.refusal};
+  const HeldSettings held = holdSettings(files, path);
+  if (!held.missing() && !held.bytes) return {LineSetting::Outcome::refused, held.refusal};
   if (held.bytes && lineReads(*held.bytes, number, word)) return {LineSetting::Outcome::alreadyThere, {}};
   const auto defaults = startupDefaults();
   const std::string before = held.bytes ? *held.bytes : std::string(defaults.begin(), defaults.end());
@@ -113,7 +70,7 @@ LineSetting setSettingsLine(platform::Files& files, const std::string& path, std
 }
 
 bool settingsLineReads(platform::Files& files, const std::string& path, std::size_t number, std::string_view word) {
-  const Held held = hold(files, path);
+  const HeldSettings held = holdSettings(files, path);
   return held.bytes && lineReads(*held.bytes, number, word);
 }
 

@@ -23,9 +23,12 @@ struct LineText {
 
 std::string settingsText(const SettingsValues& values, std::size_t lines) {
   std::string text;
-  for (std::size_t i = 0; i < lines && i < settingsLines.size(); ++i)
-    text += std::visit(LineText{values}, settingsLines[i]) + "\r\n";
+  for (std::size_t i = 0; i < lines && i < settingsLines.size(); ++i) text += settingsLineText(values, i + 1) + "\r\n";
   return text;
+}
+
+std::string settingsLineText(const SettingsValues& values, std::size_t number) {
+  return std::visit(LineText{values}, settingsLines.at(number - 1));
 }
 
 std::size_t linesToWrite(const SettingsValues& values, std::size_t linesInFile) {

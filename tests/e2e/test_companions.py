@@ -12,10 +12,12 @@ foreground window, but the X input focus stays where it was, so the tests
 read the foreground from Windows (the driver's "active") and type only into
 a window that came up by itself.
 """
+import contextlib
 import getpass
 import os
 import shutil
 import stat
+import subprocess
 import threading
 import time
 import unittest
@@ -223,6 +225,86 @@ class CommandsForSetup(unittest.TestCase):
             driver.run("find", OPTIONS, "press", IDCANCEL)
             self.assertEqual(s.wait_exit(options, 10), 0)
 
+    def test_an_unknown_command_says_what_options_takes_and_ends_at_once_without_a_window(self):
+        with Session(1280, 1024) as s:
+            started = time.monotonic()
+            typo = s.wine(companion("Options.exe"), "/fit-offerx", timeout=20)
+            self.assertEqual(typo.returncode, 2, typo.stdout)
+            for command in ("'/fit-offerx'", "/fit,", "/fit-offer", "/prepare"):
+                self.assertIn(command, typo.stdout)
+            self.assertLess(time.monotonic() - started, 15, "a silent caller is not kept waiting")
+            self.assertEqual(s.find_windows(OPTIONS), [], "no dialog")
+            self.assertFalse((Path(s.documents_dir) / "VTR").exists(), "nothing done")
+
+
+@contextlib.contextmanager
+def unwritable(folder: Path):
+    """The folder refusing new files while the block runs, root or not (root
+    writes past the permission bits, not past the immutable flag); the test
+    skips where neither works."""
+    folder.chmod(0o555)
+    immutable = os.geteuid() == 0 and subprocess.run(["chattr", "+i", str(folder)],
+                                                     capture_output=True).returncode == 0
+    try:
+        try:
+            (folder / "probe").touch()
+        except OSError:
+            yield
+        else:
+            (folder / "probe").unlink()
+            raise unittest.SkipTest(f"{folder} cannot be made unwritable here")
+    finally:
+        if immutable:
+            subprocess.run(["chattr", "-i", str(folder)], check=True)
+        folder.chmod(0o755)
+
+
+class PrepareForScoop(unittest.TestCase):
+    """What Scoop's install runs before the first start of the bar."""
+
+    def shipped(self, skin):
+        return (Path(companion("Options.exe")).parent / "skins" / skin).read_bytes()
+
+    def test_prepare_makes_the_folder_with_the_skins_and_the_bar_then_starts_without_the_notice(self):
+        with Session(1280, 1024) as s:
+            folder = Path(s.documents_dir) / "VTR"
+            prepare = s.wine(companion("Options.exe"), "/prepare")
+            self.assertEqual((prepare.returncode, prepare.stdout), (0, ""))
+            self.assertEqual(sorted(p.name for p in folder.iterdir()), sorted(SKINS), "the skins, no settings yet")
+            for skin in SKINS:
+                self.assertEqual((folder / skin).read_bytes(), self.shipped(skin))
+            s.start(require_veltrana())
+            s.wait_window(BAR, timeout=15)
+            poll(lambda: (folder / "Options.set").exists(), SOON, what="the bar's settings file")
+            time.sleep(1.5)  # the notice would come while the bar is created
+            self.assertEqual(s.find_windows("Form3", visible=True), [], "no file-error notice")
+
+    def test_prepare_keeps_a_skin_the_user_changed_and_copies_in_one_that_is_missing(self):
+        with Session(1280, 1024) as s:
+            folder = Path(install_settings_folder(s))
+            (folder / "olive.bmp").write_bytes(b"BM the user's own olive")
+            (folder / "blue.bmp").unlink()
+            before = (folder / "Options.set").read_bytes()
+            prepare = s.wine(companion("Options.exe"), "/prepare")
+            self.assertEqual((prepare.returncode, prepare.stdout), (0, ""))
+            self.assertEqual((folder / "olive.bmp").read_bytes(), b"BM the user's own olive")
+            self.assertEqual((folder / "blue.bmp").read_bytes(), self.shipped("blue.bmp"))
+            self.assertEqual((folder / "Options.set").read_bytes(), before)
+            self.assertEqual(sorted(p.name for p in folder.iterdir()), sorted(SKINS + ["Options.set"]))
+
+    def test_prepare_in_a_folder_that_refuses_files_ends_with_code_3_and_says_why(self):
+        with Session(1280, 1024) as s:
+            folder = Path(s.documents_dir) / "VTR"
+            folder.mkdir()
+            (folder / "silver.bmp").write_bytes(b"BM mine")
+            with unwritable(folder):
+                prepare = s.wine(companion("Options.exe"), "/prepare")
+            self.assertEqual(prepare.returncode, 3, prepare.stdout)
+            self.assertIn("olive.bmp cannot be copied into", prepare.stdout)
+            self.assertIn("(5: ", prepare.stdout)
+            self.assertEqual([p.name for p in folder.iterdir()], ["silver.bmp"], "nothing written, nothing left")
+            self.assertEqual((folder / "silver.bmp").read_bytes(), b"BM mine")
+
 
 class FromTheMenuPanel(unittest.TestCase):
     def test_options_starts_beside_the_bar_and_hides_the_panel_and_about_shows_the_version(self):
@@ -339,6 +421,25 @@ class OptionsAndTheSettingsFile(unittest.TestCase):
             self.assertEqual(stat.S_IMODE(path.stat().st_mode) & 0o222, 0, "still read-only")
             self.assertEqual(sorted(p.name for p in path.parent.iterdir()), sorted(SKINS + ["Options.set"]))
             dialogs.click(box.button("OK"))
+            dialogs.click(dialog.button("Cancel"))
+            self.assertEqual(s.wait_exit(options, 10), 0)
+
+    def test_apply_keeps_line_8_that_setup_set_while_the_dialog_was_open(self):
+        with Session(1280, 1024) as s:
+            path = Path(install_settings_folder(s)) / "Options.set"
+            options = s.start(companion("Options.exe"))
+            dialogs = DialogDriver(s)
+            dialog = dialogs.wait(OPTIONS, lambda d: d.shown("Button", "Apply"), what="the Options dialog")
+            fit = s.wine(companion("Options.exe"), "/fit")
+            self.assertEqual(fit.returncode, 0, fit.stdout)
+            hide_time = next(c for c in dialog.controls if c.id == ID["OPTIONS_HIDE_TIME"])
+            dialogs.set_text(hide_time, "9")
+            dialogs.click(dialog.button("Apply"))
+            status = status_line(dialogs)
+            self.assertTrue(status.startswith("Saved."), status)
+            self.assertIn("line 8 is as the file had it", status)
+            self.assertEqual(path.read_bytes(), settings_text("1", "9", *DEFAULTS[2:], "Fit").encode())
+            self.assertTrue(dialogs.controls(OPTIONS)[ID["OPTIONS_FIT"]].checked, "the box shows the line kept")
             dialogs.click(dialog.button("Cancel"))
             self.assertEqual(s.wait_exit(options, 10), 0)
 

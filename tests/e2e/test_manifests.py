@@ -7,6 +7,7 @@ is the key a silent install writes is tested with that install
 import hashlib
 import json
 import os
+import re
 import subprocess
 import tempfile
 import unittest
@@ -21,7 +22,6 @@ from installation import (WINGET_ID, portable_zip, programs, scoop_file, setup_p
                           winget_folder, winget_manifest)
 
 WINGET_KINDS = ("version", "installer", "defaultLocale")
-SETTINGS = r"Documents\VTR\Options.set"
 
 
 def schemas() -> Path:
@@ -85,11 +85,10 @@ class Manifests(unittest.TestCase):
             with self.subTest(change=change):
                 self.assertNotEqual(problems(scoop_validator(), {**scoop_manifest(), **change}), [])
 
-    def test_each_manifest_names_its_package_with_the_build_version_and_the_package_hash(self):
+    def test_each_manifest_downloads_its_package_of_this_build_and_its_hash_matches(self):
         installer = winget_manifest("installer")
         self.assertEqual(len(installer["Installers"]), 1)
         setup = installer["Installers"][0]
-        self.assertEqual(setup["Architecture"], "x86")
         self.assertEqual(setup["InstallerSha256"], sha256(setup_program()).upper(), "the setup program's SHA-256")
         self.assertTrue(setup["InstallerUrl"].endswith("/" + Path(setup_program()).name), setup["InstallerUrl"])
 
@@ -100,32 +99,41 @@ class Manifests(unittest.TestCase):
         self.assertEqual(scoop["url"].rsplit("/", 1)[0], setup["InstallerUrl"].rsplit("/", 1)[0],
                          "both packages from one release folder")
 
-    def test_winget_installs_for_the_user_and_upgrades_over_the_installed_copy(self):
-        """The silent switch and the product code are tested with a silent
-        install (test_installer.SilentInstall); keeping the settings over an
-        upgrade by test_installer.ExistingSettings."""
-        installer = winget_manifest("installer")
-        self.assertEqual({k: installer[k] for k in ("InstallerType", "Scope", "UpgradeBehavior")},
-                         {"InstallerType": "nullsoft", "Scope": "user", "UpgradeBehavior": "install"})
-        self.assertEqual(installer["AppsAndFeaturesEntries"][0]["DisplayVersion"], version())
-        locale = winget_manifest("defaultLocale")
-        self.assertEqual((locale["PackageName"], locale["Publisher"], locale["License"]),
-                         ("Veltrana", "Veltrana project", "Freeware"))
-        self.assertTrue(locale["ShortDescription"])
-        self.assertIn(SETTINGS, locale["InstallationNotes"])
+    def test_winget_finds_the_copy_setup_installs_by_what_setup_writes(self):
+        """winget tells an installed copy by the Uninstall key's name and the
+        name and publisher "Apps & features" shows: the manifest must give
+        what the setup script writes (that setup writes them is tested with a
+        silent install, test_installer.SilentInstall)."""
+        script = (repo_root() / "installer" / "veltrana.nsi").read_text(encoding="utf-8")
 
-    def test_scoop_runs_the_bar_from_the_zip_with_two_shortcuts_and_says_where_the_settings_are(self):
+        def define(name):
+            return re.search(rf'^!define\s+{name}\s+"([^"]*)"', script, re.MULTILINE).group(1)
+        installer = winget_manifest("installer")
+        key = define("UNINSTALL_KEY").rsplit("\\", 1)[-1]
+        entry = installer["AppsAndFeaturesEntries"][0]
+        self.assertEqual((installer["ProductCode"], entry["ProductCode"]), (key, key))
+        self.assertEqual((entry["DisplayName"], entry["Publisher"], entry["DisplayVersion"]),
+                         (define("PRODUCT"), define("PUBLISHER"), version()))
+        self.assertIn("RequestExecutionLevel user", script, "a per-user install, as the manifest's scope says")
+        self.assertEqual(installer["Scope"], "user")
+
+    def test_scoop_runs_from_the_zip_and_prepares_the_settings_folder_before_the_first_start(self):
         scoop = scoop_manifest()
         with zipfile.ZipFile(portable_zip()) as z:
             shipped = {n[len(scoop["extract_dir"]) + 1:] for n in z.namelist()
                        if n.startswith(scoop["extract_dir"] + "/")}
-        self.assertEqual(scoop["bin"], "Veltrana.exe")
-        self.assertEqual(scoop["shortcuts"], [["Veltrana.exe", "Veltrana"], ["Options.exe", "Veltrana Options"]])
-        for program in [scoop["bin"]] + [target for target, _ in scoop["shortcuts"]]:
+        started = [scoop["bin"]] + [target for target, _ in scoop["shortcuts"]]
+        self.assertIn("Veltrana.exe", started)
+        for program in started:
             self.assertIn(program, shipped, "in the extracted folder")
-        self.assertTrue(set(programs()) <= shipped)
         self.assertNotIn("persist", scoop, "nothing in the program folder changes: the settings are in Documents")
-        self.assertIn(SETTINGS, scoop["notes"][0])
+        # The script cannot run here (no PowerShell): what it calls can.
+        install = "\n".join(scoop["installer"]["script"])
+        self.assertRegex(install, r'& "\$dir\\Options\.exe" /prepare \|', "waited for: its output is taken")
+        self.assertIn("Options.exe", shipped)
+        self.assertIn("$LASTEXITCODE", install)
+        uninstall = scoop["uninstaller"]["script"]
+        self.assertEqual(uninstall[0], "if ($cmd -eq 'uninstall') {", "an update keeps the log-on start")
 
     def test_the_release_address_comes_from_one_variable_with_the_version_in_it(self):
         with tempfile.TemporaryDirectory() as tmp:

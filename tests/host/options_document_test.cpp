@@ -6,6 +6,7 @@
 
 #include "options/option_fields.h"
 #include "options/settings_document.h"
+#include "options/setup_commands.h"
 #include "settings/settings_file.h"
 #include "support/fake_ports.h"
 
@@ -178,6 +179,134 @@ TEST_F(Document, SaysWhenWindowsStartupSettingsKeepTheStartAtLogOnOff) {
   EXPECT_TRUE(opened.values.autostart) << "line 6 as the file has it";
   EXPECT_EQ(opened.status, "Settings file: " + file + "\n" + SettingsDocument::autostartTurnedOffAdvice);
   EXPECT_NE(opened.status.find("Task Manager's Startup tab"), std::string::npos) << "where to turn it on";
+}
+
+// Another writer may change the file while the dialog is open: setup's
+// /fit, a text editor, a second copy of Options. A save keeps what it
+// changed wherever the user changed nothing, and says so.
+TEST_F(Document, KeepsLineEightThatSetupWroteWhileTheDialogWasOpen) {
+  const std::string seven = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
+  files.write(file, seven);
+  veltrana::SettingsValues shown = document.open().values;
+  shell.personal = "C:\\Users\\ann\\Documents";
+  ASSERT_EQ(veltrana::options::fitSettings(files, shell).exitCode, veltrana::options::fitDone);
+  ASSERT_EQ(files.text(file), seven + "Fit\r\n");
+
+  shown.hideTime = 9;
+  auto saved = document.save(shown);
+  ASSERT_TRUE(saved.done) << saved.message;
+  EXPECT_EQ(files.text(file), "1\r\n9\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\nFit\r\n");
+  EXPECT_TRUE(saved.values.fit) << "the dialog shows the line it kept";
+  EXPECT_EQ(saved.values.hideTime, 9);
+  EXPECT_NE(saved.message.find("changed the settings file"), std::string::npos) << saved.message;
+  EXPECT_NE(saved.message.find("line 8 is as the file had it"), std::string::npos) << saved.message;
+
+  // The next save starts from what was written: nothing to report, Fit stays.
+  shown = saved.values;
+  shown.updateInterval = 2;
+  saved = document.save(shown);
+  EXPECT_EQ(files.text(file), "2\r\n9\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\nFit\r\n");
+  EXPECT_EQ(saved.message, "Saved. The bar shows the change within a second.");
+
+  // Unticked in the dialog after that: the user's change, written.
+  shown.fit = false;
+  document.save(shown);
+  EXPECT_EQ(files.text(file), "2\r\n9\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n\r\n");
+}
+
+TEST_F(Document, KeepsAHandEditAndTheUsersValueWhereBothChangedALine) {
+  files.write(file, "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  veltrana::SettingsValues shown = document.open().values;
+  // In a text editor meanwhile, saved with LF line ends and a hex colour.
+  files.write(file, "3\n5\nBlue\n$FF\n32768\nTrue\nMove\n");
+  shown.updateInterval = 7;  // changed there too
+  shown.valueColour = 0;     // here alone
+  const auto saved = document.save(shown);
+  ASSERT_TRUE(saved.done);
+  EXPECT_EQ(files.text(file), "7\r\n5\r\nBlue\r\n$FF\r\n0\r\nTrue\r\nMove\r\n");
+  EXPECT_EQ(saved.values.background, veltrana::Background{veltrana::Skin::blue});
+  EXPECT_EQ(saved.values.captionColour, 255);
+  EXPECT_NE(saved.message.find("lines 3 and 4 are as the file had them"), std::string::npos) << saved.message;
+  EXPECT_NE(saved.message.find("Line 1 had changed there too, and has the value set here"), std::string::npos)
+      << saved.message;
+  EXPECT_EQ(saved.message.find("line 5"), std::string::npos) << "the user's own change is no news: " << saved.message;
+
+  // A line both changed to the same text is no conflict.
+  const veltrana::SettingsValues opened = document.open().values;
+  files.write(file, "7\r\n6\r\nBlue\r\n$FF\r\n0\r\nTrue\r\nMove\r\n");
+  shown = opened;
+  shown.hideTime = 6;
+  EXPECT_EQ(document.save(shown).message, "Saved. The bar shows the change within a second.");
+}
+
+// Lines the program does not know (a later version's) are not its own:
+// kept byte for byte, whoever wrote them and when.
+TEST_F(Document, KeepsTheLinesAfterThoseItKnowsByteForByte) {
+  const std::string twelve = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n\r\nYield\r\n\r\n\r\n\\\\.\\DISPLAY2\r\n";
+  files.write(file, twelve + "a line of a later version\n");
+  veltrana::SettingsValues shown = document.open().values;
+  shown.moveMode = false;
+  ASSERT_TRUE(document.save(shown).done);
+  EXPECT_EQ(files.text(file), "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nStay\r\n\r\nYield\r\n\r\n\r\n\\\\.\\DISPLAY2\r\n"
+                              "a line of a later version\n");
+
+  // Added by another writer while the dialog was open, without a line end.
+  files.write(file, "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nStay\r\n");
+  shown = document.open().values;
+  files.write(file, "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nStay\r\n\r\n\r\n\r\n\r\n\\\\.\\DISPLAY3\r\nthirteen");
+  shown.hideTime = 4;
+  ASSERT_TRUE(document.save(shown).done);
+  EXPECT_EQ(files.text(file), "1\r\n4\r\nSilver\r\n0\r\n32768\r\nTrue\r\nStay\r\n\r\n\r\n\r\n\r\n\\\\.\\DISPLAY3\r\nthirteen");
+}
+
+TEST_F(Document, WritesAnewAFileThatWentAwayAndLeavesOneItCannotReadNow) {
+  files.write(file, "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\nFit\r\n");
+  veltrana::SettingsValues shown = document.open().values;
+  files.files.erase(file);
+  shown.hideTime = 8;
+  auto saved = document.save(shown);
+  ASSERT_TRUE(saved.done);
+  EXPECT_EQ(files.text(file), "1\r\n8\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\nFit\r\n")
+      << "no empty lines for what the file no longer has";
+
+  files.heldForWriting.insert(file);
+  shown.hideTime = 9;
+  saved = document.save(shown);
+  EXPECT_FALSE(saved.done);
+  EXPECT_NE(saved.message.find("cannot be read"), std::string::npos) << saved.message;
+  files.heldForWriting.clear();
+  EXPECT_EQ(files.text(file), "1\r\n8\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\nFit\r\n");
+}
+
+// Without a file the dialog shows the defaults; the bar, started meanwhile,
+// writes them: that is no change to report, and a line setup set is kept.
+TEST_F(Document, TakesTheFileOthersMadeWhileItShowedTheDefaults) {
+  veltrana::SettingsValues shown = document.open().values;
+  files.write(file, "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  shown.hideTime = 3;
+  EXPECT_EQ(document.save(shown).message, "Saved. The bar shows the change within a second.");
+
+  files.files.erase(file);
+  shown = document.open().values;
+  files.write(file, "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\nFit\r\n");
+  shown.hideTime = 3;
+  const auto saved = document.save(shown);
+  EXPECT_EQ(files.text(file), "1\r\n3\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\nFit\r\n");
+  EXPECT_NE(saved.message.find("line 8 is as the file had it"), std::string::npos) << saved.message;
+}
+
+// A line another writer made faulty is theirs, kept as it is; the dialog
+// shows its default and says so, and a later save writes that default.
+TEST_F(Document, SaysWhenALineItKeptIsOneTheBarRefuses) {
+  files.write(file, "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  veltrana::SettingsValues shown = document.open().values;
+  files.write(file, "1\r\nfive\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  shown.updateInterval = 2;
+  auto saved = document.save(shown);
+  EXPECT_EQ(files.text(file), "2\r\nfive\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
+  EXPECT_NE(saved.message.find("Line 2: 'five' is not a valid integer value."), std::string::npos) << saved.message;
+  saved = document.save(saved.values);
+  EXPECT_EQ(files.text(file), "2\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n");
 }
 
 TEST(OptionScreen, NamesTheScreenAndItsScaling) {

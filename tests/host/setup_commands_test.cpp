@@ -39,10 +39,85 @@ TEST_F(SetupCommands, FitAnswersWhyItLeftTheFileAlone) {
   shell.personal = shell.personalSetting = std::nullopt;
   EXPECT_EQ(veltrana::options::fitSettings(files, shell).exitCode, veltrana::options::fitRefused) << "no Documents";
 
-  EXPECT_EQ(veltrana::options::setupCommandIn("/fit"), SetupCommand::fit);
-  EXPECT_EQ(veltrana::options::setupCommandIn(" /FIT-Offer "), SetupCommand::fitOffer) << "as Windows switches go";
-  for (const char* other : {"", "/fitter", "/fit /fit-offer", "fit"})
-    EXPECT_FALSE(veltrana::options::setupCommandIn(other)) << '"' << other << '"' << " opens the dialog";
+}
+
+// Only an empty command line opens the dialog: a caller that gives a command
+// waits for an exit code, and a dialog would keep it waiting for no one.
+TEST(SetupCommandLine, OpensTheDialogOnlyWithoutACommandAndAnswersATypoAtOnce) {
+  using veltrana::options::setupCommandIn;
+  EXPECT_EQ(setupCommandIn("/fit"), SetupCommand::fit);
+  EXPECT_EQ(setupCommandIn(" /FIT-Offer "), SetupCommand::fitOffer) << "as Windows switches go";
+  EXPECT_EQ(setupCommandIn("/Prepare\t"), SetupCommand::prepare);
+  for (const char* blank : {"", " ", "\t \t"}) EXPECT_EQ(setupCommandIn(blank), std::nullopt) << "the dialog";
+  for (const char* other : {"/fitter", "/fit-offerx", "/fit /fit-offer", "fit", "/prepare now", "-fit", "/?"})
+    EXPECT_EQ(setupCommandIn(other), SetupCommand::unknown) << '"' << other << '"';
+
+  const auto typo = veltrana::options::unknownCommandAnswer(" /fit-offerx ");
+  EXPECT_NE(typo.exitCode, 0);
+  for (int other : {veltrana::options::fitRefused, veltrana::options::fitNotOffered, veltrana::options::prepareRefused})
+    EXPECT_NE(typo.exitCode, other) << "told apart from every answer of a known command";
+  EXPECT_NE(typo.text.find("'/fit-offerx'"), std::string::npos) << typo.text;
+  for (const char* command : {"/fit", "/fit-offer", "/prepare"})
+    EXPECT_NE(typo.text.find(command), std::string::npos) << "names " << command << ": " << typo.text;
+}
+
+// Scoop unpacks the programs and calls /prepare, so that the first start of
+// the bar finds its folder and skins; a skin the user changed stays.
+class PrepareCommand : public ::testing::Test {
+ protected:
+  PrepareCommand() {
+    files.folders = {"C:\\users\\root\\Documents", skins};
+    shell.program = "C:\\Users\\ann\\scoop\\apps\\veltrana\\current\\Options.exe";
+    for (const char* skin : {"silver.bmp", "olive.bmp", "blue.bmp"})
+      files.write(skins + "\\" + skin, std::string("BM shipped ") + skin);
+  }
+  veltrana::options::CommandAnswer prepare() { return veltrana::options::prepareFolder(files, shell); }
+  const std::string folder = "C:\\users\\root\\Documents\\VTR";
+  const std::string skins = "C:\\Users\\ann\\scoop\\apps\\veltrana\\current\\skins";
+  fakes::FakeFiles files;
+  fakes::FakeShell shell;
+};
+
+TEST_F(PrepareCommand, MakesTheFolderWithTheSkinsAndKeepsWhatIsThere) {
+  auto answer = prepare();
+  EXPECT_EQ(answer.exitCode, veltrana::options::prepared) << answer.text;
+  for (const char* skin : {"silver.bmp", "olive.bmp", "blue.bmp"})
+    EXPECT_EQ(files.text(folder + "\\" + skin), std::string("BM shipped ") + skin);
+  EXPECT_FALSE(files.exists(folder + "\\Options.set")) << "the bar writes its settings when it starts";
+
+  files.write(folder + "\\olive.bmp", "BM the user's own olive");
+  files.files.erase(folder + "\\blue.bmp");
+  files.write(folder + "\\Options.set", "3\r\n");
+  answer = prepare();
+  EXPECT_EQ(answer.exitCode, veltrana::options::prepared) << answer.text;
+  EXPECT_EQ(files.text(folder + "\\olive.bmp"), "BM the user's own olive") << "never copied over";
+  EXPECT_EQ(files.text(folder + "\\blue.bmp"), "BM shipped blue.bmp") << "the missing one copied in again";
+  EXPECT_EQ(files.text(folder + "\\Options.set"), "3\r\n");
+
+  files.readOnly.insert(folder + "\\olive.bmp");
+  EXPECT_EQ(prepare().exitCode, veltrana::options::prepared) << "a read-only skin is there all the same";
+}
+
+TEST_F(PrepareCommand, SaysWhyTheFolderIsNotReady) {
+  files.readOnly.insert(folder);
+  auto answer = prepare();
+  EXPECT_EQ(answer.exitCode, veltrana::options::prepareRefused);
+  EXPECT_NE(answer.text.find("cannot be created (5: "), std::string::npos) << answer.text;
+  EXPECT_EQ(files.files.count(folder + "\\silver.bmp"), 0u);
+
+  files.readOnly.clear();
+  files.files.erase(skins + "\\olive.bmp");
+  files.files.erase(skins + "\\blue.bmp");
+  answer = prepare();
+  EXPECT_EQ(answer.exitCode, veltrana::options::prepareRefused);
+  EXPECT_NE(answer.text.find("olive.bmp and blue.bmp are neither in"), std::string::npos) << answer.text;
+  EXPECT_TRUE(files.exists(folder + "\\silver.bmp")) << "what could be copied is";
+  files.write(folder + "\\olive.bmp", "BM");
+  files.write(folder + "\\blue.bmp", "BM");
+  EXPECT_EQ(prepare().exitCode, veltrana::options::prepared) << "in the settings folder is enough";
+
+  shell.personal = shell.personalSetting = std::nullopt;
+  EXPECT_EQ(prepare().exitCode, veltrana::options::prepareRefused) << "no Documents";
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <future>
+#include <limits>
 #include <optional>
+#include <set>
+#include <string>
 #include <thread>
 
 #include "options/counters_check.h"
@@ -41,6 +46,36 @@ TEST(TaskManagerFigures, AreTheCountersCappedOrNothingWhereTheyGiveNone) {
   EXPECT_EQ(taskManagerSpeedGHz({0.0, 2994.0}), std::nullopt) << "a performance of 0 is no reading";
   EXPECT_EQ(taskManagerSpeedGHz({std::nullopt, 2994.0}), std::nullopt) << "the first sample of a rate counter";
   EXPECT_EQ(taskManagerSpeedGHz({112.9, std::nullopt}), std::nullopt) << "no nominal clock";
+}
+
+// What a broken counter provider gives is no reading either: the bar then
+// counts the clock itself, as without the counters.
+TEST(TaskManagerFigures, SpeedIsNothingForFiguresNoProcessorGives) {
+  using veltrana::taskManagerSpeedGHz;
+  EXPECT_EQ(taskManagerSpeedGHz({-5.0, -500.0}), std::nullopt) << "two negatives make a positive product";
+  EXPECT_EQ(taskManagerSpeedGHz({-112.9, 2994.0}), std::nullopt);
+  EXPECT_EQ(taskManagerSpeedGHz({112.9, -2994.0}), std::nullopt);
+  EXPECT_EQ(taskManagerSpeedGHz({112.9, 0.0}), std::nullopt);
+  EXPECT_EQ(taskManagerSpeedGHz({1e12, 1e6}), std::nullopt) << "ten million GHz would run into its caption";
+  EXPECT_EQ(taskManagerSpeedGHz({400.0, 6000.0}), std::nullopt) << "24 GHz";
+  EXPECT_EQ(taskManagerSpeedGHz({std::nan(""), 2994.0}), std::nullopt);
+  EXPECT_EQ(taskManagerSpeedGHz({100.0, std::numeric_limits<double>::infinity()}), std::nullopt);
+  EXPECT_EQ(taskManagerSpeedGHz({150.0, 6000.0}), 9.0) << "an overclocked processor is a reading";
+  EXPECT_EQ(taskManagerSpeedGHz({100.0, 0.6}), std::nullopt) << "below 1 MHz";
+
+  fakes::Scenario s;
+  s.systemInfo.cyclesPerHalfSecond = 1'496'123'456;
+  s.processorCounters.utilityValue = 20;
+  s.processorCounters.performance = -50;
+  s.processorCounters.nominalMhz = -2994;
+  s.writeSettings(matchSettings);
+  s.start();
+  s.advanceSecondsWorking(4);
+  EXPECT_EQ(frequency(s), "2.992246912") << "counted, as without the counters";
+  s.processorCounters.performance = 1e12;
+  s.processorCounters.nominalMhz = 1e6;
+  s.advanceSecondsWorking(2);
+  EXPECT_EQ(frequency(s), "2.992246912");
 }
 
 // Under Wine none of the counters is there: both readouts fall back to the
@@ -140,28 +175,64 @@ TEST(TaskManagerFigures, OneMeasurementOfEachKindAtATimeAndNoneWhileTheReadoutsS
   EXPECT_EQ(load(s), 75) << "opened afresh";
 }
 
-TEST(TaskManagerFigures, OptionsSaysWhichReadoutsFollowTaskManager) {
+// The readouts a note names in its clause about Task Manager, and those in
+// its clause about the bar's own measuring: a clause ends at ';' or ':'.
+struct NoteRoles {
+  std::set<std::string> followTaskManager;
+  std::set<std::string> measuredByTheBar;
+};
+
+NoteRoles rolesIn(const std::string& note) {
+  NoteRoles roles;
+  std::string lower;
+  for (char c : note) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::size_t start = 0;
+  while (start < lower.size()) {
+    const std::size_t end = std::min(lower.find_first_of(";:", start), lower.size());
+    const std::string clause = lower.substr(start, end - start);
+    for (const char* readout : {"load", "frequency"}) {
+      if (clause.find(readout) == std::string::npos) continue;
+      if (clause.find("as task manager shows") != std::string::npos) roles.followTaskManager.insert(readout);
+      if (clause.find("the bar measures") != std::string::npos) roles.measuredByTheBar.insert(readout);
+    }
+    start = end + 1;
+  }
+  return roles;
+}
+
+TEST(TaskManagerFigures, OptionsNamesTheReadoutsThatFollowTheCountersAndThoseTheBarMeasures) {
+  using Set = std::set<std::string>;
   fakes::FakeProcessorCounters counters;
-  const auto noteFor = [&counters] {
+  int looks = 0;
+  const auto rolesFor = [&] {
     veltrana::options::CountersCheck check(counters);
-    EXPECT_EQ(check.begin(), "Looking for Windows' counters...");
-    return check.finish();
+    const std::string waiting = check.begin();
+    EXPECT_EQ(rolesIn(waiting).followTaskManager, Set{}) << "nothing is known before the second reading: " << waiting;
+    ++looks;
+    return rolesIn(check.finish());
   };
-  EXPECT_EQ(noteFor(), "Windows' counters were not found: the bar measures load and frequency as without this box.");
-  counters.utilityValue = 3;
-  EXPECT_EQ(noteFor(), "Load as Task Manager shows it; Windows' counters give no frequency, which the bar "
-                       "measures as without this box.");
-  counters.performance = 0;
-  counters.nominalMhz = 2994;
-  EXPECT_EQ(noteFor(), "Load as Task Manager shows it; Windows' counters give no frequency, which the bar "
-                       "measures as without this box.")
-      << "a performance of 0 reads nothing";
-  counters.performance = 98;
-  EXPECT_EQ(noteFor(), "Load and frequency as Task Manager shows them.");
-  counters.utilityValue.reset();
-  EXPECT_EQ(noteFor(), "Frequency as Task Manager shows it; Windows' counters give no load, which the bar measures "
-                       "as without this box.");
-  EXPECT_EQ(counters.closes, 5) << "let go after each look";
+  struct Case {
+    std::optional<double> utility, performance, nominalMhz;
+    Set follow, measured;
+    const char* what;
+  };
+  const Case cases[] = {
+      {std::nullopt, std::nullopt, std::nullopt, {}, {"load", "frequency"}, "no counters (Wine)"},
+      {3, std::nullopt, std::nullopt, {"load"}, {"frequency"}, "no frequency counters"},
+      {3, 0, 2994, {"load"}, {"frequency"}, "a performance of 0 reads nothing"},
+      {3, -50, -2994, {"load"}, {"frequency"}, "a broken provider's figures"},
+      {3, 98, 2994, {"load", "frequency"}, {}, "both"},
+      {std::nullopt, 98, 2994, {"frequency"}, {"load"}, "no load counter"},
+  };
+  for (const Case& c : cases) {
+    counters.utilityValue = c.utility;
+    counters.performance = c.performance;
+    counters.nominalMhz = c.nominalMhz;
+    const NoteRoles roles = rolesFor();
+    EXPECT_EQ(roles.followTaskManager, c.follow) << c.what;
+    EXPECT_EQ(roles.measuredByTheBar, c.measured) << c.what;
+  }
+  EXPECT_EQ(counters.closes, looks) << "let go after each look";
 }
 
 // A counter provider that hangs (broken, or rebuilding its counters) while

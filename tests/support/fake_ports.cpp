@@ -182,6 +182,7 @@ int FakeFiles::createFolder(const std::string& path) {
 }
 
 int FakeFiles::copyFile(const std::string& from, const std::string& to) {
+  if (exists(to)) return platform::error::alreadyExists;
   if (const int error = openError(from)) return error;
   const std::vector<std::uint8_t> bytes = files.at(from);
   return createWith(to, bytes);

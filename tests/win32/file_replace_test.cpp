@@ -180,6 +180,15 @@ TEST(SettingsFolderSetup, CreatesTheFolderOnceAndCopiesFilesIn) {
   EXPECT_EQ(::GetFileAttributesW(platform::win32::widen(vtr + "blue.bmp").c_str()) & FILE_ATTRIBUTE_READONLY, 0u)
       << "the copy of a read-only skin can be replaced later";
   EXPECT_EQ(files.copyFile(folder.file("olive.bmp"), vtr + "olive.bmp"), ERROR_FILE_NOT_FOUND);
+
+  // A skin the user changed is never copied over, read-only or not.
+  ASSERT_EQ(files.replaceWith(vtr + "silver.bmp", bytes("BM mine")), 0);
+  EXPECT_EQ(files.copyFile(folder.file("blue.bmp"), vtr + "silver.bmp"), ERROR_ALREADY_EXISTS);
+  EXPECT_EQ(contents(files, vtr + "silver.bmp"), "BM mine");
+  ASSERT_TRUE(::SetFileAttributesW(platform::win32::widen(vtr + "silver.bmp").c_str(), FILE_ATTRIBUTE_READONLY));
+  EXPECT_EQ(files.copyFile(folder.file("blue.bmp"), vtr + "silver.bmp"), ERROR_ALREADY_EXISTS);
+  EXPECT_EQ(contents(files, vtr + "silver.bmp"), "BM mine");
+  ::SetFileAttributesW(platform::win32::widen(vtr + "silver.bmp").c_str(), FILE_ATTRIBUTE_NORMAL);
   ::SetFileAttributesW(platform::win32::widen(folder.file("blue.bmp")).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 

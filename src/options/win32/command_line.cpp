@@ -27,25 +27,33 @@ void writeOut(const std::string& text) {
     platform::win32::traceIgnoredFailure("writing the answer to standard output");
 }
 
-CommandAnswer answer(SetupCommand command) {
-  platform::win32::Win32Files files;
-  const platform::win32::Win32Shell shell;
-  if (command == SetupCommand::fit) return fitSettings(files, shell);
-  return offerFitting(files, shell, platform::win32::primaryScreen());
-}
-
 }  // namespace
 
-int run(SetupCommand command) {
+CommandAnswer answer(SetupCommand command, std::string_view commandLine, const std::function<Screen()>& screen) {
+  // Before anything reads the screen: the dialog's manifest makes the
+  // process system aware, which a thread may override but the process not.
+  const platform::win32::PerMonitorDpiAwareness perMonitor;
+  platform::win32::Win32Files files;
+  const platform::win32::Win32Shell shell;
+  switch (command) {
+    case SetupCommand::fit: return fitSettings(files, shell);
+    case SetupCommand::fitOffer: return offerFitting(files, shell, screen());
+    case SetupCommand::prepare: return prepareFolder(files, shell);
+    case SetupCommand::unknown: break;
+  }
+  return unknownCommandAnswer(commandLine);
+}
+
+int run(SetupCommand command, std::string_view commandLine) {
   // No box: setup waits for the exit code, and a silent setup has no one to
   // answer a box.
   try {
-    const CommandAnswer given = answer(command);
+    const CommandAnswer given = answer(command, commandLine, platform::win32::primaryScreen);
     writeOut(given.text);
     return given.exitCode;
   } catch (...) {
     writeOut(platform::describeException(std::current_exception()));
-    return command == SetupCommand::fit ? fitRefused : fitNotOffered;
+    return failedCommandCode(command);
   }
 }
 

@@ -63,6 +63,6 @@ int runOptions(HINSTANCE instance) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   // Before the single-instance rule: a command does its work while a dialog is open.
   if (const auto command = veltrana::options::setupCommandIn(commandLine))
-    return veltrana::options::win32::run(*command);
+    return veltrana::options::win32::run(*command, commandLine);
   return platform::win32::runShowingExceptions("Veltrana Options", [instance] { return runOptions(instance); });
 }

@@ -198,6 +198,8 @@ bool OptionsDialog::save() {
     ask(saved.message, MB_OK | MB_ICONERROR);
     return false;
   }
+  // Lines another program changed meanwhile were kept: the fields show them.
+  if (saved.values != *check.values) show(veltrana::options::fieldsFor(saved.values));
   setText(OPTIONS_STATUS, saved.message);
   changed(false);
   return true;

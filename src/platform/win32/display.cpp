@@ -1,6 +1,7 @@
 #include "platform/win32/display.h"
 
 #include "platform/win32/system_library.h"
+#include "platform/win32/trace.h"
 #include "platform/win32/unique_handle.h"
 
 namespace platform::win32 {
@@ -14,6 +15,47 @@ int monitorDpi(HMONITOR monitor) {
   if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
   const WindowDc screen(nullptr);
   return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : veltrana::designDpi;
+}
+
+namespace {
+
+// Windows 10, 1607 and later: looked up, so that the program runs on 7 as well.
+struct ThreadAwareness {
+  DPI_AWARENESS_CONTEXT(WINAPI* set)(DPI_AWARENESS_CONTEXT) = nullptr;
+  DPI_AWARENESS_CONTEXT(WINAPI* get)() = nullptr;
+  DPI_AWARENESS(WINAPI* awareness)(DPI_AWARENESS_CONTEXT) = nullptr;
+};
+
+const ThreadAwareness& threadAwareness() {
+  static const ThreadAwareness functions = [] {
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    return ThreadAwareness{
+        functionIn<DPI_AWARENESS_CONTEXT WINAPI(DPI_AWARENESS_CONTEXT)>(user32, "SetThreadDpiAwarenessContext"),
+        functionIn<DPI_AWARENESS_CONTEXT WINAPI()>(user32, "GetThreadDpiAwarenessContext"),
+        functionIn<DPI_AWARENESS WINAPI(DPI_AWARENESS_CONTEXT)>(user32, "GetAwarenessFromDpiAwarenessContext")};
+  }();
+  return functions;
+}
+
+}  // namespace
+
+PerMonitorDpiAwareness::PerMonitorDpiAwareness() {
+  const auto& functions = threadAwareness();
+  if (!functions.set) return;
+  // An older Windows 10 knows no V2, and says so by changing nothing.
+  previous_ = functions.set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  if (!previous_) previous_ = functions.set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
+  if (!previous_) traceIgnoredFailure("making the thread per-monitor DPI aware");
+}
+
+PerMonitorDpiAwareness::~PerMonitorDpiAwareness() {
+  if (previous_) threadAwareness().set(previous_);
+}
+
+bool threadIsPerMonitorDpiAware() {
+  const auto& functions = threadAwareness();
+  if (!functions.get || !functions.awareness) return false;
+  return functions.awareness(functions.get()) == DPI_AWARENESS_PER_MONITOR_AWARE;
 }
 
 veltrana::Screen primaryScreen() {

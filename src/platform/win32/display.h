@@ -14,4 +14,26 @@ int monitorDpi(HMONITOR monitor);
 // pixels per inch.
 veltrana::Screen primaryScreen();
 
+// While it lives, the calling thread is per-monitor DPI aware, whatever the
+// program's manifest declares, and so sees each monitor's real pixels and
+// its scaling as the user set it now: a process that is only system aware
+// sees the scaling the session started with, and pixels scaled to it. Per
+// monitor V2 where Windows has it (10, 1703), else per monitor (10, 1607);
+// on an older Windows the thread stays as it was. The thread's awareness is
+// restored at the end.
+class PerMonitorDpiAwareness {
+ public:
+  PerMonitorDpiAwareness();
+  ~PerMonitorDpiAwareness();
+  PerMonitorDpiAwareness(const PerMonitorDpiAwareness&) = delete;
+  PerMonitorDpiAwareness& operator=(const PerMonitorDpiAwareness&) = delete;
+
+ private:
+  DPI_AWARENESS_CONTEXT previous_ = nullptr;
+};
+
+// Whether the calling thread is per-monitor DPI aware (V1 or V2); never on
+// a Windows older than 10, 1607.
+bool threadIsPerMonitorDpiAware();
+
 }  // namespace platform::win32

@@ -80,20 +80,25 @@ bool heldByAnother(int code) {
   return code == ERROR_SHARING_VIOLATION || code == ERROR_ACCESS_DENIED;
 }
 
+enum class Existing { replace, keep };
+
 // Writes the target anew in one step: `fill` writes a temporary file beside
 // it, which is then moved over it. A target another program holds is waited
 // for up to `patienceMs`. A target marked read-only is left alone: Windows
 // would refuse the move only after the wait, and Wine would not refuse it
-// at all but drop the mark.
+// at all but drop the mark. Told to keep a target that exists, the move
+// itself refuses one that came meanwhile.
 int replaceFile(const std::wstring& target, ULONGLONG patienceMs,
-                const std::function<int(const std::wstring& temporary)>& fill) {
+                const std::function<int(const std::wstring& temporary)>& fill, Existing existing = Existing::replace) {
   const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  if (existing == Existing::keep && attributes != INVALID_FILE_ATTRIBUTES) return ERROR_ALREADY_EXISTS;
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return ERROR_FILE_READ_ONLY;
   TemporaryFile temporary(temporaryName(target, ::GetCurrentProcessId()));
   if (const int filled = fill(temporary.path())) return filled;
+  const DWORD moveFlags = MOVEFILE_WRITE_THROUGH | (existing == Existing::replace ? MOVEFILE_REPLACE_EXISTING : 0);
   const ULONGLONG deadline = ::GetTickCount64() + patienceMs;
   for (;;) {
-    if (::MoveFileExW(temporary.path().c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (::MoveFileExW(temporary.path().c_str(), target.c_str(), moveFlags)) {
       temporary.moved();
       return ERROR_SUCCESS;
     }
@@ -140,8 +145,9 @@ int Win32Files::replaceWith(const std::string& path, std::span<const std::uint8_
 
 int Win32Files::copyFile(const std::string& from, const std::string& to) {
   const std::wstring source = widen(from);
-  return replaceFile(widen(to), replaceRetryMs,
-                     [&source](const std::wstring& temporary) { return copyAndFlush(source, temporary); });
+  return replaceFile(
+      widen(to), replaceRetryMs, [&source](const std::wstring& temporary) { return copyAndFlush(source, temporary); },
+      Existing::keep);
 }
 
 void Win32Files::removeLeftovers(const std::string& path) {
