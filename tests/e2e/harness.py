@@ -46,7 +46,7 @@ Session(width, height, prefix=None, exe=None, clean_documents=True, dpi=None)
         `wine exe args...`; the Popen pid is the Windows process itself.
         stdout and stderr go to proc.log_path. cwd defaults to the exe's folder.
         wine_debug replaces the session's WINEDEBUG (-all) for this program:
-        "+debugstr" puts what it writes with OutputDebugString in its log.
+        "-all,+debugstr" puts what it writes with OutputDebugString in its log.
     wait_exit(proc, timeout) -> int   the program's exit code (Wine passes the
         Windows exit code through, modulo 256); AssertionError on timeout.
     kill(proc)                        SIGKILL by pid, then reap.

@@ -81,7 +81,7 @@ class ReportsWithoutALayout(StartupReport, unittest.TestCase):
             folder = install_settings_folder(s, lines=None)
             text = settings_text(*STAY, "Fit")
             Path(folder, "Options.set").write_bytes(b"\xff\xfe" + text.encode("utf-16-le"))
-            proc = s.start(require_veltrana(), wine_debug="+debugstr")
+            proc = s.start(require_veltrana(), wine_debug="-all,+debugstr")
             self.left_open_then_answered(s, proc, "Veltrana")
             self.answer_the_box(s)
             notice = s.wait_window("Form2", timeout=SOON)
@@ -92,7 +92,7 @@ class ReportsWithoutALayout(StartupReport, unittest.TestCase):
 
     def test_without_a_settings_folder_on_1920x1080_the_file_error_notice_stays_alone(self):
         with Session(1920, 1080) as s:
-            proc = s.start(require_veltrana(), wine_debug="+debugstr")
+            proc = s.start(require_veltrana(), wine_debug="-all,+debugstr")
             self.left_open_then_answered(s, proc, "Form3")
             x, y = (1920 - 249) // 2, (1080 - 146) // 2
             s.click(x + 88 + 65 // 2, y + 112 + 22 // 2)  # Ok
