@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/text.h"
+#include "common/monitor_name.h"
 #include "toolkit/application.h"
 #include "toolkit/backend.h"
 #include "toolkit/form.h"
@@ -17,12 +17,9 @@ toolkit::Point cornerOf(const toolkit::Monitor& monitor) { return {monitor.full.
 
 std::optional<toolkit::Monitor> monitorNamed(std::span<const toolkit::Monitor> monitors, std::string_view name) {
   if (monitors.empty()) return std::nullopt;
-  if (!name.empty()) {
-    const auto named = std::find_if(monitors.begin(), monitors.end(),
-                                    [name](const toolkit::Monitor& m) { return sameIgnoringCase(m.name, name); });
-    if (named != monitors.end()) return *named;
-  }
-  return monitors.front();
+  const auto named = std::find_if(monitors.begin(), monitors.end(),
+                                  [name](const toolkit::Monitor& m) { return namesMonitor(name, m.name); });
+  return named != monitors.end() ? *named : monitors.front();
 }
 
 toolkit::Point shownCorner(const toolkit::Monitor& monitor) {

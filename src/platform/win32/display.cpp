@@ -1,6 +1,7 @@
 #include "platform/win32/display.h"
 
 #include "platform/win32/system_library.h"
+#include "platform/win32/text.h"
 #include "platform/win32/trace.h"
 #include "platform/win32/unique_handle.h"
 
@@ -15,6 +16,31 @@ int monitorDpi(HMONITOR monitor) {
   if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
   const WindowDc screen(nullptr);
   return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : veltrana::designDpi;
+}
+
+namespace {
+
+BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFOEXW info{};
+  info.cbSize = sizeof info;
+  if (::GetMonitorInfoW(monitor, &info)) {
+    auto& monitors = *reinterpret_cast<std::vector<DeskMonitor>*>(list);
+    const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+    DeskMonitor m{narrow(info.szDevice), info.rcMonitor, info.rcWork, monitorDpi(monitor), primary};
+    monitors.insert(primary ? monitors.begin() : monitors.end(), std::move(m));
+  } else {
+    traceIgnoredFailure("GetMonitorInfoW");
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<DeskMonitor> monitorsOnDesk() {
+  std::vector<DeskMonitor> monitors;
+  if (!::EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors)))
+    traceIgnoredFailure("EnumDisplayMonitors");
+  return monitors;
 }
 
 namespace {

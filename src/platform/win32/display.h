@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "common/screen.h"
 
 namespace platform::win32 {
@@ -10,9 +13,19 @@ namespace platform::win32 {
 // 100 %): per monitor where Windows tells (8.1 and later), else the system's.
 int monitorDpi(HMONITOR monitor);
 
-// The primary monitor, which holds the bar: its size in pixels and its
-// pixels per inch.
+// The primary monitor: its size in pixels and its pixels per inch.
 veltrana::Screen primaryScreen();
+
+// A monitor of the desktop as the programs look at it.
+struct DeskMonitor {
+  std::string name;  // its device name, "\\.\DISPLAY2"
+  RECT full{};       // the whole screen
+  RECT work{};       // without the taskbar and other reserved strips
+  int dpi = veltrana::designDpi;
+  bool primary = false;
+};
+// Every monitor of the desktop, the primary one first.
+std::vector<DeskMonitor> monitorsOnDesk();
 
 // While it lives, the calling thread is per-monitor DPI aware, whatever the
 // program's manifest declares, and so sees each monitor's real pixels and

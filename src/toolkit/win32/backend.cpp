@@ -23,21 +23,6 @@ constexpr char applicationClass[] = "TApplication";
 
 toolkit::Rect toRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
-  MONITORINFOEXW info{};
-  info.cbSize = sizeof info;
-  if (::GetMonitorInfoW(monitor, &info)) {
-    auto& monitors = *reinterpret_cast<std::vector<toolkit::Monitor>*>(list);
-    const toolkit::Monitor m{toRect(info.rcMonitor), toRect(info.rcWork), platform::win32::monitorDpi(monitor),
-                             platform::win32::narrow(info.szDevice)};
-    if (info.dwFlags & MONITORINFOF_PRIMARY)
-      monitors.insert(monitors.begin(), m);
-    else
-      monitors.push_back(m);
-  }
-  return TRUE;
-}
-
 }  // namespace
 
 Win32Backend::Win32Backend(HINSTANCE instance)
@@ -127,7 +112,8 @@ bool Win32Backend::displayKnownSince(DWORD when) const {
 std::vector<toolkit::Monitor> Win32Backend::monitors() const {
   if (monitors_.empty() || !displayKnownSince(monitorsLookedUpAt_)) {
     monitors_.clear();
-    ::EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors_));
+    for (const platform::win32::DeskMonitor& m : platform::win32::monitorsOnDesk())
+      monitors_.push_back({toRect(m.full), toRect(m.work), m.dpi, m.name});
     monitorsLookedUpAt_ = ::GetTickCount();
   }
   return monitors_;

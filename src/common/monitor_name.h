@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+#include "common/text.h"
+
+namespace veltrana {
+
+// Whether line 12 of the settings file names the monitor of that device name
+// ("\\.\DISPLAY2"): compared whole, without regard to case, as Windows
+// compares them. An empty line names none: the bar is then on the main monitor.
+constexpr bool namesMonitor(std::string_view line, std::string_view deviceName) {
+  return !line.empty() && sameIgnoringCase(line, deviceName);
+}
+
+}  // namespace veltrana
