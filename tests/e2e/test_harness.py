@@ -137,6 +137,9 @@ class MonitorPairTests(unittest.TestCase):
             s.click(x + 199, y + 149, button=3)
             self.assertEqual(s.wait_exit(procs["on second"], 10), 43)
             self.assertEqual(s.pointer(), (x + 199, y + 149))
+            env = dict(s.env)
+        gone = subprocess.run(["xdpyinfo"], env=env, capture_output=True)
+        self.assertNotEqual(gone.returncode, 0, f"Xorg on {env['DISPLAY']} still answers")
 
     def test_second_monitor_above(self):
         self.check_layout("above")
