@@ -1,4 +1,5 @@
-"""End-to-end harness: real Windows programs under Wine on a private Xvfb.
+"""End-to-end harness: real Windows programs under Wine on a private Xvfb,
+or on a private Xorg with two monitors.
 
 Typical use::
 
@@ -12,6 +13,14 @@ Typical use::
         assert shot.pixel(5, 5) == (0, 0, 0)
         s.click(10, 10)
         assert s.wait_exit(proc, timeout=10) == 0
+
+    # A 1280x1024 monitor above the 1920x1080 main one, on Xorg:
+    with Session(1920, 1080, second=(1280, 1024, "above")) as s:
+        s.monitors   # [Monitor("\\\\.\\DISPLAY1", (0, 0, 1920, 1080), True),
+                     #  Monitor("\\\\.\\DISPLAY2", (0, -1024, 1280, 1024), False)]
+        bar = s.wait_window("Tesvo ")
+        assert s.shown_on(bar) == ["\\\\.\\DISPLAY1"]
+        s.click(1190, 12)                     # Windows coordinates: the main monitor
 
 Module functions
     repo_root() -> Path
@@ -30,17 +39,40 @@ Module functions
     windows_path(path) -> str     a Unix path as Wine sees it (Z:\\...)
     Screenshot / regions_differ(a, b, rect, tolerance=0) -> bool
 
-Session(width, height, prefix=None, exe=None, clean_documents=True, dpi=None)
+Session(width, height, prefix=None, exe=None, clean_documents=True, dpi=None,
+        second=None)
     Context manager. On entry: takes an exclusive lock on the prefix (one
     session per prefix at a time), ends any wineserver left on the prefix,
     gives the prefix the scaling `dpi` (pixels per inch, 96 at 100 %; None
-    leaves Wine's default, 96), starts Xvfb (24-bit, -noreset) on a display
-    number Xvfb picks itself (-displayfd), makes a private HOME and, by
-    default, empties the prefix's Documents folder. On exit: kills the
-    processes it started, runs `wineserver -k` and waits for the server to
-    go, stops Xvfb.
-    Attributes: width, height, dpi, display (":N"), prefix, exe, env (for
-    subprocess), documents_dir, tmp (scratch folder of the session).
+    leaves Wine's default, 96; Wine applies it to every monitor), starts Xvfb
+    (24-bit, -noreset) on a display number Xvfb picks itself (-displayfd),
+    makes a private HOME and, by default, empties the prefix's Documents
+    folder. On exit: kills the processes it started, runs `wineserver -k` and
+    waits for the server to go, stops the X server.
+    second=(w, h, side) adds a monitor of w x h on `side` of the main one
+    (width x height): "above", "below", "left" or "right". Such a session runs
+    Xorg with the dummy video driver instead of Xvfb, one Xinerama screen per
+    monitor (the main one first, so that Wine makes it the primary monitor),
+    on a display number Xorg picks itself (-displayfd); its xorg.conf is in
+    tmp. Xorg needs root, and the packages scripts/setup installs.
+    Attributes: width, height (the main monitor's), dpi, second, display
+    (":N"), prefix, exe, env (for subprocess), documents_dir, tmp (scratch
+    folder of the session), monitors, origin (see Coordinates).
+
+    Coordinates: everything the session takes and gives (geometry, windows,
+    shown_on, pointer and clicks, screenshot pixels and rectangles) is in
+    Windows' coordinates: (0, 0) is the top-left of the main monitor, and a
+    monitor above or left of it has negative ones, as programs see it. With
+    one monitor these are X root coordinates. With two, X's (0, 0) is the
+    desktop's top-left, which Windows puts at the virtual screen's top-left:
+    `origin` is where Windows' (0, 0) is in X root coordinates, for X tools
+    used directly (xwininfo, xdotool, x_clicks). screen_size() and a whole
+    screenshot's width and height are the whole desktop's.
+    monitors                    [Monitor(device, rect (x, y, w, h), primary)],
+                                the main one first, with the device names
+                                Windows gives them ("\\\\.\\DISPLAY1", ...).
+    to_x(x, y) -> (x, y)        a point of the session in X root coordinates.
+    to_windows(x, y) -> (x, y)  an X root point in the session's coordinates.
 
     start(exe=None, args=(), cwd=None, wine_debug=None) -> subprocess.Popen
         `wine exe args...`; the Popen pid is the Windows process itself.
@@ -55,25 +87,29 @@ Session(width, height, prefix=None, exe=None, clean_documents=True, dpi=None)
         `wine reg query`: {value name: (type, data)}, None if the key is missing.
 
     windows() -> list[Window]   every window in the X tree, topmost first among
-        siblings (xwininfo order), with name, root-relative x/y/w/h and depth.
+        siblings (xwininfo order), with name, x/y/w/h and depth.
     find_windows(title, timeout=0, visible=False) -> list[int]
         ids of windows whose name equals title exactly; waits up to timeout
         for at least one (returns [] if none by then). visible=True keeps
         only windows a user could see (see is_visible).
     wait_window(title, timeout=10, visible=True) -> int
         the single matching window; AssertionError if none or several.
-    geometry(win) -> (x, y, w, h)       outer rectangle in root coordinates.
+    geometry(win) -> (x, y, w, h)       outer rectangle.
     is_viewable(win) -> bool            X map state is IsViewable.
-    is_visible(win) -> bool             viewable, its shape is not empty and it
-                                        overlaps the screen.
+    shown_on(win) -> list[str]          the device names of the monitors that
+                                        show some of it: viewable, its shape
+                                        not empty and overlapping the monitor.
+    is_visible(win) -> bool             shown on some monitor.
     window_info(win) -> dict            name, geometry, map_state,
                                         override_redirect, shape, pid.
     screen_size() -> (w, h)             as the X server reports it.
 
-    screenshot(path=None, size=None) -> Screenshot   whole screen as PNG (in
-        tmp unless path is given), or only its top-left corner of size (w, h),
-        which keeps the screen's coordinates; .path, .width, .height,
-        .pixel(x, y) -> (r, g, b), .region(rect) -> bytes, .colors(rect) -> Counter.
+    screenshot(path=None, size=None) -> Screenshot   whole desktop as PNG (in
+        tmp unless path is given), or only the main monitor's top-left corner
+        of size (w, h), which keeps the session's coordinates; .path, .width,
+        .height, .origin, .pixel(x, y) -> (r, g, b), .region(rect) -> bytes,
+        .colors(rect=whole image) -> Counter. A part of the desktop that no
+        monitor shows is black.
     pixel(x, y) -> (r, g, b)            fresh screenshot's pixel.
     move_pointer(x, y), click(x, y, button=1), click_here(button=1), mouse_down/mouse_up(button=1),
     drag(x0, y0, x1, y1, button=1), key(*keysyms), pointer() -> (x, y)
@@ -106,6 +142,24 @@ What Wine 8 does on a bare Xvfb with Managed=N (checked here):
   - Timings on this 2-core machine: Xvfb up in <0.1 s; first window of a
     program ~0.9 s after a cold start; session teardown (wineserver -k -w)
     ~0.8 s; a screenshot ~0.1 s; a new prefix (scripts/wine-prefix) ~12 s.
+
+What Wine 8 does on Xorg's Xinerama screens (checked here):
+  - It sees the screens as monitors only through the 32-bit Xinerama library
+    (libxinerama1:i386); without it, one monitor as large as the desktop.
+  - The first Xinerama screen is the primary monitor, wherever it lies in X
+    (with a monitor above, X's (0, 1024)); the monitors are \\\\.\\DISPLAY1,
+    \\\\.\\DISPLAY2 in the screens' order; each work area is its whole monitor.
+  - Only the primary monitor has a current display mode
+    (EnumDisplaySettingsW on \\\\.\\DISPLAY2 fails): its refresh rate is the
+    mode's, 60 Hz as on Xvfb (a monitor above about 4.9 million pixels gets
+    less: the dummy driver's pixel clock stops at 300 MHz).
+  - A window in a part of the desktop that no monitor shows (a 1280x1024
+    monitor above a 1920x1080 one leaves 640x1024 beside it) is mapped, but
+    nothing of it is drawn.
+  - Xinerama turns RandR off, and without the 32-bit XRender library Wine
+    draws with plain X calls, as on Xvfb.
+  - The screens are fixed when Xorg starts: a monitor that comes or goes
+    cannot be shown. Xorg is up in 0.1-0.35 s and stops in 0.01 s.
 """
 
 from __future__ import annotations
@@ -124,8 +178,10 @@ import unittest
 from pathlib import Path
 from typing import Callable, Iterable, NamedTuple, Optional, Sequence
 
+import x_servers
+
 __all__ = [
-    "SOON", "Session", "Screenshot", "Window", "default_prefix", "fixture", "host_fixture", "poll",
+    "SOON", "Monitor", "Session", "Screenshot", "Window", "default_prefix", "fixture", "host_fixture", "poll",
     "regions_differ", "repo_root", "require_veltrana", "veltrana_exe",
     "windows_path",
 ]
@@ -235,7 +291,7 @@ def _built(path: Path, preset: str) -> str:
 class Window(NamedTuple):
     id: int
     name: Optional[str]   # None when the window has no name
-    x: int                # root coordinates
+    x: int                # the session's coordinates (Windows'; see Session)
     y: int
     w: int
     h: int
@@ -245,11 +301,24 @@ class Window(NamedTuple):
 Rect = Sequence[int]  # (x, y, w, h)
 
 
-class Screenshot:
-    """A PNG of the screen, decoded on first pixel access."""
+class Monitor(NamedTuple):
+    device: str           # the name Windows gives it, \\.\DISPLAY1 ...
+    rect: tuple           # (x, y, w, h) in Windows coordinates
+    primary: bool
 
-    def __init__(self, path: str):
+
+def _overlap(a: Rect, b: Rect) -> bool:
+    return a[0] < b[0] + b[2] and b[0] < a[0] + a[2] and a[1] < b[1] + b[3] and b[1] < a[1] + a[3]
+
+
+class Screenshot:
+    """A PNG of the screen, decoded on first pixel access. Pixels and
+    rectangles are in the session's coordinates: `origin` is where (0, 0) is
+    in the image, the top-left of the main monitor."""
+
+    def __init__(self, path: str, origin: tuple = (0, 0)):
         self.path = path
+        self.origin = origin
         self._data: Optional[bytes] = None
         self._w = self._h = 0
 
@@ -276,16 +345,21 @@ class Screenshot:
 
     def pixel(self, x: int, y: int) -> tuple:
         self._load()
-        if not (0 <= x < self._w and 0 <= y < self._h):
-            raise IndexError(f"pixel {x},{y} outside {self._w}x{self._h}")
-        i = (y * self._w + x) * 3
+        ix, iy = x + self.origin[0], y + self.origin[1]
+        if not (0 <= ix < self._w and 0 <= iy < self._h):
+            raise IndexError(f"pixel {x},{y} outside {self._w}x{self._h}{self._origin_note()}")
+        i = (iy * self._w + ix) * 3
         return tuple(self._data[i:i + 3])
+
+    def _origin_note(self) -> str:
+        return f" with (0, 0) at {self.origin}" if self.origin != (0, 0) else ""
 
     def _clip(self, rect: Rect):
         x, y, w, h = rect
         self._load()
+        x, y = x + self.origin[0], y + self.origin[1]
         if w <= 0 or h <= 0 or x < 0 or y < 0 or x + w > self._w or y + h > self._h:
-            raise IndexError(f"rectangle {tuple(rect)} not inside {self._w}x{self._h}")
+            raise IndexError(f"rectangle {tuple(rect)} not inside {self._w}x{self._h}{self._origin_note()}")
         return x, y, w, h
 
     def region(self, rect: Rect) -> bytes:
@@ -298,8 +372,9 @@ class Screenshot:
         return b"".join(rows)
 
     def colors(self, rect: Optional[Rect] = None) -> collections.Counter:
-        """How many pixels of each (r, g, b) colour the rectangle holds."""
-        data = self.region(rect or (0, 0, self.width, self.height))
+        """How many pixels of each (r, g, b) colour the rectangle holds (the
+        whole image without one)."""
+        data = self.region(rect or (-self.origin[0], -self.origin[1], self.width, self.height))
         return collections.Counter(zip(data[0::3], data[1::3], data[2::3]))
 
 
@@ -319,15 +394,23 @@ _TREE_LINE = re.compile(
 
 class Session:
     def __init__(self, width: int, height: int, prefix: Optional[str] = None,
-                 exe: Optional[str] = None, clean_documents: bool = True, dpi: Optional[int] = None):
-        self.width, self.height, self.dpi = width, height, dpi
+                 exe: Optional[str] = None, clean_documents: bool = True, dpi: Optional[int] = None,
+                 second: Optional[tuple] = None):
+        if second is not None:
+            second_w, second_h, side = second
+            if side not in x_servers.SIDES:
+                raise ValueError(f"second=(w, h, side): side is one of {sorted(x_servers.SIDES)}, not {side!r}")
+            second = (int(second_w), int(second_h), side)
+        self.width, self.height, self.dpi, self.second = width, height, dpi, second
         self.prefix = os.path.abspath(prefix or default_prefix())
         self.exe = exe
         self.clean_documents = clean_documents
         self.display: Optional[str] = None
         self.env: dict = {}
         self.tmp: Optional[str] = None
-        self._xvfb: Optional[subprocess.Popen] = None
+        self.monitors: list = []
+        self.origin = (0, 0)
+        self._server: Optional[subprocess.Popen] = None
         self._procs: list = []
         self._lock = None
         self._shots = 0
@@ -376,36 +459,38 @@ class Session:
                     shutil.rmtree(entry)
                 else:
                     entry.unlink()
-        self._start_xvfb()
-        self.env["DISPLAY"] = self.display
+        self._start_display()
 
-    def _start_xvfb(self):
-        read_fd, write_fd = os.pipe()
-        try:
-            self._xvfb = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_fd), "-screen", "0",
-                 f"{self.width}x{self.height}x24", "-nolisten", "tcp", "-noreset"],
-                pass_fds=(write_fd,), stdout=subprocess.DEVNULL,
-                stderr=open(Path(self.tmp) / "xvfb.log", "wb"), start_new_session=True)
-        finally:
-            os.close(write_fd)
-        data = b""
-        deadline = time.monotonic() + 20
-        with os.fdopen(read_fd, "rb", buffering=0) as pipe:
-            os.set_blocking(read_fd, False)
-            while not data.endswith(b"\n"):
-                if time.monotonic() > deadline or self._xvfb.poll() is not None:
-                    log = (Path(self.tmp) / "xvfb.log").read_text(errors="replace")
-                    raise RuntimeError(f"Xvfb did not start: {log[-2000:]}")
-                try:
-                    chunk = pipe.read(32)
-                except BlockingIOError:
-                    chunk = None
-                if chunk:
-                    data += chunk
-                else:
-                    time.sleep(0.02)
-        self.display = ":" + data.decode().strip()
+    def _start_display(self):
+        tmp = Path(self.tmp)
+        if self.second is None:
+            self._server, self.display = x_servers.start_xvfb(self.width, self.height, tmp / "xvfb.log")
+            self.env["DISPLAY"] = self.display
+            self.monitors = [Monitor("\\\\.\\DISPLAY1", (0, 0, self.width, self.height), True)]
+            return
+        second_w, second_h, side = self.second
+        config = tmp / "xorg.conf"
+        config.write_text(x_servers.xorg_config((self.width, self.height), (second_w, second_h), side))
+        self._server, self.display = x_servers.start_xorg(config, tmp / "xorg.log")
+        self.env["DISPLAY"] = self.display
+        heads = x_servers.xinerama_heads(self.env)
+        sizes = [(head.w, head.h) for head in heads]
+        if sizes != [(self.width, self.height), (second_w, second_h)]:
+            raise RuntimeError(f"Xorg made the screens {heads}, not {self.width}x{self.height} and "
+                               f"{second_w}x{second_h} (see {tmp / 'xorg.server.log'})")
+        # Wine makes the first Xinerama screen the primary monitor, at (0, 0),
+        # and numbers the monitors in the screens' order.
+        self.origin = (heads[0].x, heads[0].y)
+        self.monitors = [Monitor(f"\\\\.\\DISPLAY{n}", (*self.to_windows(head.x, head.y), head.w, head.h), n == 1)
+                         for n, head in enumerate(heads, 1)]
+
+    def to_x(self, x: int, y: int) -> tuple:
+        """X root coordinates of a point in the session's (Windows') coordinates."""
+        return x + self.origin[0], y + self.origin[1]
+
+    def to_windows(self, x: int, y: int) -> tuple:
+        """The session's (Windows') coordinates of a point in X root coordinates."""
+        return x - self.origin[0], y - self.origin[1]
 
     def _end_wineserver(self):
         subprocess.run(["wineserver", "-k"], env=self.env,
@@ -423,14 +508,9 @@ class Session:
                     self.kill(proc)
             if self.env:
                 self._end_wineserver()
-            if self._xvfb is not None:
-                self._xvfb.terminate()
-                try:
-                    self._xvfb.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    self._xvfb.kill()
-                    self._xvfb.wait()
-                self._xvfb = None
+            if self._server is not None:
+                x_servers.stop(self._server)
+                self._server = None
             for proc in self._procs:
                 if proc.stdout:
                     proc.stdout.close()
@@ -510,7 +590,8 @@ class Session:
         for line in walk.stdout.splitlines():
             m = _TREE_LINE.match(line)
             if m:
-                found.append(Window(int(m["id"], 16), m["name"], int(m["x"]), int(m["y"]),
+                x, y = self.to_windows(int(m["x"]), int(m["y"]))
+                found.append(Window(int(m["id"], 16), m["name"], x, y,
                                     int(m["w"]), int(m["h"]), (len(m["indent"]) - 2) // 3))
         return found
 
@@ -545,28 +626,35 @@ class Session:
         attrs["shape"] = tuple(int(v) for v in m.groups()) if m else None
         return attrs
 
+    def _rect(self, a: dict) -> tuple:
+        x, y = self.to_windows(int(a["Absolute upper-left X"]), int(a["Absolute upper-left Y"]))
+        return x, y, int(a["Width"]), int(a["Height"])
+
     def geometry(self, win: int) -> tuple:
         a = self._attributes(win)
         if a["Width"] is None:
             raise AssertionError(f"window {win:#x} is gone")
-        return (int(a["Absolute upper-left X"]), int(a["Absolute upper-left Y"]),
-                int(a["Width"]), int(a["Height"]))
+        return self._rect(a)
 
     def is_viewable(self, win: int) -> bool:
         return self._attributes(win)["Map State"] == "IsViewable"
 
-    def is_visible(self, win: int) -> bool:
+    def shown_on(self, win: int) -> list:
+        """The device names of the monitors that show some of the window, in
+        the monitors' order; [] when a user sees none of it."""
         a = self._attributes(win)
         if a["Map State"] != "IsViewable":
-            return False
-        x, y = int(a["Absolute upper-left X"]), int(a["Absolute upper-left Y"])
-        w, h = int(a["Width"]), int(a["Height"])
+            return []
+        x, y, w, h = self._rect(a)
         if a["shape"] is not None:       # shaped: only the shape's extents show
             sw, sh, sx, sy = a["shape"]
             if sw == 0 or sh == 0:
-                return False
+                return []
             x, y, w, h = x + sx, y + sy, sw, sh
-        return x < self.width and y < self.height and x + w > 0 and y + h > 0
+        return [m.device for m in self.monitors if _overlap((x, y, w, h), m.rect)]
+
+    def is_visible(self, win: int) -> bool:
+        return bool(self.shown_on(win))
 
     def window_info(self, win: int) -> dict:
         a = self._attributes(win)
@@ -593,10 +681,10 @@ class Session:
         if path is None:
             self._shots += 1
             path = str(Path(self.tmp) / f"screen-{self._shots:03d}.png")
-        corner = ["-crop", f"{size[0]}x{size[1]}+0+0", "+repage"] if size else []
+        corner = ["-crop", f"{size[0]}x{size[1]}+{self.origin[0]}+{self.origin[1]}", "+repage"] if size else []
         subprocess.run(["import", "-window", "root", *corner, f"png:{path}"], env=self.env, check=True,
                        capture_output=True)
-        return Screenshot(path)
+        return Screenshot(path, (0, 0) if size else self.origin)
 
     def pixel(self, x: int, y: int) -> tuple:
         return self.screenshot().pixel(x, y)
@@ -606,10 +694,10 @@ class Session:
     def pointer(self) -> tuple:
         out = self._x("xdotool", "getmouselocation")
         m = re.match(r"x:(-?\d+) y:(-?\d+)", out)
-        return int(m.group(1)), int(m.group(2))
+        return self.to_windows(int(m.group(1)), int(m.group(2)))
 
     def move_pointer(self, x: int, y: int):
-        self._x("xdotool", "mousemove", str(x), str(y))
+        self._x("xdotool", "mousemove", *map(str, self.to_x(x, y)))
         poll(lambda: self.pointer() == (x, y), 5, what=f"pointer at {x},{y}")
 
     def click(self, x: int, y: int, button: int = 1):

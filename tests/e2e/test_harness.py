@@ -2,9 +2,11 @@
 
 The classes run in name order in one worker, each on its own session of a
 different screen size on one prefix, so each also checks that a Windows
-program sees the current screen and scaling, not those of the session before.
+program sees the current screen and scaling, not those of the session before
+(the sessions on two monitors come first: the ones after see one again).
 """
 
+import json
 import shutil
 import subprocess
 import sys
@@ -14,7 +16,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-from harness import (Screenshot, Session, default_prefix, fixture, poll,  # noqa: E402
+from harness import (Monitor, Screenshot, Session, default_prefix, fixture, poll,  # noqa: E402
                      regions_differ, windows_path)
 
 ONE_WORKER = True
@@ -48,7 +50,105 @@ class SessionCase(unittest.TestCase):
         out = Path(self.s.tmp) / "metrics.txt"
         proc = self.run_titled("--metrics", windows_path(out), "--exit", "0")
         self.assertEqual(self.s.wait_exit(proc, 30), 0)
-        self.assertEqual(out.read_text().split(), [str(self.WIDTH), str(self.HEIGHT), str(self.DPI or 96)])
+        self.assertEqual(out.read_text().split(), [str(self.WIDTH), str(self.HEIGHT), str(self.DPI or 96), "1"],
+                         "width, height, pixels per inch, monitors")
+
+
+def bounds(*rects):
+    """The smallest rectangle (x, y, w, h) holding all of rects."""
+    left, top = min(r[0] for r in rects), min(r[1] for r in rects)
+    right, bottom = max(r[0] + r[2] for r in rects), max(r[1] + r[3] for r in rects)
+    return left, top, right - left, bottom - top
+
+
+def from_windows_rect(rect):
+    """(x, y, w, h) of a RECT as Windows gives it: left, top, right, bottom."""
+    left, top, right, bottom = rect
+    return left, top, right - left, bottom - top
+
+
+class MonitorPairTests(unittest.TestCase):
+    """A 1280x1024 monitor above, left and right of a 1920x1080 main one."""
+
+    MAIN = Monitor("\\\\.\\DISPLAY1", (0, 0, 1920, 1080), True)
+    # For each side: the second monitor, where a window 100 pixels in from its
+    # top-left corner is in X, a window across the two monitors' common edge
+    # (over the main monitor's top-left corner where it can be), and one in the
+    # part of the desktop that no monitor shows.
+    LAYOUTS = {
+        "above": ((0, -1024, 1280, 1024), (100, 100), (0, -50, 200, 100), (1500, -600, 200, 150)),
+        "left": ((-1280, 0, 1280, 1024), (100, 100), (-100, 0, 200, 100), (-1000, 1030, 200, 40)),
+        "right": ((1920, 0, 1280, 1024), (2020, 100), (1820, 0, 200, 100), (2500, 1030, 200, 40)),
+    }
+
+    def check_layout(self, side, dpi=None):
+        second_rect, x_position, seam_rect, dead_rect = self.LAYOUTS[side]
+        second = Monitor("\\\\.\\DISPLAY2", second_rect, False)
+        with Session(self.MAIN.rect[2], self.MAIN.rect[3], PREFIX, dpi=dpi, second=(1280, 1024, side)) as s:
+            self.assertEqual(s.monitors, [self.MAIN, second])
+            x, y = second_rect[0] + 100, second_rect[1] + 100
+            windows = {
+                "on second": (x, y, 200, 150),
+                "seam": seam_rect,
+                "dead": dead_rect,
+            }
+            procs = {name: s.start(TITLED, ["--title", name, "--popup", "--exit-on-click",
+                                            "--rect", ",".join(map(str, rect))])
+                     for name, rect in windows.items()}
+            listing = Path(s.tmp) / "monitors.json"
+            self.assertEqual(s.wait_exit(s.start(fixture("monitor_list"), ["--out", windows_path(listing)]), 30), 0)
+            report = json.loads(listing.read_text())
+            seen = [Monitor(m["device"], from_windows_rect(m["monitor"]), m["primary"]) for m in report["monitors"]]
+            self.assertEqual(seen, s.monitors, "the monitors as Windows programs see them")
+            self.assertEqual([from_windows_rect(m["work"]) for m in report["monitors"]], [self.MAIN.rect, second_rect],
+                             "no taskbar: each monitor's work area is all of it")
+            self.assertEqual([m["dpi"] for m in report["monitors"]], [dpi or 96] * 2)
+            self.assertEqual(report["monitors"][0]["hertz"], 60, "the main monitor's refresh rate")
+            desktop = bounds(self.MAIN.rect, second_rect)
+            self.assertEqual(from_windows_rect(report["virtual"]), desktop)
+            self.assertEqual(s.screen_size(), desktop[2:])
+
+            ids = {name: s.wait_window(name, visible=False) for name in windows}
+            for name, rect in windows.items():
+                self.assertEqual(s.geometry(ids[name]), rect, name)
+            where = subprocess.run(["xwininfo", "-id", str(ids["on second"])], env=s.env, capture_output=True,
+                                   text=True).stdout
+            self.assertIn(f"Absolute upper-left X:  {x_position[0]}\n", where)
+            self.assertIn(f"Absolute upper-left Y:  {x_position[1]}\n", where)
+            self.assertEqual(s.shown_on(ids["on second"]), [second.device])
+            self.assertEqual(s.shown_on(ids["seam"]), [self.MAIN.device, second.device])
+            # Wine maps it, but the X server draws it on no monitor.
+            self.assertTrue(s.is_viewable(ids["dead"]))
+            self.assertFalse(s.is_visible(ids["dead"]))
+
+            white, black = (255, 255, 255), (0, 0, 0)
+
+            def painted(shot):
+                corners = [(r[0] + r[2] - 1, r[1] + r[3] - 1) for r in (windows["on second"], seam_rect)]
+                return all(shot.pixel(*corner) == white for corner in corners) and shot
+            shot = poll(lambda: painted(s.screenshot()), 10, what="the windows on the monitors painted")
+            self.assertEqual((shot.width, shot.height), desktop[2:])
+            self.assertEqual(shot.pixel(x, y), white)
+            self.assertEqual(shot.pixel(x - 1, y), black)
+            self.assertEqual(shot.colors(dead_rect), {black: dead_rect[2] * dead_rect[3]})
+            corner = s.screenshot(size=(10, 10))
+            self.assertEqual(corner.colors(), shot.colors((0, 0, 10, 10)), "the main monitor's top-left corner")
+
+            s.click(x + 199, y + 149, button=3)
+            self.assertEqual(s.wait_exit(procs["on second"], 10), 43)
+            self.assertEqual(s.pointer(), (x + 199, y + 149))
+            env = dict(s.env)
+        gone = subprocess.run(["xdpyinfo"], env=env, capture_output=True)
+        self.assertNotEqual(gone.returncode, 0, f"Xorg on {env['DISPLAY']} still answers")
+
+    def test_second_monitor_above(self):
+        self.check_layout("above")
+
+    def test_second_monitor_left_with_scaling(self):
+        self.check_layout("left", dpi=144)
+
+    def test_second_monitor_right(self):
+        self.check_layout("right")
 
 
 class Screen800x600Tests(SessionCase):
