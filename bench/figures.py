@@ -46,15 +46,17 @@ class Screen(NamedTuple):
     fit: bool = False          # line 8 "Fit" after the default lines
     yield_: bool = False       # line 9 "Yield"
     aside: bool = False        # line 9 "Yield", and a full-screen window in front of the bar
+    second: Optional[tuple] = None  # another monitor (width, height, side of the main one), on Xorg
 
     def __str__(self):
         percent = round((self.dpi or 96) * 100 / 96)
-        return (f"{self.width}x{self.height} at {percent} %" + (" with Fit" if self.fit else "") +
+        beside = f" and {self.second[0]}x{self.second[1]} {self.second[2]} of it" if self.second else ""
+        return (f"{self.width}x{self.height}{beside} at {percent} %" + (" with Fit" if self.fit else "") +
                 (" with Yield, stepped aside for a full-screen window" if self.aside else "") +
                 (" with Yield, on top" if self.yield_ and not self.aside else ""))
 
     def session(self, prefix):
-        return Session(self.width, self.height, prefix=prefix, dpi=self.dpi)
+        return Session(self.width, self.height, prefix=prefix, dpi=self.dpi, second=self.second)
 
     def settings(self, name=""):
         """The bar's settings lines; a bar whose NAME starts with "match"
@@ -68,15 +70,22 @@ class Screen(NamedTuple):
 
 
 def screen_options(argv):
-    """Takes "--screen WxH@PERCENT", "--fit", "--yield" and "--aside" from the
-    front of argv: the Screen (1280x1024 at 100 % without them) and the
-    arguments left."""
+    """Takes "--screen WxH@PERCENT", "--second WxH,SIDE" (a second monitor
+    above, below, left or right of the main one), "--fit", "--yield" and
+    "--aside" from the front of argv: the Screen (1280x1024 at 100 % without
+    them) and the arguments left."""
     screen, rest = Screen(), list(argv)
     switches = {"--fit": "fit", "--yield": "yield_", "--aside": "aside"}
-    while rest and rest[0] in ("--screen", *switches):
+    while rest and rest[0] in ("--screen", "--second", *switches):
         option = rest.pop(0)
         if option in switches:
             screen = screen._replace(**{switches[option]: True})
+            continue
+        if option == "--second":
+            m = re.fullmatch(r"(\d+)x(\d+),(above|below|left|right)", rest.pop(0) if rest else "")
+            if not m:
+                raise SystemExit("--second takes WIDTHxHEIGHT,SIDE, e.g. 1280x1024,above")
+            screen = screen._replace(second=(int(m[1]), int(m[2]), m[3]))
             continue
         m = re.fullmatch(r"(\d+)x(\d+)@(\d+)", rest.pop(0) if rest else "")
         if not m:

@@ -3,10 +3,11 @@
 program under Wine: figures that count work, not time, so a busy machine
 changes them little.
 
-    bench/round_trips.py [--screen WxH@PERCENT] [--fit] [--yield] [--aside] PREFIX SECONDS NAME=EXE [NAME=EXE...]
+    bench/round_trips.py [--screen WxH@PERCENT] [--second WxH,SIDE] [--fit] [--yield] [--aside] PREFIX SECONDS
+                         NAME=EXE [NAME=EXE...]
 
 Each program runs alone in a session of its own (an Xvfb of 1280x1024 at
-100 %, or the --screen given; a bar with its settings folder and default
+100 %, or the --screen given, with --second beside it on Xorg; a bar with its settings folder and default
 settings, and line 8 "Fit" with --fit; line 9 "Yield" with --yield; with
 --aside line 9 "Yield" and another program's borderless window over the
 whole screen, in front, which the bar steps aside for; line 11 "Match" for a
