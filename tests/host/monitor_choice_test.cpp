@@ -1,14 +1,12 @@
 // The drop-down that chooses the bar's monitor: its entries over desks of
-// one and more monitors, the entry the settings file chooses, and what a
-// choice writes.
+// one and more monitors, the entry the settings file chooses, and the line
+// each entry writes.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "options/monitor_choice.h"
-#include "options/settings_document.h"
-#include "support/fake_ports.h"
 
 namespace {
 
@@ -130,47 +128,6 @@ TEST(MonitorSelection, ShowsAMonitorNotConnectedAsAnEntryOfItsOwnOnTheMainDispla
   EXPECT_EQ(missing.screen, mainFullHd.screen) << "the bar is on the main display meanwhile";
   for (std::size_t i = 0; i < 2; ++i) EXPECT_TRUE(choice.entries[i].connected);
   EXPECT_EQ(choice.entries[0].line, "");
-}
-
-TEST(BarMonitor, IsTheNamedMonitorWhileItIsConnectedElseTheMainOne) {
-  using veltrana::options::barMonitor;
-  const std::vector<MonitorOnDesk> desk{other("\\\\.\\DISPLAY2", 1920, 0), mainFullHd};
-  EXPECT_EQ(barMonitor(desk, "\\\\.\\Display2"), &desk[0]);
-  EXPECT_EQ(barMonitor(desk, "\\\\.\\DISPLAY3"), &desk[1]) << "not connected";
-  EXPECT_EQ(barMonitor(desk, ""), &desk[1]) << "the main one, wherever Windows lists it";
-  EXPECT_EQ(barMonitor({}, ""), nullptr);
-}
-
-// The line a choice gives goes through the dialog's save: line 12 is written
-// when it names a monitor or the file had it, and kept as it was when the
-// entry the dialog opened with stays chosen.
-TEST(ChosenMonitor, WritesItsNameAnEmptyLineForTheMainDisplayOrTheLineAsItWas) {
-  fakes::FakeFiles files;
-  fakes::FakeShell shell;
-  fakes::FakeRegistry registry;
-  files.folders.insert("C:\\Users\\ann\\Documents\\VTR");
-  shell.personal = "C:\\Users\\ann\\Documents\\";
-  veltrana::options::SettingsDocument document{files, shell, registry};
-  const std::string file = "C:\\Users\\ann\\Documents\\VTR\\Options.set";
-  const std::vector<MonitorOnDesk> desk{mainFullHd, other("\\\\.\\DISPLAY2", 1920, 0)};
-  const auto chooseAndSave = [&](std::size_t entry) {
-    veltrana::SettingsValues values = document.open().values;
-    values.monitor = monitorChoice(desk, values.monitor).entries.at(entry).line;
-    EXPECT_TRUE(document.save(values).done);
-    return files.text(file);
-  };
-
-  const std::string seven = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
-  files.write(file, seven);
-  EXPECT_EQ(chooseAndSave(0), seven) << "the main display, on a file that never named one";
-  EXPECT_EQ(chooseAndSave(1), seven + "\r\n\r\n\r\n\r\n\\\\.\\DISPLAY2\r\n");
-  EXPECT_EQ(chooseAndSave(0), seven + "\r\n\r\n\r\n\r\n\r\n") << "emptied, and still there";
-
-  for (const char* named : {"\\\\.\\DISPLAY3", "\\\\.\\display2"}) {
-    const std::string before = seven + "Fit\r\n\r\n\r\n\r\n" + named + "\r\n";
-    files.write(file, before);
-    EXPECT_EQ(chooseAndSave(monitorChoice(desk, named).selected), before) << named;
-  }
 }
 
 }  // namespace
