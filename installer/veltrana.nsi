@@ -79,7 +79,7 @@ Var MadeSettingsDir   ; 1 when setup created the settings folder
 Var KeptNote          ; what the uninstaller's last page says about the settings
 Var FinishNote        ; the end of setup's last page: whether it started the bar again
 Var OldInstDir        ; an earlier installation's folder when it is not $INSTDIR
-Var ScreenText        ; the primary screen and its scaling: "1920 x 1080 at 150 %"
+Var ScreenText        ; the bar's monitor and its scaling: "1920 x 1080 at 150 %"
 Var FitOffered        ; 1 when the finish page offers to fit the bar to that screen
 Var FitAsked          ; 1 with /FIT on the command line
 

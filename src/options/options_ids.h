@@ -25,6 +25,8 @@
 #define OPTIONS_AUTOSTART_NOTE 1020
 #define OPTIONS_MATCH 1021
 #define OPTIONS_MATCH_NOTE 1022
+#define OPTIONS_MONITOR 1023
+#define OPTIONS_MONITOR_NOTE 1024
 
 /* The dialog's window class: a second start of the program finds it by this name. */
 #define OPTIONS_CLASS "VeltranaOptions"

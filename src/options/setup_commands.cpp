@@ -1,5 +1,6 @@
 #include "options/setup_commands.h"
 
+#include <memory>
 #include <variant>
 
 #include "common/dpi.h"
@@ -9,9 +10,11 @@
 #include "options/settings_folder.h"
 #include "platform/files.h"
 #include "settings/error_messages.h"
+#include "settings/held_settings.h"
 #include "settings/line_setting.h"
 #include "settings/settings_file.h"
 #include "settings/settings_lines.h"
+#include "settings/settings_reading.h"
 
 namespace veltrana::options {
 
@@ -32,6 +35,14 @@ std::optional<std::string> settingsPath(const platform::Shell& shell) {
   const auto folder = settingsFolder(shell);
   if (!folder) return std::nullopt;
   return *folder + settingsFileName;
+}
+
+// Line 12 as the bar reads it; empty (the main monitor) when the file is
+// missing or is none that setup would change.
+std::string monitorLine(platform::Files& files, const std::string& path) {
+  const HeldSettings held = holdSettings(files, path);
+  if (!held.bytes) return {};
+  return readSettings(std::make_unique<HeldFile>(*held.bytes), files, AtFault::stop).values.monitor;
 }
 
 // "(5: Access is denied)", as setSettingsLine gives a reason.
@@ -58,10 +69,13 @@ CommandAnswer fitSettings(platform::Files& files, const platform::Shell& shell) 
   return {fitDone, {}};
 }
 
-CommandAnswer offerFitting(platform::Files& files, const platform::Shell& shell, const Screen& screen) {
+CommandAnswer offerFitting(platform::Files& files, const platform::Shell& shell,
+                           std::span<const MonitorOnDesk> desk) {
+  const auto path = settingsPath(shell);
+  const MonitorOnDesk* monitor = barMonitor(desk, path ? monitorLine(files, *path) : std::string());
+  const Screen screen = monitor ? monitor->screen : Screen{};
   CommandAnswer answer{fitNotOffered, screenText(screen)};
   if (screen.dpi == designDpi && madeForScreen(screen.width, screen.height)) return answer;
-  const auto path = settingsPath(shell);
   if (!path || !settingsLineReads(files, *path, fitLine, fitWord)) answer.exitCode = fitOffered;
   return answer;
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
-#include "common/screen.h"
+#include "options/monitor_choice.h"
 
 namespace platform {
 class Files;
@@ -20,10 +21,12 @@ namespace veltrana::options {
 //   /fit        sets line 8 of the settings file to Fit, every other byte
 //               kept: 0 when it reads Fit (written, or already so), 3 when
 //               the file was left as it was, the text saying why.
-//   /fit-offer  names the primary screen and its scaling as the check box
-//               does ("1920 x 1080 at 150 %"): 0 when fitting is worth
-//               offering (the screen is not one of the four the bar was made
-//               for at 100 %, and line 8 does not read Fit), 1 when not.
+//   /fit-offer  names the bar's monitor and its scaling as the check box
+//               does ("1920 x 1080 at 150 %"): the monitor line 12 names
+//               while it is connected, else the main one. 0 when fitting is
+//               worth offering (that screen is not one of the four the bar
+//               was made for at 100 %, and line 8 does not read Fit), 1 when
+//               not.
 //   /prepare    makes the settings folder and copies in the skins it lacks
 //               from the `skins` folder beside the program, never over a
 //               file that is there: 0 when the folder holds the three
@@ -52,8 +55,9 @@ inline constexpr int unknownCommand = 2;
 
 CommandAnswer fitSettings(platform::Files& files, const platform::Shell& shell);
 
-// `screen` is the primary screen.
-CommandAnswer offerFitting(platform::Files& files, const platform::Shell& shell, const Screen& screen);
+// `desk` is the desk's monitors, as the command reads them.
+CommandAnswer offerFitting(platform::Files& files, const platform::Shell& shell,
+                           std::span<const MonitorOnDesk> desk);
 
 CommandAnswer prepareFolder(platform::Files& files, const platform::Shell& shell);
 

@@ -459,5 +459,51 @@ class OptionsAndTheSettingsFile(unittest.TestCase):
             self.assertEqual(s.wait_exit(options, 10), 0)
 
 
+class OptionsAndTheBarsMonitor(unittest.TestCase):
+    """Line 12 on a desk of one monitor: the main display, and a monitor
+    line 12 names that is not connected."""
+
+    def shown(self, driver):
+        """The drop-down's chosen entry, the note under it if shown, and the screen line 8's box names."""
+        controls = driver.controls(OPTIONS)
+        note = controls[ID["OPTIONS_MONITOR_NOTE"]]
+        return (controls[ID["OPTIONS_MONITOR"]].text, note.text if note.visible else None,
+                controls[ID["OPTIONS_SCREEN"]].text)
+
+    def test_a_monitor_not_connected_is_offered_with_its_note_and_choosing_writes_line_12(self):
+        with Session(1280, 1024) as s:
+            gone = "\\\\.\\DISPLAY3"
+            path = Path(install_settings_folder(s, DEFAULTS + ("", "", "", "", gone))) / "Options.set"
+            options = s.start(companion("Options.exe"))
+            dialogs = DialogDriver(s)
+            dialog = dialogs.wait(OPTIONS, lambda d: d.shown("Button", "Apply"), what="the Options dialog")
+            self.assertTrue(dialog.shown("Static", "Show the bar on:"), "the drop-down's label")
+            main = "1: 1280 x 1024, the main display"
+            until = "The bar is on the main display until this monitor is connected."
+            self.assertEqual(self.shown(dialogs), (gone + " (not connected)", until, "1280 x 1024 at 100 %"))
+
+            monitor, apply = ID["OPTIONS_MONITOR"], ID["OPTIONS_APPLY"]
+            dialogs.run("find", OPTIONS, "pick", monitor, 0, "apply", apply)
+            self.assertEqual(self.shown(dialogs), (main, None, "1280 x 1024 at 100 %"))
+            self.assertEqual(path.read_bytes(), settings_text(*DEFAULTS, "", "", "", "", "").encode(),
+                             "the main display: line 12 empty")
+            dialogs.run("find", OPTIONS, "pick", monitor, 1, "apply", apply)
+            self.assertEqual(self.shown(dialogs)[:2], (gone + " (not connected)", until))
+            self.assertEqual(path.read_bytes(), settings_text(*DEFAULTS, "", "", "", "", gone).encode(),
+                             "chosen again, the name as it was")
+
+            # Another program names the main display meanwhile; the dialog changes line 2 alone.
+            path.write_bytes(settings_text(*DEFAULTS, "", "", "", "", "\\\\.\\display1").encode())
+            hide_time = next(c for c in dialog.controls if c.id == ID["OPTIONS_HIDE_TIME"])
+            dialogs.set_text(hide_time, "9")
+            dialogs.run("find", OPTIONS, "apply", apply)
+            self.assertIn("line 12 is as the file had it", status_line(dialogs))
+            self.assertEqual(path.read_bytes(),
+                             settings_text("1", "9", *DEFAULTS[2:], "", "", "", "", "\\\\.\\display1").encode())
+            self.assertEqual(self.shown(dialogs), (main, None, "1280 x 1024 at 100 %"), "the drop-down shows it")
+            dialogs.click(dialog.button("Cancel"))
+            self.assertEqual(s.wait_exit(options, 10), 0)
+
+
 if __name__ == "__main__":
     unittest.main()

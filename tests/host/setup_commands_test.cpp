@@ -7,13 +7,15 @@
 
 namespace {
 
+using veltrana::options::MonitorOnDesk;
 using veltrana::options::SetupCommand;
 
 class SetupCommands : public ::testing::Test {
  protected:
   SetupCommands() { files.folders.insert(folder); }
-  int offer(int width, int height, int dpi) {
-    return veltrana::options::offerFitting(files, shell, {width, height, dpi}).exitCode;
+  int offer(int width, int height, int dpi) { return offerOn({{"\\\\.\\DISPLAY1", 0, 0, {width, height, dpi}, true}}); }
+  int offerOn(const std::vector<MonitorOnDesk>& desk) {
+    return veltrana::options::offerFitting(files, shell, desk).exitCode;
   }
   const std::string folder = "C:\\users\\root\\Documents\\VTR";
   const std::string path = folder + "\\Options.set";
@@ -26,9 +28,45 @@ TEST_F(SetupCommands, OfferFittingOnAScreenTheBarWasNotMadeForUntilLineEightRead
   EXPECT_EQ(offer(1280, 1024, 96), fitNotOffered);
   EXPECT_EQ(offer(1280, 800, 144), fitOffered) << "a made-for size, scaled";
   EXPECT_EQ(offer(1920, 1080, 144), fitOffered);
-  EXPECT_EQ(veltrana::options::offerFitting(files, shell, {1920, 1080, 144}).text, "1920 x 1080 at 150 %");
+  const std::vector<MonitorOnDesk> desk{{"\\\\.\\DISPLAY1", 0, 0, {1920, 1080, 144}, true}};
+  EXPECT_EQ(veltrana::options::offerFitting(files, shell, desk).text, "1920 x 1080 at 150 %");
   EXPECT_EQ(veltrana::options::fitSettings(files, shell).exitCode, veltrana::options::fitDone);
   EXPECT_EQ(offer(1920, 1080, 144), fitNotOffered) << "on already";
+}
+
+// Setup offers to fit the bar to the monitor it lives on: the one line 12
+// names while it is connected, else the main one.
+TEST_F(SetupCommands, OfferFittingJudgesTheMonitorLineTwelveNames) {
+  using veltrana::options::fitNotOffered, veltrana::options::fitOffered, veltrana::options::offerFitting;
+  const std::vector<MonitorOnDesk> desk{
+      {"\\\\.\\DISPLAY1", 0, 0, {1280, 1024, 96}, true},
+      {"\\\\.\\DISPLAY2", 1280, 0, {1920, 1080, 144}, false},
+  };
+  const std::string seven = "1\r\n5\r\nSilver\r\n0\r\n32768\r\nTrue\r\nMove\r\n";
+  const auto named = [&](const std::string& line12) {
+    files.write(path, seven + "\r\n\r\n\r\n\r\n" + line12 + "\r\n");
+  };
+
+  named("\\\\.\\display2");
+  auto answer = offerFitting(files, shell, desk);
+  EXPECT_EQ(answer.exitCode, fitOffered);
+  EXPECT_EQ(answer.text, "1920 x 1080 at 150 %") << "the named monitor, its name in another case";
+
+  named("\\\\.\\DISPLAY3");
+  answer = offerFitting(files, shell, desk);
+  EXPECT_EQ(answer.exitCode, fitNotOffered) << "not connected: the main monitor, made for";
+  EXPECT_EQ(answer.text, "1280 x 1024 at 100 %");
+
+  named("");
+  EXPECT_EQ(offerOn(desk), fitNotOffered) << "empty: the main monitor";
+  files.files.erase(path);
+  EXPECT_EQ(offerFitting(files, shell, desk).text, "1280 x 1024 at 100 %") << "no file";
+
+  // A faulty line before it does not hide line 12, as it does not from the bar.
+  files.write(path, "abc\r\n" + seven.substr(3) + "Fit\r\n\r\n\r\n\r\n\\\\.\\DISPLAY2\r\n");
+  answer = offerFitting(files, shell, desk);
+  EXPECT_EQ(answer.text, "1920 x 1080 at 150 %");
+  EXPECT_EQ(answer.exitCode, fitNotOffered) << "line 8 reads Fit already";
 }
 
 TEST_F(SetupCommands, FitAnswersWhyItLeftTheFileAlone) {

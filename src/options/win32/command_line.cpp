@@ -5,6 +5,7 @@
 #include <exception>
 #include <string>
 
+#include "options/win32/desk.h"
 #include "platform/exception_text.h"
 #include "platform/win32/display.h"
 #include "platform/win32/files.h"
@@ -29,15 +30,16 @@ void writeOut(const std::string& text) {
 
 }  // namespace
 
-CommandAnswer answer(SetupCommand command, std::string_view commandLine, const std::function<Screen()>& screen) {
-  // Before anything reads the screen: the dialog's manifest makes the
+CommandAnswer answer(SetupCommand command, std::string_view commandLine,
+                     const std::function<std::vector<MonitorOnDesk>()>& desk) {
+  // Before anything reads the monitors: the dialog's manifest makes the
   // process system aware, which a thread may override but the process not.
   const platform::win32::PerMonitorDpiAwareness perMonitor;
   platform::win32::Win32Files files;
   const platform::win32::Win32Shell shell;
   switch (command) {
     case SetupCommand::fit: return fitSettings(files, shell);
-    case SetupCommand::fitOffer: return offerFitting(files, shell, screen());
+    case SetupCommand::fitOffer: return offerFitting(files, shell, desk());
     case SetupCommand::prepare: return prepareFolder(files, shell);
     case SetupCommand::unknown: break;
   }
@@ -48,7 +50,7 @@ int run(SetupCommand command, std::string_view commandLine) {
   // No box: setup waits for the exit code, and a silent setup has no one to
   // answer a box.
   try {
-    const CommandAnswer given = answer(command, commandLine, platform::win32::primaryScreen);
+    const CommandAnswer given = answer(command, commandLine, monitorsOnDesk);
     writeOut(given.text);
     return given.exitCode;
   } catch (...) {

@@ -7,6 +7,7 @@
 
 #include "options/options_ids.h"
 #include "options/settings_document.h"
+#include "options/win32/desk.h"
 #include "platform/win32/colour.h"
 #include "platform/win32/display.h"
 #include "platform/win32/text.h"
@@ -16,6 +17,7 @@ namespace veltrana::options::win32 {
 namespace {
 
 using veltrana::options::Field;
+using veltrana::options::MonitorEntry;
 using veltrana::options::OptionFields;
 using veltrana::options::SettingsDocument;
 using veltrana::options::SwitchBox;
@@ -36,6 +38,13 @@ COLORREF shownColour(std::int32_t value) { return platform::win32::toCOLORREF(st
 
 bool isSwitchBox(int id) {
   return std::any_of(switchBoxes.begin(), switchBoxes.end(), [id](const SwitchBox& box) { return box.control == id; });
+}
+
+// Read per-monitor aware, the monitors' real pixels and scaling: the dialog
+// itself is only system aware, and would see others scaled to the system's.
+std::vector<veltrana::options::MonitorOnDesk> deskAsItIs() {
+  const platform::win32::PerMonitorDpiAwareness perMonitor;
+  return monitorsOnDesk();
 }
 
 bool isSwatch(UINT id) {
@@ -75,7 +84,8 @@ void OptionsDialog::initialise() {
   for (std::string_view skin : veltrana::skinNames)
     ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::win32::widen(skin).c_str()));
   ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Plain colour"));
-  setText(OPTIONS_SCREEN, veltrana::options::screenText(platform::win32::primaryScreen()));
+  desk_ = deskAsItIs();
+  setText(OPTIONS_MONITOR_NOTE, veltrana::options::notConnectedNote);
 
   const SettingsDocument::Opened opened = document_.open();
   if (opened.found == SettingsDocument::Found::noDocuments) {
@@ -127,6 +137,7 @@ void OptionsDialog::show(const OptionFields& fields) {
   describeSwatch(OPTIONS_CAPTION_SWATCH, fields.values.captionColour);
   describeSwatch(OPTIONS_VALUE_SWATCH, fields.values.valueColour);
   showBackgroundSwatch();
+  showMonitors(fields.values.monitor);
   filling_ = false;
 }
 
@@ -141,6 +152,7 @@ OptionFields OptionsDialog::shownFields() const {
     fields.skin.reset();
   for (const SwitchBox& box : switchBoxes)
     fields.values.*box.value = ::IsDlgButtonChecked(window(), box.control) == BST_CHECKED;
+  fields.values.monitor = chosenMonitor().line;
   return fields;
 }
 
@@ -169,6 +181,11 @@ void OptionsDialog::onCommand(int id, int code) {
     case OPTIONS_BACKGROUND:
       if (code != CBN_SELCHANGE) return;
       showBackgroundSwatch();
+      changed(true);
+      return;
+    case OPTIONS_MONITOR:
+      if (code != CBN_SELCHANGE) return;
+      showChosenMonitor();
       changed(true);
       return;
     case OPTIONS_INTERVAL:
@@ -236,6 +253,29 @@ void OptionsDialog::describeSwatch(int swatch, std::int32_t colour) const {
   const COLORREF shown = shownColour(colour);
   setText(swatch, "Red " + std::to_string(GetRValue(shown)) + ", green " + std::to_string(GetGValue(shown)) +
                       ", blue " + std::to_string(GetBValue(shown)));
+}
+
+void OptionsDialog::showMonitors(const std::string& line) {
+  monitors_ = veltrana::options::monitorChoice(desk_, line);
+  const HWND list = control(OPTIONS_MONITOR);
+  ::SendMessageW(list, CB_RESETCONTENT, 0, 0);
+  for (const MonitorEntry& entry : monitors_.entries)
+    ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::win32::widen(entry.text).c_str()));
+  ::SendMessageW(list, CB_SETCURSEL, monitors_.selected, 0);
+  showChosenMonitor();
+}
+
+const MonitorEntry& OptionsDialog::chosenMonitor() const {
+  const auto entry = ::SendMessageW(control(OPTIONS_MONITOR), CB_GETCURSEL, 0, 0);
+  if (entry < 0 || static_cast<std::size_t>(entry) >= monitors_.entries.size())
+    return monitors_.entries.at(monitors_.selected);
+  return monitors_.entries[static_cast<std::size_t>(entry)];
+}
+
+void OptionsDialog::showChosenMonitor() {
+  const MonitorEntry& chosen = chosenMonitor();
+  setText(OPTIONS_SCREEN, veltrana::options::screenText(chosen.screen));
+  ::ShowWindow(control(OPTIONS_MONITOR_NOTE), chosen.connected ? SW_HIDE : SW_SHOW);
 }
 
 void OptionsDialog::showCountersNote() {

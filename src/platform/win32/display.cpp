@@ -84,12 +84,4 @@ bool threadIsPerMonitorDpiAware() {
   return functions.awareness(functions.get()) == DPI_AWARENESS_PER_MONITOR_AWARE;
 }
 
-veltrana::Screen primaryScreen() {
-  const HMONITOR monitor = ::MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  if (!::GetMonitorInfoW(monitor, &info)) return {};
-  return {info.rcMonitor.right - info.rcMonitor.left, info.rcMonitor.bottom - info.rcMonitor.top, monitorDpi(monitor)};
-}
-
 }  // namespace platform::win32

@@ -5,16 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "common/screen.h"
+#include "common/dpi.h"
 
 namespace platform::win32 {
 
 // A monitor's pixels per inch, as the user's scaling setting has them (96 at
 // 100 %): per monitor where Windows tells (8.1 and later), else the system's.
 int monitorDpi(HMONITOR monitor);
-
-// The primary monitor: its size in pixels and its pixels per inch.
-veltrana::Screen primaryScreen();
 
 // A monitor of the desktop as the programs look at it.
 struct DeskMonitor {
