@@ -5,9 +5,12 @@ bar's monitor; line 12 naming the monitor the bar lives on; and stepping
 aside for a full-screen program on the bar's monitor only.
 """
 import unittest
+from pathlib import Path
 
+from dialogs import ID, IDCANCEL, OPTIONS, DialogDriver, companion
 from harness import SOON, Session, poll
-from program import BACKGROUND, BAR, DATE_ZONE, MAGIC, PANEL, RunningBar, skin_pixel
+from program import (BACKGROUND, DATE_ZONE, DEFAULTS, MAGIC, PANEL, RunningBar, install_settings_folder, settings_text,
+                     skin_pixel)
 from test_other_windows import FULL_SCREEN, Probes, open_window
 
 # Hide time 2 s, move mode off: only clicks hide the bar.
@@ -126,6 +129,44 @@ class StepAsideOnItsMonitor(OnTwoMonitors):
             open_window(s, FULL_SCREEN, "--popup", "--rect", "1280,0,1280,1024")
             look = probes.stacking(SOON, until="aside")
             self.assertEqual(look["last"]["state"], "aside", f"one on the bar's monitor: {look}")
+
+
+class OptionsOffersTheMonitors(unittest.TestCase):
+    def monitor_entries(self, dialogs):
+        controls = dialogs.controls(OPTIONS)
+        return controls[ID["OPTIONS_MONITOR"]].text, controls[ID["OPTIONS_SCREEN"]].text
+
+    def test_the_drop_down_names_each_monitor_by_its_place_and_setup_judges_the_one_line_12_names(self):
+        with Session(1920, 1080, second=(1280, 1024, "left")) as s:
+            path = Path(install_settings_folder(s, DEFAULTS + ("", "", "", "", SECOND.lower()))) / "Options.set"
+            offer = s.wine(companion("Options.exe"), "/fit-offer")
+            self.assertEqual((offer.returncode, offer.stdout), (1, "1280 x 1024 at 100 %"), "the bar's monitor, made for")
+            options = s.start(companion("Options.exe"))
+            dialogs = DialogDriver(s)
+            dialogs.wait(OPTIONS, lambda d: d.shown("Button", "Apply"), what="the Options dialog")
+            self.assertEqual(self.monitor_entries(dialogs),
+                             ("2: 1280 x 1024, left of the main display", "1280 x 1024 at 100 %"))
+            monitor, apply = ID["OPTIONS_MONITOR"], ID["OPTIONS_APPLY"]
+            dialogs.run("find", OPTIONS, "pick", monitor, 0, "apply", apply)
+            self.assertEqual(path.read_bytes(), settings_text(*DEFAULTS, "", "", "", "", "").encode())
+            self.assertEqual(self.monitor_entries(dialogs), ("1: 1920 x 1080, the main display", "1920 x 1080 at 100 %"))
+            dialogs.run("find", OPTIONS, "pick", monitor, 1, "apply", apply)
+            self.assertEqual(path.read_bytes(), settings_text(*DEFAULTS, "", "", "", "", SECOND.lower()).encode(),
+                             "chosen again, the name as the file had it")
+            dialogs.run("find", OPTIONS, "press", IDCANCEL)
+            self.assertEqual(s.wait_exit(options, 10), 0)
+
+        with Session(1920, 1080, second=(1280, 1024, "above")) as s:
+            install_settings_folder(s, DEFAULTS)
+            offer = s.wine(companion("Options.exe"), "/fit-offer")
+            self.assertEqual((offer.returncode, offer.stdout), (0, "1920 x 1080 at 100 %"), "the main display")
+            options = s.start(companion("Options.exe"))
+            dialogs = DialogDriver(s)
+            dialogs.wait(OPTIONS, lambda d: d.shown("Button", "Apply"), what="the Options dialog")
+            dialogs.run("find", OPTIONS, "pick", ID["OPTIONS_MONITOR"], 1)
+            self.assertEqual(self.monitor_entries(dialogs)[0], "2: 1280 x 1024, above the main display")
+            dialogs.run("find", OPTIONS, "press", IDCANCEL)
+            self.assertEqual(s.wait_exit(options, 10), 0)
 
 
 if __name__ == "__main__":
