@@ -26,12 +26,12 @@ Module functions
     repo_root() -> Path
     default_prefix() -> str       $VELTRANA_PREFIX, else build/e2e-prefix;
                                   created (or checked, ~10 ms) by scripts/wine-prefix
-    veltrana_exe() -> str | None  $VELTRANA_EXE, else build/win32/Veltrana.exe,
+    veltrana_exe() -> str | None  $VELTRANA_EXE, else build/windows/Veltrana.exe,
                                   None when that file does not exist
     require_veltrana() -> str     veltrana_exe(), or unittest.SkipTest when missing
     fixture(name) -> str          tests/e2e/fixtures/<name>.c as the Windows tree
                                   builds it ($VELTRANA_FIXTURES, else
-                                  build/win32/tests/e2e/fixtures/<name>.exe)
+                                  build/windows/tests/e2e/fixtures/<name>.exe)
     host_fixture(name) -> str     the same as the host tree builds it
                                   (build/host/tests/e2e/fixtures/<name>)
     poll(fn, timeout, interval=0.05, what=None) -> first truthy fn() result;
@@ -260,7 +260,7 @@ def default_prefix() -> str:
 
 
 def veltrana_exe() -> Optional[str]:
-    exe = os.environ.get("VELTRANA_EXE") or str(repo_root() / "build" / "win32" / "Veltrana.exe")
+    exe = os.environ.get("VELTRANA_EXE") or str(repo_root() / "build" / "windows" / "Veltrana.exe")
     return exe if Path(exe).is_file() else None
 
 
@@ -273,7 +273,7 @@ def require_veltrana() -> str:
 
 def fixture(name: str) -> str:
     """The fixture program tests/e2e/fixtures/<name>.c of the Windows tree."""
-    folder = os.environ.get("VELTRANA_FIXTURES") or repo_root() / "build" / "win32" / "tests" / "e2e" / "fixtures"
+    folder = os.environ.get("VELTRANA_FIXTURES") or repo_root() / "build" / "windows" / "tests" / "e2e" / "fixtures"
     return _built(Path(folder) / f"{name}.exe", "windows")
 
 
