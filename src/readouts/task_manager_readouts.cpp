@@ -18,6 +18,7 @@ struct TaskManagerReadouts::Measurements {
   platform::SystemInfo& system;
   platform::ProcessorCounters& counters;
   ProcessorLoadSampler sampler;
+  ProcessorSpeedProbe probe{RaisedPriority::threadOnly};
 
   // Shared with the GUI thread.
   std::mutex mutex;
@@ -87,7 +88,7 @@ void TaskManagerReadouts::measureLoad() {
 void TaskManagerReadouts::measureSpeed() {
   ask(&Measurements::speed, &Measurements::speedAsked, [](Measurements& m) {
     if (const auto ghz = taskManagerSpeedGHz(m.counters.speed())) return *ghz;
-    return measureProcessorSpeed(m.system, RaisedPriority::threadOnly);
+    return m.probe.measure(m.system);
   });
 }
 
