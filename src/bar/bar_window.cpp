@@ -374,7 +374,7 @@ void TVTR::GetCPUUsage() {
   });
 }
 
-double TVTR::GetCPUSpeed() { return measureProcessorSpeed(ports_.systemInfo); }
+double TVTR::GetCPUSpeed() { return speedProbe_.measure(ports_.systemInfo); }
 
 void TVTR::StopScheduleTimers() {
   for (toolkit::Timer* t : {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6, &Timer8}) t->setEnabled(false);

@@ -10,6 +10,7 @@
 #include "bar/settings_passes.h"
 #include "bar/settings_target.h"
 #include "platform/ports.h"
+#include "readouts/processor_frequency.h"
 #include "readouts/processor_load.h"
 #include "readouts/task_manager_readouts.h"
 #include "toolkit/form.h"
@@ -187,6 +188,7 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   ScreenLayout layout_;
   FittedLayout fitted_;
   ProcessorLoadSampler loadSampler_;
+  ProcessorSpeedProbe speedProbe_;
   // With line 11: the readouts measured off this thread; none without it.
   std::optional<TaskManagerReadouts> taskManager_;
   PlaceAmongWindows place_;
