@@ -16,10 +16,6 @@ double ProcessorSpeedProbe::measure(platform::SystemInfo& system) {
   return cyclesToGHz(t1 - t0);
 }
 
-double measureProcessorSpeed(platform::SystemInfo& system, RaisedPriority raised) {
-  return ProcessorSpeedProbe(raised).measure(system);
-}
-
 double cyclesToGHz(std::uint64_t cycles) { return static_cast<double>(cycles) / 500000000.0; }
 
 }  // namespace veltrana

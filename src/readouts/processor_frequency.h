@@ -35,9 +35,6 @@ class ProcessorSpeedProbe {
   std::optional<platform::Priorities> restored_;
 };
 
-// One count by a probe of its own, which reads the priorities afresh.
-double measureProcessorSpeed(platform::SystemInfo& system, RaisedPriority raised = RaisedPriority::processAndThread);
-
 // Cycles counted in half a second, in GHz. The whole 64-bit count takes part,
 // so processors above 8.59 GHz do not wrap around.
 double cyclesToGHz(std::uint64_t cycles);
