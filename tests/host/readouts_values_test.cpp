@@ -162,6 +162,12 @@ TEST(ProcessorFrequency, ReadsThePrioritiesOnceAndRestoresThemAfterEveryCount) {
     }
     EXPECT_EQ(system.priorityReads, 1) << "read before the first count only";
   }
+
+  fakes::Scenario s;
+  s.start();
+  s.advanceSeconds(5);
+  EXPECT_EQ(s.systemInfo.priorityReads, 1) << "one read in five ticks of the bar";
+  EXPECT_EQ(s.systemInfo.current.processClass, 0x20u);
 }
 
 TEST(ProcessorFrequency, TheMemoryReadoutRunsFirstInTheSameTick) {
