@@ -368,10 +368,7 @@ void TVTR::Timer5Timer() {
 void TVTR::UpdateMemoryReadout() { showMemory(ports_.systemInfo.memoryStatus(), TotalPhys, RamGauge); }
 
 void TVTR::GetCPUUsage() {
-  loadSampler_.sample(ports_.systemInfo, [this](int position) {
-    Gauge1.setProgress(position);
-    application().processMessages();
-  });
+  loadSampler_.sample(ports_.systemInfo, [this](int position) { Gauge1.setProgress(position); });
 }
 
 double TVTR::GetCPUSpeed() { return speedProbe_.measure(ports_.systemInfo); }
