@@ -81,8 +81,6 @@ class Backend : public TimerHost {
   virtual Size textExtent(const Font& font, std::string_view text) = 0;
   virtual bool visualStylesOn() const = 0;
   virtual void setApplicationTitle(const std::string& title) = 0;
-  // Lets pending window messages run once.
-  virtual void processMessages() = 0;
   // Ends the process at once with the exit code; the forms have been torn down.
   virtual void endProcess(int exitCode) = 0;
   // An error message box owned by the application window, with an OK button;

@@ -75,10 +75,8 @@ TEST(ProcessorLoad, MovesTheGaugeFromTheSecondSampleOn) {
   EXPECT_EQ(s.systemInfo.lookups, 1);
 
   s.systemInfo.pass(1000, 1000);  // one of two processors busy
-  const int pumpsBefore = s.backend.messagePumps;
   s.advanceSeconds(1);
   EXPECT_EQ(gauge.Progress(), 50);
-  EXPECT_EQ(s.backend.messagePumps, pumpsBefore + 1) << "pending messages run once per reading";
 
   s.systemInfo.pass(1000, 3000);  // more idle than two processors allow
   s.advanceSeconds(1);

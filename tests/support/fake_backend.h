@@ -107,7 +107,6 @@ class FakeBackend : public toolkit::Backend {
   toolkit::Size textExtent(const toolkit::Font& font, std::string_view text) override { return measureText(font, text); }
   bool visualStylesOn() const override { return visualStyles; }
   void setApplicationTitle(const std::string& title) override { applicationTitle = title; }
-  void processMessages() override { ++messagePumps; }
   void endProcess(int code) override { exitCode = code; }
   void hideApplicationWindow() override {
     ++applicationWindowHides;
@@ -130,7 +129,6 @@ class FakeBackend : public toolkit::Backend {
 
   bool visualStyles = false;
   std::string applicationTitle;
-  int messagePumps = 0;
   std::optional<int> exitCode;
   struct ErrorBox {
     std::string title;
