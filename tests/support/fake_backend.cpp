@@ -126,6 +126,7 @@ void FakeBackend::advance(std::uint64_t ms) {
     next->second.due += next->second.interval;
     next->second.order = scheduled_++;
     guarded([timer] { timer->tick(); });
+    for (FakeWindow* w : windows_) w->paintMarked();
   }
   now_ = std::max(now_, end);  // a nested advance (under a modal box) may have gone further
 }

@@ -27,10 +27,23 @@ class FakeWindow : public toolkit::NativeWindow {
   void show() override;
   void hide() override;
   bool isActive() const override { return active; }
-  void invalidate(const toolkit::Rect& r) override { invalidated.push_back(r); }
-  void paintNow(const toolkit::Rect& r, const toolkit::Control* lowest) override {
-    paintedNow.push_back(r);
-    lowestPaintedNow.push_back(lowest);
+  void invalidate(std::span<const toolkit::Rect> areas) override {
+    ++invalidations;
+    invalidated.insert(invalidated.end(), areas.begin(), areas.end());
+    marked.insert(marked.end(), areas.begin(), areas.end());
+  }
+  void updateNow() override {
+    ++updatesNow;
+    paintMarked();
+  }
+  // The window system's paint cycle: what is marked is painted once the
+  // program waits for its next message, before the next timer's tick (timer
+  // messages come last). A hidden window paints nothing: it is painted whole
+  // when shown.
+  void paintMarked() {
+    if (marked.empty()) return;
+    if (visible) paints.push_back(marked);
+    marked.clear();
   }
   void stepBehind(std::uintptr_t other) override {
     topmost = false;
@@ -57,9 +70,14 @@ class FakeWindow : public toolkit::NativeWindow {
   std::uintptr_t behind = 0;
   int stepsBehind = 0;
   int modalRuns = 0;
+  // Every area marked, and how many requests marked them.
   std::vector<toolkit::Rect> invalidated;
-  std::vector<toolkit::Rect> paintedNow;
-  std::vector<const toolkit::Control*> lowestPaintedNow;
+  int invalidations = 0;
+  // Marked and not painted yet.
+  std::vector<toolkit::Rect> marked;
+  // The paint cycles: the areas each one painted.
+  std::vector<std::vector<toolkit::Rect>> paints;
+  int updatesNow = 0;
 
  private:
   FakeBackend& backend_;

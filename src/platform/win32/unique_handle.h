@@ -110,6 +110,7 @@ using UniqueFile = Unique<FileTraits>;
 using UniqueSearch = Unique<SearchTraits>;
 using UniqueFont = Unique<NullEmptyTraits<HFONT, deleteGdiObject>>;
 using UniqueBitmap = Unique<NullEmptyTraits<HBITMAP, deleteGdiObject>>;
+using UniqueRegion = Unique<NullEmptyTraits<HRGN, deleteGdiObject>>;
 using UniqueDc = Unique<NullEmptyTraits<HDC, ::DeleteDC>>;
 using UniqueKey = Unique<NullEmptyTraits<HKEY, closeKey>>;
 using UniqueWindow = Unique<NullEmptyTraits<HWND, destroyWindow>>;
