@@ -99,6 +99,7 @@ TVTR::TVTR(toolkit::Application& application, const platform::Ports& ports, BarC
       Timer6(application.backend(), second),
       Timer8(application.backend(), second),
       Timer12(application.backend(), second),
+      secondsRepaint_(*this, Timer5, {&Timer1, &Timer2, &Timer4}),
       ports_(ports),
       companions_(companions),
       layout_(*this),
