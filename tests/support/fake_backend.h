@@ -42,8 +42,11 @@ class FakeWindow : public toolkit::NativeWindow {
   // when shown.
   void paintMarked() {
     if (marked.empty()) return;
-    if (visible) paints.push_back(marked);
+    const std::vector<toolkit::Rect> region = std::move(marked);
     marked.clear();
+    if (!visible) return;
+    paints.push_back(region);
+    if (onPaint) onPaint(region);
   }
   void stepBehind(std::uintptr_t other) override {
     topmost = false;
@@ -78,10 +81,16 @@ class FakeWindow : public toolkit::NativeWindow {
   // The paint cycles: the areas each one painted.
   std::vector<std::vector<toolkit::Rect>> paints;
   int updatesNow = 0;
+  // Runs at each paint cycle with the areas it paints: what the screen shows
+  // of the form changes there, and only there.
+  std::function<void(const std::vector<toolkit::Rect>& region)> onPaint;
 
  private:
   FakeBackend& backend_;
 };
+
+// Whether a rectangle shares pixels with any area of a paint's region.
+bool touches(const std::vector<toolkit::Rect>& region, const toolkit::Rect& r);
 
 // Text measurement for tests: fixed advance widths per character, chosen so the
 // bar's captions measure as they do in its 13-pixel bold serif font.
