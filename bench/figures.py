@@ -46,12 +46,14 @@ class Screen(NamedTuple):
     fit: bool = False          # line 8 "Fit" after the default lines
     yield_: bool = False       # line 9 "Yield"
     aside: bool = False        # line 9 "Yield", and a full-screen window in front of the bar
+    reserve: bool = False      # line 10 "Reserve"
 
     def __str__(self):
         percent = round((self.dpi or 96) * 100 / 96)
         return (f"{self.width}x{self.height} at {percent} %" + (" with Fit" if self.fit else "") +
                 (" with Yield, stepped aside for a full-screen window" if self.aside else "") +
-                (" with Yield, on top" if self.yield_ and not self.aside else ""))
+                (" with Yield, on top" if self.yield_ and not self.aside else "") +
+                (" with Reserve" if self.reserve else ""))
 
     def session(self, prefix):
         return Session(self.width, self.height, prefix=prefix, dpi=self.dpi)
@@ -62,17 +64,19 @@ class Screen(NamedTuple):
         lines = DEFAULTS + ("Fit",) if self.fit else DEFAULTS
         if self.yield_ or self.aside:
             lines += ("",) * (8 - len(lines)) + ("Yield",)
+        if self.reserve:
+            lines += ("",) * (9 - len(lines)) + ("Reserve",)
         if name.startswith("match"):
             lines += ("",) * (10 - len(lines)) + ("Match",)
         return lines
 
 
 def screen_options(argv):
-    """Takes "--screen WxH@PERCENT", "--fit", "--yield" and "--aside" from the
+    """Takes "--screen WxH@PERCENT", "--fit", "--yield", "--aside" and "--reserve" from the
     front of argv: the Screen (1280x1024 at 100 % without them) and the
     arguments left."""
     screen, rest = Screen(), list(argv)
-    switches = {"--fit": "fit", "--yield": "yield_", "--aside": "aside"}
+    switches = {"--fit": "fit", "--yield": "yield_", "--aside": "aside", "--reserve": "reserve"}
     while rest and rest[0] in ("--screen", *switches):
         option = rest.pop(0)
         if option in switches:
