@@ -5,13 +5,15 @@
 
 namespace platform::win32 {
 
-int monitorDpi(HMONITOR monitor) {
-  // Windows 8.1 and later: looked up, so that the program runs on 7 as well.
-  static const SystemLibrary shcore(L"shcore.dll");
-  static const auto perMonitor = shcore.function<HRESULT WINAPI(HMONITOR, int, UINT*, UINT*)>("GetDpiForMonitor");
+// Windows 8.1 and later: looked up, so that the program runs on 7 as well.
+MonitorDpi::MonitorDpi()
+    : shcore_(L"shcore.dll"),
+      perMonitor_(shcore_.function<HRESULT WINAPI(HMONITOR, int, UINT*, UINT*)>("GetDpiForMonitor")) {}
+
+int MonitorDpi::of(HMONITOR monitor) const {
   constexpr int effectiveDpi = 0;  // MDT_EFFECTIVE_DPI
   UINT x = 0, y = 0;
-  if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
+  if (perMonitor_ && perMonitor_(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
   const WindowDc screen(nullptr);
   return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : veltrana::designDpi;
 }
@@ -21,7 +23,8 @@ veltrana::Screen primaryScreen() {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (!::GetMonitorInfoW(monitor, &info)) return {};
-  return {info.rcMonitor.right - info.rcMonitor.left, info.rcMonitor.bottom - info.rcMonitor.top, monitorDpi(monitor)};
+  return {info.rcMonitor.right - info.rcMonitor.left, info.rcMonitor.bottom - info.rcMonitor.top,
+          MonitorDpi().of(monitor)};
 }
 
 }  // namespace platform::win32

@@ -23,12 +23,17 @@ constexpr char applicationClass[] = "TApplication";
 
 toolkit::Rect toRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
+struct MonitorList {
+  std::vector<toolkit::Monitor>& monitors;
+  const platform::win32::MonitorDpi dpi;
+};
+
 BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
   if (::GetMonitorInfoW(monitor, &info)) {
-    auto& monitors = *reinterpret_cast<std::vector<toolkit::Monitor>*>(list);
-    const toolkit::Monitor m{toRect(info.rcMonitor), toRect(info.rcWork), platform::win32::monitorDpi(monitor)};
+    auto& [monitors, dpi] = *reinterpret_cast<MonitorList*>(list);
+    const toolkit::Monitor m{toRect(info.rcMonitor), toRect(info.rcWork), dpi.of(monitor)};
     if (info.dwFlags & MONITORINFOF_PRIMARY)
       monitors.insert(monitors.begin(), m);
     else
@@ -127,7 +132,8 @@ bool Win32Backend::displayKnownSince(DWORD when) const {
 std::vector<toolkit::Monitor> Win32Backend::monitors() const {
   if (monitors_.empty() || !displayKnownSince(monitorsLookedUpAt_)) {
     monitors_.clear();
-    ::EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors_));
+    MonitorList list{monitors_, {}};
+    ::EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&list));
     monitorsLookedUpAt_ = ::GetTickCount();
   }
   return monitors_;
