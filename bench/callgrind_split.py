@@ -20,8 +20,9 @@ HANDLERS = [
                                            "veltrana::ProcessorLoadSampler::sample("]),
     ("work clock (Timer1)", ["veltrana::TVTR::Timer1Timer()", "veltrana::advanceWorkClock("]),
     ("taskbar button (Timer6)", ["veltrana::TVTR::Timer6Timer()", "fakes::FakeBackend::hideApplicationWindow()"]),
+    ("the ticks' changes asked for together", ["toolkit::JointRepaint::afterTick("]),
 ]
-PAINTING = ["toolkit::Form::invalidate(toolkit::Rect const&)", "toolkit::Form::repaintNow(toolkit::Rect const&)",
+PAINTING = ["toolkit::Form::invalidate(toolkit::Rect const&)", "toolkit::JointRepaint::afterTick(toolkit::Timer const&)",
             "toolkit::Form::controlGeometryChanged()"]
 
 

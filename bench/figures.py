@@ -47,13 +47,15 @@ class Screen(NamedTuple):
     yield_: bool = False       # line 9 "Yield"
     aside: bool = False        # line 9 "Yield", and a full-screen window in front of the bar
     second: Optional[tuple] = None  # another monitor (width, height, side of the main one), on Xorg
+    reserve: bool = False      # line 10 "Reserve"
 
     def __str__(self):
         percent = round((self.dpi or 96) * 100 / 96)
         beside = f" and {self.second[0]}x{self.second[1]} {self.second[2]} of it" if self.second else ""
         return (f"{self.width}x{self.height}{beside} at {percent} %" + (" with Fit" if self.fit else "") +
                 (" with Yield, stepped aside for a full-screen window" if self.aside else "") +
-                (" with Yield, on top" if self.yield_ and not self.aside else ""))
+                (" with Yield, on top" if self.yield_ and not self.aside else "") +
+                (" with Reserve" if self.reserve else ""))
 
     def session(self, prefix):
         return Session(self.width, self.height, prefix=prefix, dpi=self.dpi, second=self.second)
@@ -64,6 +66,8 @@ class Screen(NamedTuple):
         lines = DEFAULTS + ("Fit",) if self.fit else DEFAULTS
         if self.yield_ or self.aside:
             lines += ("",) * (8 - len(lines)) + ("Yield",)
+        if self.reserve:
+            lines += ("",) * (9 - len(lines)) + ("Reserve",)
         if name.startswith("match"):
             lines += ("",) * (10 - len(lines)) + ("Match",)
         return lines
@@ -71,11 +75,11 @@ class Screen(NamedTuple):
 
 def screen_options(argv):
     """Takes "--screen WxH@PERCENT", "--second WxH,SIDE" (a second monitor
-    above, below, left or right of the main one), "--fit", "--yield" and
-    "--aside" from the front of argv: the Screen (1280x1024 at 100 % without
-    them) and the arguments left."""
+    above, below, left or right of the main one), "--fit", "--yield", "--aside"
+    and "--reserve" from the front of argv: the Screen (1280x1024 at 100 %
+    without them) and the arguments left."""
     screen, rest = Screen(), list(argv)
-    switches = {"--fit": "fit", "--yield": "yield_", "--aside": "aside"}
+    switches = {"--fit": "fit", "--yield": "yield_", "--aside": "aside", "--reserve": "reserve"}
     while rest and rest[0] in ("--screen", "--second", *switches):
         option = rest.pop(0)
         if option in switches:

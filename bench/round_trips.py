@@ -3,8 +3,8 @@
 program under Wine: figures that count work, not time, so a busy machine
 changes them little.
 
-    bench/round_trips.py [--screen WxH@PERCENT] [--second WxH,SIDE] [--fit] [--yield] [--aside] PREFIX SECONDS
-                         NAME=EXE [NAME=EXE...]
+    bench/round_trips.py [--screen WxH@PERCENT] [--second WxH,SIDE] [--fit] [--yield] [--aside] [--reserve]
+                         [--by-request] PREFIX SECONDS NAME=EXE [NAME=EXE...]
 
 Each program runs alone in a session of its own (an Xvfb of 1280x1024 at
 100 %, or the --screen given, with --second beside it on Xorg; a bar with its settings folder and default
@@ -16,7 +16,10 @@ bench/floor.c), started first so that the
 wineserver it starts traces every request (WINEDEBUG=+server). After 5 s of
 settling, the requests that the program's own threads make are counted for
 SECONDS, while strace counts their system calls over the same span.
+--by-request also prints, for each program, the requests by name and the
+system calls by name, per second: what a relay trace then attributes to calls.
 """
+import collections
 import os
 import re
 import subprocess
@@ -30,7 +33,7 @@ from harness import fixture  # noqa: E402
 from program import BAR, install_settings_folder  # noqa: E402
 from figures import FLOOR_WINDOW, screen_options  # noqa: E402
 
-REQUEST = re.compile(r"^([0-9a-f]{4}): \w+\((?!\) = )")
+REQUEST = re.compile(r"^([0-9a-f]{4}): (\w+)\((?!\) = )")
 THREAD = re.compile(r"^([0-9a-f]{4}): init_(?:first_)?thread\( (?:unix_pid=\d+, )?unix_tid=(\d+)")
 
 
@@ -40,12 +43,18 @@ def server_threads(trace_text):
 
 
 def syscalls(strace_output):
-    """The total of strace -c's table."""
+    """{system call: calls} of strace -c's table, and the total."""
+    calls, total = {}, 0
     for line in strace_output.splitlines():
         fields = line.split()
-        if fields and fields[-1] == "total":
-            return int(fields[3])  # % time, seconds, usecs/call, calls, [errors,] total
-    return 0
+        if len(fields) < 5 or not fields[3].isdigit():
+            continue
+        # % time, seconds, usecs/call, calls, [errors,] name
+        if fields[-1] == "total":
+            total = int(fields[3])
+        else:
+            calls[fields[-1]] = int(fields[3])
+    return calls, total
 
 
 def measure(name, exe, prefix, seconds, screen):
@@ -75,18 +84,30 @@ def measure(name, exe, prefix, seconds, screen):
         data = trace_path.read_bytes()
         ours = {tid for tid, unix in server_threads(data.decode(errors="replace")).items() if unix in tids}
         window = data[start:end].decode(errors="replace")
-        requests = sum(1 for m in map(REQUEST.match, window.splitlines()) if m and m.group(1) in ours)
-        return requests / seconds, syscalls(counted.stderr) / seconds
+        requests = collections.Counter(m.group(2) for m in map(REQUEST.match, window.splitlines())
+                                       if m and m.group(1) in ours)
+        calls, total = syscalls(counted.stderr)
+        return requests, calls, total
+
+
+def by_name(counts, seconds):
+    return ", ".join(f"{name} {n / seconds:.1f}" for name, n in counts.most_common() if n / seconds >= 0.05)
 
 
 def main():
-    screen, args = screen_options(sys.argv[1:])
+    argv = sys.argv[1:]
+    detailed = "--by-request" in argv
+    screen, args = screen_options([a for a in argv if a != "--by-request"])
     prefix, seconds = args[0], int(args[1])
     print(f"round trips and system calls per second on {screen}:")
     for named in args[2:]:
         name, exe = named.split("=", 1)
-        requests, calls = measure(name, exe, prefix, seconds, screen)
-        print(f"  {name:6s} {requests:6.1f} wineserver requests/s, {calls:6.1f} system calls/s")
+        requests, calls, total = measure(name, exe, prefix, seconds, screen)
+        print(f"  {name:6s} {sum(requests.values()) / seconds:6.1f} wineserver requests/s, "
+              f"{total / seconds:6.1f} system calls/s")
+        if detailed:
+            print(f"         requests: {by_name(requests, seconds)}")
+            print(f"         system calls: {by_name(collections.Counter(calls), seconds)}")
 
 
 if __name__ == "__main__":

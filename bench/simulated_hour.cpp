@@ -14,16 +14,19 @@ int main() {
   s.forgetRecords();
   const auto before = s.bar().counters();
   constexpr int seconds = 3600;
+  std::size_t paints = 0;
   for (int t = 0; t < seconds; ++t) {
     s.advanceSeconds(1);
+    paints += s.backend.windowOf(s.bar())->paints.size();
     s.forgetRecords();
   }
   const auto after = s.bar().counters();
   std::printf("simulated seconds: %d\n", seconds);
   std::printf("invalidations per second: %.3f\n",
               static_cast<double>(after.invalidations - before.invalidations) / seconds);
-  std::printf("immediate gauge paints per second: %.3f\n",
-              static_cast<double>(after.immediatePaints - before.immediatePaints) / seconds);
+  std::printf("paint cycles per second: %.3f (of which asked for at once: %.3f)\n",
+              static_cast<double>(paints) / seconds,
+              static_cast<double>(after.updatesNow - before.updatesNow) / seconds);
   std::printf("bar moves and resizes: %ld\n", (after.moves - before.moves) + (after.resizes - before.resizes));
   std::printf("work clock: %s\n", s.workClock().c_str());
   return 0;

@@ -133,8 +133,9 @@ int main() {
   report("processor load sample", [&] { sampler.sample(system, [&](int p) { position = p; }); });
 
   NoSleep noSleep;
+  veltrana::ProcessorSpeedProbe probe;
   volatile double gigahertz = 0;
-  report("frequency probe without its sleeps", [&] { gigahertz = veltrana::measureProcessorSpeed(noSleep); });
+  report("frequency probe without its sleeps", [&] { gigahertz = probe.measure(noSleep); });
 
   {
     // The whole program on the real window system: a settings pass that

@@ -14,6 +14,7 @@
 #include "readouts/system_readouts.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
+#include "toolkit/joint_repaint.h"
 #include "toolkit/label.h"
 #include "toolkit/shape.h"
 #include "toolkit/speed_button.h"
@@ -155,6 +156,8 @@ class TVTR : public toolkit::Form, private SettingsTarget {
   toolkit::Timer Timer6;   // every second: hides the taskbar button
   toolkit::Timer Timer8;   // every second: the settings reload pass
   toolkit::Timer Timer12;  // once, on an unsupported screen: the notice
+  // The work clock and the readouts of one second reach the screen in one paint.
+  toolkit::JointRepaint secondsRepaint_;
 
   const platform::Ports& ports_;
   BarCompanions& companions_;

@@ -1,20 +1,18 @@
 #include "readouts/processor_frequency.h"
 
-#include "platform/system_info.h"
-
 namespace veltrana {
 
-double measureProcessorSpeed(platform::SystemInfo& system, RaisedPriority raised) {
-  const bool processToo = raised == RaisedPriority::processAndThread;
-  const platform::Priorities saved = system.priorities();
+double ProcessorSpeedProbe::measure(platform::SystemInfo& system) {
+  const bool processToo = raised_ == RaisedPriority::processAndThread;
+  if (!restored_) restored_ = system.priorities();
   if (processToo) system.setProcessPriorityClass(platform::realtimePriorityClass);
   system.setThreadPriority(platform::timeCriticalPriority);
   system.sleep(10);
   const std::uint64_t t0 = system.timeStampCounter();
   system.sleep(500);
   const std::uint64_t t1 = system.timeStampCounter();
-  system.setThreadPriority(saved.thread);
-  if (processToo) system.setProcessPriorityClass(saved.processClass);
+  system.setThreadPriority(restored_->thread);
+  if (processToo) system.setProcessPriorityClass(restored_->processClass);
   return cyclesToGHz(t1 - t0);
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
-namespace platform {
-class SystemInfo;
-}
+#include "platform/system_info.h"
 
 namespace veltrana {
 
@@ -19,9 +18,22 @@ enum class RaisedPriority {
 };
 
 // Counts processor cycles across a half-second sleep at raised priority and
-// returns the clock frequency in GHz. Blocks for a little over 510 ms; the
-// priorities are restored before it returns.
-double measureProcessorSpeed(platform::SystemInfo& system, RaisedPriority raised = RaisedPriority::processAndThread);
+// gives the clock frequency in GHz. Each count blocks for a little over
+// 510 ms; the priorities are restored before it returns. Counts of one probe
+// run on one thread.
+class ProcessorSpeedProbe {
+ public:
+  explicit ProcessorSpeedProbe(RaisedPriority raised = RaisedPriority::processAndThread) : raised_(raised) {}
+
+  double measure(platform::SystemInfo& system);
+
+ private:
+  RaisedPriority raised_;
+  // The priorities found before the first count, restored after every one.
+  // Nothing else in the program changes them, so they are read once: two
+  // calls to the system fewer in every count.
+  std::optional<platform::Priorities> restored_;
+};
 
 // Cycles counted in half a second, in GHz. The whole 64-bit count takes part,
 // so processors above 8.59 GHz do not wrap around.

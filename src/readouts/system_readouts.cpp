@@ -3,15 +3,13 @@
 #include "readouts/captions.h"
 #include "readouts/memory_readout.h"
 #include "readouts/processor_frequency.h"
-#include "toolkit/application.h"
 #include "toolkit/label.h"
 #include "widgets/gauge.h"
 
 namespace veltrana {
 
-SystemReadouts::SystemReadouts(const platform::Ports& ports, toolkit::Application& application,
-                               Components components)
-    : ports_(ports), application_(application), components_(components) {}
+SystemReadouts::SystemReadouts(const platform::Ports& ports, Components components)
+    : ports_(ports), components_(components) {}
 
 void SystemReadouts::setTaskManagerFigures(bool on) {
   if (on == taskManager_.has_value()) return;
@@ -45,13 +43,10 @@ void SystemReadouts::UpdateMemoryReadout() {
 }
 
 void SystemReadouts::GetCPUUsage() {
-  loadSampler_.sample(ports_.systemInfo, [this](int position) {
-    components_.Gauge1.setProgress(position);
-    application_.processMessages();
-  });
+  loadSampler_.sample(ports_.systemInfo, [this](int position) { components_.Gauge1.setProgress(position); });
 }
 
-double SystemReadouts::GetCPUSpeed() { return measureProcessorSpeed(ports_.systemInfo); }
+double SystemReadouts::GetCPUSpeed() { return speedProbe_.measure(ports_.systemInfo); }
 
 void SystemReadouts::showFrequency(double ghz) {
   components_.Label11.setCaption(generalFormat(ghz, ports_.systemInfo.decimalSeparator()));

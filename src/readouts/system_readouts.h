@@ -3,13 +3,13 @@
 #include <optional>
 
 #include "platform/ports.h"
+#include "readouts/processor_frequency.h"
 #include "readouts/processor_load.h"
 #include "readouts/task_manager_readouts.h"
 
 namespace toolkit {
-class Application;
 class Label;
-}  // namespace toolkit
+}
 
 namespace veltrana {
 
@@ -29,7 +29,7 @@ class SystemReadouts {
     toolkit::Label& Label11;    // processor frequency in GHz
   };
 
-  SystemReadouts(const platform::Ports& ports, toolkit::Application& application, Components components);
+  SystemReadouts(const platform::Ports& ports, Components components);
 
   // Line 11: Task Manager's figures, or the bar's own.
   void setTaskManagerFigures(bool on);
@@ -49,9 +49,9 @@ class SystemReadouts {
   void showFrequency(double ghz);
 
   const platform::Ports& ports_;
-  toolkit::Application& application_;
   Components components_;
   ProcessorLoadSampler loadSampler_;
+  ProcessorSpeedProbe speedProbe_;
   // With line 11: the readouts measured off the bar's thread; none without it.
   std::optional<TaskManagerReadouts> taskManager_;
 };

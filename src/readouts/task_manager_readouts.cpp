@@ -18,6 +18,7 @@ struct TaskManagerReadouts::Measurements {
   platform::SystemInfo& system;
   platform::ProcessorCounters& counters;
   ProcessorLoadSampler sampler;
+  ProcessorSpeedProbe probe{RaisedPriority::threadOnly};
 
   // Shared with the GUI thread. The library's mutex, as this code is
   // portable: it is held for a few instructions, so it never waits, and only
@@ -89,7 +90,7 @@ void TaskManagerReadouts::measureLoad() {
 void TaskManagerReadouts::measureSpeed() {
   ask(&Measurements::speed, &Measurements::speedAsked, [](Measurements& m) {
     if (const auto ghz = taskManagerSpeedGHz(m.counters.speed())) return *ghz;
-    return measureProcessorSpeed(m.system, RaisedPriority::threadOnly);
+    return m.probe.measure(m.system);
   });
 }
 

@@ -21,8 +21,6 @@ void Application::setTitle(const std::string& title) {
   backend_.setApplicationTitle(title_);
 }
 
-void Application::processMessages() { backend_.processMessages(); }
-
 void Application::terminate(int exitCode) {
   const std::vector<Form*> forms = forms_;
   for (auto it = forms.rbegin(); it != forms.rend(); ++it) (*it)->destroyWindow();

@@ -24,9 +24,6 @@ class Application {
   const std::string& title() const { return title_; }
   void setTitle(const std::string& title);
 
-  // Lets pending window messages run once.
-  void processMessages();
-
   // Failures shown in error message boxes titled with the application title,
   // kept in bounds; an exception that escapes an event handler is one too.
   ErrorReports& errorReports() { return errorReports_; }

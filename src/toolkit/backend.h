@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 #include <string_view>
@@ -48,10 +49,10 @@ class NativeWindow {
   virtual void show() = 0;  // shows, brings to the front and activates
   virtual void hide() = 0;
   virtual bool isActive() const = 0;
-  virtual void invalidate(const Rect& clientRect) = 0;
-  // Paints the form's controls within the area at once, inside this call,
-  // without erasing it first: all of them, or those from `lowest` upwards.
-  virtual void paintNow(const Rect& clientRect, const Control* lowest) = 0;
+  // Marks the areas (client coordinates) for the next paint, in one request.
+  virtual void invalidate(std::span<const Rect> clientAreas) = 0;
+  // Paints what is marked, inside this call.
+  virtual void updateNow() = 0;
   // Takes the window out of the top-most band and puts it right below
   // another window; or back on top of every ordinary window. Neither moves
   // nor activates it.
@@ -81,8 +82,6 @@ class Backend : public TimerHost {
   virtual Size textExtent(const Font& font, std::string_view text) = 0;
   virtual bool visualStylesOn() const = 0;
   virtual void setApplicationTitle(const std::string& title) = 0;
-  // Lets pending window messages run once.
-  virtual void processMessages() = 0;
   // Ends the process at once with the exit code; the forms have been torn down.
   virtual void endProcess(int exitCode) = 0;
   // An error message box owned by the application window, with an OK button;

@@ -56,8 +56,4 @@ void Control::invalidate() const {
   if (visible_) form_.invalidate(bounds_);
 }
 
-void Control::repaintNow() const {
-  if (visible_) form_.repaintNow(*this);
-}
-
 }  // namespace toolkit

@@ -51,9 +51,6 @@ class Control {
   // Whether paint draws anything at all; moving a control that draws nothing
   // needs no repaint.
   virtual bool drawsSomething() const { return true; }
-  // Whether paint covers every pixel of the control's rectangle, so that
-  // nothing beneath it needs drawing first.
-  virtual bool opaque() const { return false; }
 
   // Mouse input, in the control's own coordinates. A press and release inside
   // the control make a click.
@@ -73,8 +70,6 @@ class Control {
  protected:
   // Asks the form to repaint the control's rectangle.
   void invalidate() const;
-  // Paints the control onto the form at once (for controls that update often).
-  void repaintNow() const;
 
  protected:
   // The rectangle the control was made with.

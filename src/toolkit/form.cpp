@@ -181,29 +181,44 @@ Control* Form::controlAt(Point p) const {
   return nullptr;
 }
 
-void Form::invalidate(const Rect& area) {
-  if (area.empty() || !window_) return;
+void Form::invalidate(const Rect& area) { invalidate(std::span<const Rect>(&area, 1)); }
+
+void Form::invalidate(std::span<const Rect> areas) {
+  if (!window_) return;
+  const bool collecting = !collections_.empty();
+  std::vector<Rect> asked;
+  std::vector<Rect>& marked = collecting ? collections_.back() : asked;
+  for (const Rect& area : areas)
+    if (!area.empty()) marked.push_back(area);
+  if (collecting || asked.empty()) return;
   ++counters_.invalidations;
-  window_->invalidate(area);
+  window_->invalidate(asked);
 }
 
-void Form::repaintNow(const Control& control) {
-  if (control.bounds().empty() || !window_ || !visible_) return;
-  ++counters_.immediatePaints;
-  window_->paintNow(control.bounds(), control.opaque() ? &control : nullptr);
+void Form::beginCollecting() { collections_.emplace_back(); }
+
+std::vector<Rect> Form::endCollecting() {
+  std::vector<Rect> collected = std::move(collections_.back());
+  collections_.pop_back();
+  return collected;
 }
 
-void Form::paint(Canvas& canvas, const Rect& update) {
+void Form::updateNow() {
+  if (!window_ || !visible_) return;
+  ++counters_.updatesNow;
+  window_->updateNow();
+}
+
+void Form::paint(Canvas& canvas, const Rect& update, const std::function<bool(const Rect&)>& needed) {
   canvas.fillRect(update, color_);
-  paintControls(canvas, update);
+  paintControls(canvas, update, needed);
 }
 
-void Form::paintControls(Canvas& canvas, const Rect& area, const Control* lowest) const {
-  auto from = lowest ? std::find(controls_.begin(), controls_.end(), lowest) : controls_.begin();
-  for (auto it = from; it != controls_.end(); ++it) {
-    const Control* c = *it;
-    if (!c->visible() || c->bounds().intersect(area).empty()) continue;
-    CanvasArea scope(canvas, {c->left(), c->top()}, c->bounds().intersect(area));
+void Form::paintControls(Canvas& canvas, const Rect& area, const std::function<bool(const Rect&)>& needed) const {
+  for (const Control* c : controls_) {
+    const Rect shown = c->bounds().intersect(area);
+    if (!c->visible() || shown.empty() || (needed && !needed(shown))) continue;
+    CanvasArea scope(canvas, {c->left(), c->top()}, shown);
     c->paint(canvas);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,8 +96,8 @@ class Form {
 
   // What the form asked of the window system, for tests and benchmarks.
   struct Counters {
-    long invalidations = 0;
-    long immediatePaints = 0;
+    long invalidations = 0;  // requests to repaint, each of one or more rectangles
+    long updatesNow = 0;     // paints asked for at once
     long moves = 0;
     long resizes = 0;
   };
@@ -105,16 +106,24 @@ class Form {
   // For controls.
   void addControl(Control& control);
   void removeControl(Control& control);
+  // Marks an area for the next paint of the window.
   void invalidate(const Rect& area);
-  // Paints the control, and what lies above it, onto the window at once. An
-  // opaque control covers what lies beneath, which is not drawn first.
-  void repaintNow(const Control& control);
   void controlGeometryChanged();
 
-  // For the native window.
-  void paint(Canvas& canvas, const Rect& update);
-  // The visible controls within the area, from `lowest` (all when null) upwards.
-  void paintControls(Canvas& canvas, const Rect& area, const Control* lowest = nullptr) const;
+  // Several areas for the next paint, in one request to the window system.
+  void invalidate(std::span<const Rect> areas);
+  // From here to the matching endCollecting(), what is invalidated is kept
+  // instead of asked for; the end hands it over. Collections nest: an
+  // inner one keeps what is invalidated while it lasts.
+  void beginCollecting();
+  std::vector<Rect> endCollecting();
+  // Paints what has been invalidated, before returning.
+  void updateNow();
+
+  // For the native window: paints the area `update`, all of it, or, given
+  // `needed`, the controls within it for which `needed` says so (the part
+  // of the window to paint, which need not be one rectangle, touches them).
+  void paint(Canvas& canvas, const Rect& update, const std::function<bool(const Rect&)>& needed = {});
   void mouseDown(Point p);
   void mouseUp(Point p);
   void mouseMove(Point p);
@@ -126,6 +135,7 @@ class Form {
   void moveTo(Point requested);
   void applyBounds(const Rect& bounds);
   Size boundingSize() const;
+  void paintControls(Canvas& canvas, const Rect& area, const std::function<bool(const Rect&)>& needed) const;
 
   Application& application_;
   std::string caption_;
@@ -145,6 +155,7 @@ class Form {
   Control* hovered_ = nullptr;
   Control* focused_ = nullptr;
   Counters counters_;
+  std::vector<std::vector<Rect>> collections_;
   std::unique_ptr<NativeWindow> window_;
 };
 

@@ -19,19 +19,35 @@ void Timer::setInterval(std::uint32_t intervalMs) {
     host_.schedule(*this, interval_);
   else if (wasCounting)
     host_.cancel(*this);
+  if ((wasCounting || counting()) && observer_) observer_->countdownChanged(*this);
 }
 
 void Timer::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
-  if (counting())
+  if (interval_ == 0) return;
+  if (enabled_)
     host_.schedule(*this, interval_);
-  else if (interval_ != 0)
+  else
     host_.cancel(*this);
+  if (observer_) observer_->countdownChanged(*this);
 }
 
 void Timer::tick() {
-  if (counting() && onTimer) onTimer();
+  if (!counting() || !onTimer) return;
+  if (!observer_) {
+    onTimer();
+    return;
+  }
+  TickObserver& observer = *observer_;
+  observer.beforeTick(*this);
+  try {
+    onTimer();
+  } catch (...) {
+    observer.afterTick(*this);
+    throw;
+  }
+  observer.afterTick(*this);
 }
 
 }  // namespace toolkit

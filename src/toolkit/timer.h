@@ -16,6 +16,19 @@ class TimerHost {
   virtual void cancel(Timer& timer) = 0;
 };
 
+// Told of a timer's ticks and changes. A tick's handler runs between
+// beforeTick and afterTick; afterTick comes also when the handler throws.
+class TickObserver {
+ public:
+  virtual void beforeTick(const Timer& timer) = 0;
+  virtual void afterTick(const Timer& timer) = 0;
+  // The timer started or stopped counting, or counts at another interval.
+  virtual void countdownChanged(const Timer& timer) = 0;
+
+ protected:
+  ~TickObserver() = default;
+};
+
 // A periodic timer with the semantics the program relies on:
 // - enabling a running timer, or disabling a stopped one, changes nothing;
 // - setting the interval it already has changes nothing;
@@ -35,6 +48,9 @@ class Timer {
   void setInterval(std::uint32_t intervalMs);
   void setEnabled(bool enabled);
 
+  // One observer at a time; null for none.
+  void setObserver(TickObserver* observer) { observer_ = observer; }
+
   // Called by the host when the countdown runs out.
   void tick();
 
@@ -44,6 +60,7 @@ class Timer {
   TimerHost& host_;
   std::uint32_t interval_;
   bool enabled_;
+  TickObserver* observer_ = nullptr;
 };
 
 }  // namespace toolkit

@@ -40,13 +40,13 @@ void TGauge::setProgress(std::int32_t value) {
     value = maxValue_;
   if (value == progress_) return;
   progress_ = value;
-  if (Percentage() != shownBefore) repaintNow();
+  if (Percentage() != shownBefore) invalidate();
 }
 
 void TGauge::setForeColor(toolkit::Color color) {
   if (color == foreColor_) return;
   foreColor_ = color;
-  repaintNow();
+  invalidate();
 }
 
 // Inside the one-pixel frame.

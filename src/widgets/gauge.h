@@ -24,8 +24,8 @@ toolkit::Point gaugeTextOrigin(const toolkit::Rect& inner, toolkit::Size text);
 
 // A percentage gauge (RamGauge, Gauge1): a horizontal bar filled in proportion
 // to Progress within 0..100 on white, inside a one-pixel black frame, with the
-// percentage written over it in inverted pixels. It is opaque: a repaint
-// copies its finished picture onto the form in one go.
+// percentage written over it in inverted pixels. It paints every pixel of its
+// rectangle, copying its finished picture onto the form in one go.
 class TGauge : public toolkit::Control {
  public:
   TGauge(toolkit::Form& form, std::string name, const toolkit::Rect& bounds, std::string hint = {});
@@ -48,7 +48,6 @@ class TGauge : public toolkit::Control {
   }
 
   void paint(toolkit::Canvas& canvas) const override;
-  bool opaque() const override { return true; }
   // The rectangle and the percentage's font; the frame stays one pixel.
   void scaleTo(double scale) override;
 

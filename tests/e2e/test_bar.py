@@ -1,6 +1,8 @@
 """The real Veltrana.exe on screens of each supported size and one unsupported one."""
+import collections
 import datetime
 import math
+import re
 import time
 import unittest
 
@@ -86,6 +88,41 @@ class Readouts(unittest.TestCase):
                 readings = read_text(s.screenshot().path, CLOCK_1280, "0123456789:", s.tmp)
                 return any(f"00:00:{n:02d}" in readings for n in range(3, math.ceil(time.monotonic() - started) + 1))
             poll(clock_reads_seconds, 5, interval=0.5, what="the clock reads a few seconds")
+
+    def test_each_second_of_the_work_clock_is_shown_once_and_in_turn(self):
+        # The clock's second reaches the screen with the readouts' paint of
+        # that second: it may turn at another moment within the second, but
+        # no second may be skipped or shown twice.
+        with Session(1280, 1024) as s:
+            RunningBar(s)
+            poll(lambda: clock_seconds(s, s.screenshot(size=(1280, 25))) is not None, 10, interval=0.5,
+                 what="the clock readable")
+            for attempt in range(3):
+                watched = []  # (monotonic time, screenshot) as fast as they come
+                until = time.monotonic() + 8
+                while time.monotonic() < until:
+                    watched.append((time.monotonic(), s.screenshot(size=(1280, 25))))
+                # Each second is shown for about a second: a look every half second sees every one.
+                if max(b[0] - a[0] for a, b in zip(watched, watched[1:])) <= 0.5:
+                    break
+            else:
+                self.skipTest("the machine kept the screenshots more than half a second apart three times")
+            first, last = clock_seconds(s, watched[0][1]), clock_seconds(s, watched[-1][1])
+            self.assertIsNotNone(first, "the first look reads 00:00:ss")
+            self.assertIsNotNone(last, "the last look reads 00:00:ss")
+            changes = sum(regions_differ(a, b, CLOCK_1280) for (_, a), (_, b) in zip(watched, watched[1:]))
+            self.assertEqual(changes, last - first,
+                             f"from 00:00:{first:02d} to 00:00:{last:02d} the clock changed {changes} times on "
+                             f"screen in {len(watched)} looks")
+
+
+def clock_seconds(s, shot):
+    """The seconds of a work clock that reads 00:00:ss in the screenshot, as most readings give them; None when
+    no reading does."""
+    found = collections.Counter(int(m.group(1)) for reading in read_text(shot.path, CLOCK_1280, "0123456789:", s.tmp)
+                                if (m := re.fullmatch(r"00:00:(\d\d)", reading)))
+    return found.most_common(1)[0][0] if found else None
+
 
 class Hints(unittest.TestCase):
     def test_a_component_resting_under_the_pointer_shows_its_hint(self):

@@ -223,7 +223,7 @@ TEST(ScreenLayout, ReapplyingTheSameLayoutChangesNothing) {
   EXPECT_EQ(after.invalidations, before.invalidations) << "no repaint";
   EXPECT_EQ(after.resizes, before.resizes) << "no resize";
   EXPECT_EQ(after.moves, before.moves);
-  EXPECT_TRUE(s.backend.windowOf(s.bar())->invalidated.size() == static_cast<std::size_t>(before.invalidations));
+  EXPECT_EQ(s.backend.windowOf(s.bar())->invalidations, before.invalidations);
 }
 
 TEST(Labels, GrowToTheRightKeepingTheirLeftEdgeAndNeighbours) {

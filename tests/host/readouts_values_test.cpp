@@ -75,10 +75,8 @@ TEST(ProcessorLoad, MovesTheGaugeFromTheSecondSampleOn) {
   EXPECT_EQ(s.systemInfo.lookups, 1);
 
   s.systemInfo.pass(1000, 1000);  // one of two processors busy
-  const int pumpsBefore = s.backend.messagePumps;
   s.advanceSeconds(1);
   EXPECT_EQ(gauge.Progress(), 50);
-  EXPECT_EQ(s.backend.messagePumps, pumpsBefore + 1) << "pending messages run once per reading";
 
   s.systemInfo.pass(1000, 3000);  // more idle than two processors allow
   s.advanceSeconds(1);
@@ -139,13 +137,35 @@ TEST(ProcessorFrequency, CountsCyclesAcrossHalfASecondAtRaisedPriority) {
 
   fakes::FakeSystemInfo system;
   system.cyclesPerHalfSecond = 1'496'123'456;
-  EXPECT_EQ(veltrana::measureProcessorSpeed(system), 2.992246912);
+  veltrana::ProcessorSpeedProbe probe;
+  EXPECT_EQ(probe.measure(system), 2.992246912);
   EXPECT_EQ(system.sleeps, (std::vector<std::uint32_t>{10, 500}));
   EXPECT_EQ(system.priorityLog,
             (std::vector<std::string>{"process 256", "thread 15", "thread 0", "process 32"}))
       << "raised, then restored thread first";
   EXPECT_EQ(system.current.processClass, 0x20u);
   EXPECT_EQ(system.current.thread, 0);
+}
+
+TEST(ProcessorFrequency, ReadsThePrioritiesOnceAndRestoresThemAfterEveryCount) {
+  fakes::FakeSystemInfo system;
+  system.current = {0x4000, -1};  // below normal, a thread one step lower
+  for (const auto raised : {veltrana::RaisedPriority::processAndThread, veltrana::RaisedPriority::threadOnly}) {
+    veltrana::ProcessorSpeedProbe probe(raised);
+    system.priorityReads = 0;
+    for (int count = 1; count <= 3; ++count) {
+      probe.measure(system);
+      EXPECT_EQ(system.current.processClass, 0x4000u) << "after count " << count;
+      EXPECT_EQ(system.current.thread, -1) << "after count " << count;
+    }
+    EXPECT_EQ(system.priorityReads, 1) << "read before the first count only";
+  }
+
+  fakes::Scenario s;
+  s.start();
+  s.advanceSeconds(5);
+  EXPECT_EQ(s.systemInfo.priorityReads, 1) << "one read in five ticks of the bar";
+  EXPECT_EQ(s.systemInfo.current.processClass, 0x20u);
 }
 
 TEST(ProcessorFrequency, TheMemoryReadoutRunsFirstInTheSameTick) {

@@ -86,7 +86,6 @@ TEST(TaskManagerFigures, WithoutWindowsCountersTheBarsOwnMethodsRunOffItsThread)
   s.systemInfo.processors = 2;
   s.writeSettings(matchSettings);
   s.start();
-  const int pumps = s.backend.messagePumps;
   for (int second = 0; second < 4; ++second) {
     s.systemInfo.pass(1000, 1000);  // one of two processors busy
     s.advanceSecondsWorking(1);
@@ -97,7 +96,6 @@ TEST(TaskManagerFigures, WithoutWindowsCountersTheBarsOwnMethodsRunOffItsThread)
   EXPECT_GE(s.systemInfo.sleptMs, 3 * 510u) << "the half-second counts slept on the other thread";
   EXPECT_FALSE(raisedTheProcessClass(s.systemInfo)) << "the class would raise the GUI thread too";
   EXPECT_EQ(s.systemInfo.current.thread, 0) << "the counting thread's priority restored";
-  EXPECT_EQ(s.backend.messagePumps, pumps) << "no message pump in the load's tick";
 
   // Off again: the bar's own probe and sampler are back on its thread, and
   // the counters are let go.
@@ -107,7 +105,6 @@ TEST(TaskManagerFigures, WithoutWindowsCountersTheBarsOwnMethodsRunOffItsThread)
     s.advanceSecondsWorking(1);
   }
   EXPECT_GT(s.systemInfo.sleepsOnGuiThread, 0);
-  EXPECT_GT(s.backend.messagePumps, pumps);
   EXPECT_EQ(s.processorCounters.closes, 1);
   EXPECT_TRUE(raisedTheProcessClass(s.systemInfo));
 }

@@ -26,6 +26,10 @@ int advanceOf(char c) {
 
 }  // namespace
 
+bool touches(const std::vector<toolkit::Rect>& region, const toolkit::Rect& r) {
+  return std::any_of(region.begin(), region.end(), [&r](const toolkit::Rect& area) { return !area.intersect(r).empty(); });
+}
+
 toolkit::Size measureText(const toolkit::Font& font, std::string_view text) {
   int width = 0;
   for (char c : text) width += advanceOf(c);
@@ -130,6 +134,7 @@ void FakeBackend::advance(std::uint64_t ms) {
     next->second.due += next->second.interval;
     next->second.order = scheduled_++;
     guarded([timer] { timer->tick(); });
+    for (FakeWindow* w : windows_) w->paintMarked();
   }
   now_ = std::max(now_, end);  // a nested advance (under a modal box) may have gone further
 }

@@ -27,10 +27,26 @@ class FakeWindow : public toolkit::NativeWindow {
   void show() override;
   void hide() override;
   bool isActive() const override { return active; }
-  void invalidate(const toolkit::Rect& r) override { invalidated.push_back(r); }
-  void paintNow(const toolkit::Rect& r, const toolkit::Control* lowest) override {
-    paintedNow.push_back(r);
-    lowestPaintedNow.push_back(lowest);
+  void invalidate(std::span<const toolkit::Rect> areas) override {
+    ++invalidations;
+    invalidated.insert(invalidated.end(), areas.begin(), areas.end());
+    marked.insert(marked.end(), areas.begin(), areas.end());
+  }
+  void updateNow() override {
+    ++updatesNow;
+    paintMarked();
+  }
+  // The window system's paint cycle: what is marked is painted once the
+  // program waits for its next message, before the next timer's tick (timer
+  // messages come last). A hidden window paints nothing: it is painted whole
+  // when shown.
+  void paintMarked() {
+    if (marked.empty()) return;
+    const std::vector<toolkit::Rect> region = std::move(marked);
+    marked.clear();
+    if (!visible) return;
+    paints.push_back(region);
+    if (onPaint) onPaint(region);
   }
   void stepBehind(std::uintptr_t other) override {
     topmost = false;
@@ -57,13 +73,24 @@ class FakeWindow : public toolkit::NativeWindow {
   std::uintptr_t behind = 0;
   int stepsBehind = 0;
   int modalRuns = 0;
+  // Every area marked, and how many requests marked them.
   std::vector<toolkit::Rect> invalidated;
-  std::vector<toolkit::Rect> paintedNow;
-  std::vector<const toolkit::Control*> lowestPaintedNow;
+  int invalidations = 0;
+  // Marked and not painted yet.
+  std::vector<toolkit::Rect> marked;
+  // The paint cycles: the areas each one painted.
+  std::vector<std::vector<toolkit::Rect>> paints;
+  int updatesNow = 0;
+  // Runs at each paint cycle with the areas it paints: what the screen shows
+  // of the form changes there, and only there.
+  std::function<void(const std::vector<toolkit::Rect>& region)> onPaint;
 
  private:
   FakeBackend& backend_;
 };
+
+// Whether a rectangle shares pixels with any area of a paint's region.
+bool touches(const std::vector<toolkit::Rect>& region, const toolkit::Rect& r);
 
 // Text measurement for tests: fixed advance widths per character, chosen so the
 // bar's captions measure as they do in its 13-pixel bold serif font.
@@ -109,7 +136,6 @@ class FakeBackend : public toolkit::Backend {
   toolkit::Size textExtent(const toolkit::Font& font, std::string_view text) override { return measureText(font, text); }
   bool visualStylesOn() const override { return visualStyles; }
   void setApplicationTitle(const std::string& title) override { applicationTitle = title; }
-  void processMessages() override { ++messagePumps; }
   void endProcess(int code) override { exitCode = code; }
   void hideApplicationWindow() override {
     ++applicationWindowHides;
@@ -132,7 +158,6 @@ class FakeBackend : public toolkit::Backend {
 
   bool visualStyles = false;
   std::string applicationTitle;
-  int messagePumps = 0;
   std::optional<int> exitCode;
   struct ErrorBox {
     std::string title;

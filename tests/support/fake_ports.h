@@ -40,7 +40,10 @@ class FakeSystemInfo : public platform::SystemInfo {
   }
   std::int32_t querySystemInformation(std::uint32_t infoClass, std::span<std::uint8_t> buffer) override;
   std::uint64_t timeStampCounter() override;
-  platform::Priorities priorities() const override { return current; }
+  platform::Priorities priorities() const override {
+    ++priorityReads;
+    return current;
+  }
   void setProcessPriorityClass(std::uint32_t priorityClass) override {
     current.processClass = priorityClass;
     priorityLog.push_back("process " + std::to_string(priorityClass));
@@ -78,6 +81,7 @@ class FakeSystemInfo : public platform::SystemInfo {
   std::uint64_t cyclesPerHalfSecond = 1'500'000'000;
   std::uint64_t counter = 0;
   platform::Priorities current{0x20, 0};
+  mutable int priorityReads = 0;
   std::vector<std::string> priorityLog;
   std::vector<std::uint32_t> sleeps;
   std::uint64_t sleptMs = 0;

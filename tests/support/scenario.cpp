@@ -19,7 +19,7 @@ void Scenario::forgetRecords() {
   for (toolkit::Form* form : backend.forms()) {
     if (FakeWindow* w = backend.windowOf(*form)) {
       std::vector<toolkit::Rect>().swap(w->invalidated);
-      std::vector<toolkit::Rect>().swap(w->paintedNow);
+      decltype(w->paints)().swap(w->paints);
     }
   }
   std::vector<FakeBackend::ErrorBox>().swap(backend.errorBoxes);

@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include "platform/win32/shell.h"
+#include "platform/win32/system_library.h"
 
 namespace {
 
@@ -26,17 +27,19 @@ struct Window {
   HWND handle;
 };
 
-// Another program's toolbar at the top edge.
+// Another program's toolbar at the top edge. It holds the shell's library
+// while it lives, as such a program would: the tests' own program does not
+// map it (see shell_libraries_test.cpp).
 class OtherToolbar {
  public:
   explicit OtherToolbar(HWND window) : window_(window) {
     APPBARDATA data = record();
     data.uCallbackMessage = WM_APP + 1;
-    registered_ = ::SHAppBarMessage(ABM_NEW, &data) != 0;
+    registered_ = message_ && message_(ABM_NEW, &data) != 0;
   }
   ~OtherToolbar() {
     APPBARDATA data = record();
-    ::SHAppBarMessage(ABM_REMOVE, &data);
+    if (message_) message_(ABM_REMOVE, &data);
   }
   bool registered() const { return registered_; }
   // The top of the strip the shell would give it.
@@ -44,14 +47,14 @@ class OtherToolbar {
     APPBARDATA data = record();
     data.uEdge = ABE_TOP;
     data.rc = {0, 0, 1280, 25};
-    ::SHAppBarMessage(ABM_QUERYPOS, &data);
+    message_(ABM_QUERYPOS, &data);
     return data.rc.top;
   }
   void takeStrip(LONG top) {
     APPBARDATA data = record();
     data.uEdge = ABE_TOP;
     data.rc = {0, top, 1280, top + 25};
-    ::SHAppBarMessage(ABM_SETPOS, &data);
+    message_(ABM_SETPOS, &data);
   }
 
  private:
@@ -61,6 +64,8 @@ class OtherToolbar {
     data.hWnd = window_;
     return data;
   }
+  platform::win32::SystemLibrary shell_{L"shell32.dll"};
+  decltype(::SHAppBarMessage)* message_ = shell_.function<decltype(::SHAppBarMessage)>("SHAppBarMessage");
   HWND window_;
   bool registered_ = false;
 };

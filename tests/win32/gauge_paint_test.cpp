@@ -103,16 +103,16 @@ TEST(GaugePaint, TextOverARedFillIsCyan) {
   checkGauge(host, 73, 50, 35, toolkit::colors::red, red);
 }
 
-TEST(GaugePaint, ShownGaugePaintsAtOnceAndNotAgainForTheSameValue) {
+TEST(GaugePaint, ShownGaugeAsksForOneRepaintAndNoneForTheSameValue) {
   GaugeHost host;
   veltrana::TGauge gauge(*host.form, "gauge", toolkit::Rect::fromBounds(0, 0, 185, 17));
   host.form->setLeft(-1000);
   host.form->show();
-  const long before = host.form->counters().immediatePaints;
+  const long before = host.form->counters().invalidations;
   gauge.setProgress(42);
-  EXPECT_EQ(host.form->counters().immediatePaints, before + 1);
+  EXPECT_EQ(host.form->counters().invalidations, before + 1);
   gauge.setProgress(42);
-  EXPECT_EQ(host.form->counters().immediatePaints, before + 1);
+  EXPECT_EQ(host.form->counters().invalidations, before + 1);
   host.form->hide();
 }
 

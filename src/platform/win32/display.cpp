@@ -7,26 +7,34 @@
 
 namespace platform::win32 {
 
-int monitorDpi(HMONITOR monitor) {
-  // Windows 8.1 and later: looked up, so that the program runs on 7 as well.
-  static const SystemLibrary shcore(L"shcore.dll");
-  static const auto perMonitor = shcore.function<HRESULT WINAPI(HMONITOR, int, UINT*, UINT*)>("GetDpiForMonitor");
+// Windows 8.1 and later: looked up, so that the program runs on 7 as well.
+MonitorDpi::MonitorDpi()
+    : shcore_(L"shcore.dll"),
+      perMonitor_(shcore_.function<HRESULT WINAPI(HMONITOR, int, UINT*, UINT*)>("GetDpiForMonitor")) {}
+
+int MonitorDpi::of(HMONITOR monitor) const {
   constexpr int effectiveDpi = 0;  // MDT_EFFECTIVE_DPI
   UINT x = 0, y = 0;
-  if (perMonitor && perMonitor(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
+  if (perMonitor_ && perMonitor_(monitor, effectiveDpi, &x, &y) == S_OK && x > 0) return static_cast<int>(x);
   const WindowDc screen(nullptr);
   return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : veltrana::designDpi;
 }
 
 namespace {
 
+// The monitors found so far, and what tells their pixels per inch while they are looked at.
+struct DeskList {
+  std::vector<DeskMonitor>& monitors;
+  const MonitorDpi dpi;
+};
+
 BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
   MONITORINFOEXW info{};
   info.cbSize = sizeof info;
   if (::GetMonitorInfoW(monitor, &info)) {
-    auto& monitors = *reinterpret_cast<std::vector<DeskMonitor>*>(list);
+    auto& [monitors, dpi] = *reinterpret_cast<DeskList*>(list);
     const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
-    DeskMonitor m{narrow(info.szDevice), info.rcMonitor, info.rcWork, monitorDpi(monitor), primary};
+    DeskMonitor m{narrow(info.szDevice), info.rcMonitor, info.rcWork, dpi.of(monitor), primary};
     monitors.insert(primary ? monitors.begin() : monitors.end(), std::move(m));
   } else {
     traceIgnoredFailure("GetMonitorInfoW");
@@ -38,7 +46,8 @@ BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
 
 std::vector<DeskMonitor> monitorsOnDesk() {
   std::vector<DeskMonitor> monitors;
-  if (!::EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&monitors)))
+  DeskList list{monitors, {}};
+  if (!::EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&list)))
     traceIgnoredFailure("EnumDisplayMonitors");
   return monitors;
 }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/shell.h"
+#include "platform/win32/system_library.h"
 
 namespace platform::win32 {
 
@@ -38,6 +39,8 @@ class Win32Shell : public platform::Shell {
   // placed again, in the toolbar's turn, when next asked for. Registering it
   // anew would put it behind the others.
   std::map<platform::WindowHandle, std::optional<platform::ScreenStrip>> strips_;
+  // The shell's library, loaded at the first file opened and kept.
+  SystemLibrary opener_;
 };
 
 }  // namespace platform::win32

@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-#include <shtypes.h>
-
 #include <atomic>
 #include <utility>
 
@@ -100,7 +97,6 @@ struct SearchTraits {
 inline void deleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
 inline void closeKey(HKEY key) { ::RegCloseKey(key); }
 inline void destroyWindow(HWND window) { ::DestroyWindow(window); }
-inline void freeTaskMemory(void* memory) { ::CoTaskMemFree(memory); }
 inline void freeLocalMemory(void* memory) { ::LocalFree(memory); }
 inline void freeLibrary(HMODULE module) { ::FreeLibrary(module); }
 
@@ -110,11 +106,10 @@ using UniqueFile = Unique<FileTraits>;
 using UniqueSearch = Unique<SearchTraits>;
 using UniqueFont = Unique<NullEmptyTraits<HFONT, deleteGdiObject>>;
 using UniqueBitmap = Unique<NullEmptyTraits<HBITMAP, deleteGdiObject>>;
+using UniqueRegion = Unique<NullEmptyTraits<HRGN, deleteGdiObject>>;
 using UniqueDc = Unique<NullEmptyTraits<HDC, ::DeleteDC>>;
 using UniqueKey = Unique<NullEmptyTraits<HKEY, closeKey>>;
 using UniqueWindow = Unique<NullEmptyTraits<HWND, destroyWindow>>;
-// A shell item-id list, which the shell allocates with the task allocator.
-using UniqueItemIdList = Unique<NullEmptyTraits<LPITEMIDLIST, freeTaskMemory>>;
 // Text a system call allocated with LocalAlloc (FormatMessage with FORMAT_MESSAGE_ALLOCATE_BUFFER).
 using UniqueLocalText = Unique<NullEmptyTraits<wchar_t*, freeLocalMemory>>;
 // A library loaded on first need.

@@ -81,8 +81,9 @@ LRESULT Win32Backend::onMessage(HWND window, UINT message, WPARAM wParam, LPARAM
 namespace {
 
 // Besides the change messages, what is known about the display is looked up
-// again after this long, should a change ever come without a message.
-constexpr DWORD displayRecheckMs = 10000;
+// again after this long, should a change ever come without a message. Each
+// look costs a few round trips to the wineserver under Wine.
+constexpr DWORD displayRecheckMs = 60000;
 
 }  // namespace
 

@@ -35,7 +35,6 @@ class Win32Backend : public toolkit::Backend {
   toolkit::Size textExtent(const toolkit::Font& font, std::string_view text) override;
   bool visualStylesOn() const override;
   void setApplicationTitle(const std::string& title) override;
-  void processMessages() override;
   void endProcess(int exitCode) override;
   void showError(const std::string& title, const std::string& text) override;
   void hideApplicationWindow() override;
@@ -43,6 +42,9 @@ class Win32Backend : public toolkit::Backend {
   // Shows the application window and runs the message loop until the main
   // window closes; returns the exit code.
   int run();
+  // Lets pending window messages run once (for tests and benchmarks, which
+  // run no message loop of their own).
+  void processMessages();
 
   HINSTANCE instance() const { return instance_; }
   HWND applicationWindow() const { return applicationWindow_.get(); }

@@ -120,7 +120,14 @@ void FormWindow::paint() {
     Win32Canvas canvas(memory.dc(), backend_.fonts(), backend_.surfaces());
     const toolkit::Rect update{area.left, area.top, area.right, area.bottom};
     canvas.enter({-area.left, -area.top}, toolkit::Rect{0, 0, width, height});
-    form_.paint(canvas, update);
+    // The paint's clip is the region to paint, of which the area is only the
+    // bounding rectangle: a control outside the region is left out, and the
+    // copy below never shows the part of the memory picture it left as it was.
+    const HDC screen = scope.dc();
+    form_.paint(canvas, update, [screen](const toolkit::Rect& r) {
+      const RECT rect = toRECT(r);
+      return ::RectVisible(screen, &rect) != FALSE;
+    });
   }
   ::BitBlt(scope.dc(), area.left, area.top, width, height, memory.dc(), 0, 0, SRCCOPY);
 }
@@ -187,18 +194,27 @@ int FormWindow::verticalRefreshRate() const {
 
 bool FormWindow::isActive() const { return ::GetActiveWindow() == window_.get(); }
 
-void FormWindow::invalidate(const toolkit::Rect& r) {
-  const RECT rect = toRECT(r);
-  ::InvalidateRect(window_.get(), &rect, FALSE);
+// Several areas go as one region: one request to the window system (a
+// round trip to the wineserver under Wine) however many there are.
+void FormWindow::invalidate(std::span<const toolkit::Rect> areas) {
+  if (areas.size() == 1) {
+    const RECT rect = toRECT(areas.front());
+    ::InvalidateRect(window_.get(), &rect, FALSE);
+    return;
+  }
+  platform::win32::UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
+  for (const toolkit::Rect& area : areas) {
+    const platform::win32::UniqueRegion part(::CreateRectRgn(area.left, area.top, area.right, area.bottom));
+    if (!region || !part || ::CombineRgn(region.get(), region.get(), part.get(), RGN_OR) == ERROR) {
+      // Without regions, each area on its own: more requests, the same paint.
+      for (const toolkit::Rect& each : areas) invalidate(std::span<const toolkit::Rect>(&each, 1));
+      return;
+    }
+  }
+  ::InvalidateRgn(window_.get(), region.get(), FALSE);
 }
 
-void FormWindow::paintNow(const toolkit::Rect& r, const toolkit::Control* lowest) {
-  platform::win32::WindowDc dc(window_.get());
-  if (!dc.get()) return;
-  Win32Canvas canvas(dc.get(), backend_.fonts(), backend_.surfaces());
-  canvas.enter({0, 0}, r);
-  form_.paintControls(canvas, r, lowest);
-}
+void FormWindow::updateNow() { ::UpdateWindow(window_.get()); }
 
 void FormWindow::runModal() {
   DisabledWindows others(window_.get());

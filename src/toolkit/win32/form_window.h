@@ -25,8 +25,8 @@ class FormWindow : public toolkit::NativeWindow {
   void show() override;
   void hide() override;
   bool isActive() const override;
-  void invalidate(const toolkit::Rect& clientRect) override;
-  void paintNow(const toolkit::Rect& clientRect, const toolkit::Control* lowest) override;
+  void invalidate(std::span<const toolkit::Rect> clientAreas) override;
+  void updateNow() override;
   void stepBehind(std::uintptr_t other) override;
   void bringToTopmost() override;
   bool liesRightBelow(std::uintptr_t other) const override;
