@@ -112,27 +112,6 @@ TEST(TwoMonitors, AFittedBarHiddenUnderAMonitorAboveShowsOnNeitherAndKeepsItsPla
   }
 }
 
-TEST(TwoMonitors, LineTwelveCarriesTheBarWithItsPanelHideAndNoticesToTheNamedMonitor) {
-  Desk s(1920, 1080, {monitor(-1280, -300, 1280, 1024, "")}, withLines("", "\\\\.\\display2"));
-  EXPECT_EQ(s.where(), Rect::fromBounds(-1280, -300, 1280, 25)) << "the 1280-wide layout along its top";
-
-  s.program->bar().SpeedButton6Click();
-  const toolkit::Form& panel = s.program->menuPanel();
-  EXPECT_EQ(panel.bounds().left, -1280 + 5) << "under the star";
-  EXPECT_EQ(panel.bounds().top, -300 + 27);
-  s.backend.cursor = {-1280 + 100, -300 + 100};
-  s.advanceMs(20);
-  EXPECT_TRUE(panel.visible()) << "the pointer on the panel, the bar's corner being the measure";
-  s.backend.cursor = {-1280 + 240, -300 + 100};
-  s.advanceMs(20);
-  EXPECT_FALSE(panel.visible());
-
-  s.program->bar().HideAboveScreen();
-  EXPECT_EQ(s.where().top, -300 - 25) << "nothing above it there";
-  s.advanceSeconds(5);
-  EXPECT_EQ(s.where(), Rect::fromBounds(-1280, -300, 1280, 25));
-}
-
 TEST(TwoMonitors, TheNoticesComeOnTheBarsMonitorAtItsScale) {
   // No layout without Fit for 1366x768: the notice, centred on that monitor at 150 %.
   Desk unsupported(1280, 1024, {monitor(1280, 0, 1366, 768, "", 144)}, withLines("", "\\\\.\\DISPLAY2"));
