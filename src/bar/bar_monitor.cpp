@@ -17,9 +17,8 @@ toolkit::Point cornerOf(const toolkit::Monitor& monitor) { return {monitor.full.
 
 std::optional<toolkit::Monitor> monitorNamed(std::span<const toolkit::Monitor> monitors, std::string_view name) {
   if (monitors.empty()) return std::nullopt;
-  const auto named = std::find_if(monitors.begin(), monitors.end(),
-                                  [name](const toolkit::Monitor& m) { return namesMonitor(name, m.name); });
-  return named != monitors.end() ? *named : monitors.front();
+  const toolkit::Monitor* named = monitorNamedBy(monitors, name);
+  return named ? *named : monitors.front();
 }
 
 toolkit::Point shownCorner(const toolkit::Monitor& monitor) {

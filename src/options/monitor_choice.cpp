@@ -66,24 +66,17 @@ const MonitorOnDesk* mainOf(std::span<const MonitorOnDesk> desk) {
   return main != desk.end() ? &*main : &desk.front();
 }
 
-// The connected monitor line 12 names, if any.
-const MonitorOnDesk* namedIn(std::span<const MonitorOnDesk> desk, std::string_view line) {
-  const auto named =
-      std::find_if(desk.begin(), desk.end(), [line](const MonitorOnDesk& m) { return namesMonitor(line, m.name); });
-  return named != desk.end() ? &*named : nullptr;
-}
-
 }  // namespace
 
 const MonitorOnDesk* barMonitor(std::span<const MonitorOnDesk> desk, std::string_view line) {
-  const MonitorOnDesk* named = namedIn(desk, line);
+  const MonitorOnDesk* named = monitorNamedBy(desk, line);
   return named ? named : mainOf(desk);
 }
 
 MonitorChoice monitorChoice(std::span<const MonitorOnDesk> desk, std::string_view line) {
   MonitorChoice choice;
   const MonitorOnDesk* main = mainOf(desk);
-  const MonitorOnDesk* named = namedIn(desk, line);
+  const MonitorOnDesk* named = monitorNamedBy(desk, line);
   if (!main) {
     choice.entries.push_back({"The main display", {}, {}, true});
   } else {
