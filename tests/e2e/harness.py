@@ -272,9 +272,10 @@ def require_veltrana() -> str:
 
 
 def fixture(name: str) -> str:
-    """The fixture program tests/e2e/fixtures/<name>.c of the Windows tree."""
+    """The fixture program tests/e2e/fixtures/<name>.c of the Windows tree;
+    a name with its extension (hanging_pdh.dll) for a library."""
     folder = os.environ.get("VELTRANA_FIXTURES") or repo_root() / "build" / "windows" / "tests" / "e2e" / "fixtures"
-    return _built(Path(folder) / f"{name}.exe", "windows")
+    return _built(Path(folder) / (name if "." in name else f"{name}.exe"), "windows")
 
 
 def host_fixture(name: str) -> str:

@@ -367,6 +367,29 @@ class Failures(InstallerCase):
         self.assertIsNone(stubborn.poll(), "neither killed the program")
 
 
+class OverHangingCounters(InstallerCase):
+    def test_setup_and_the_uninstaller_end_a_bar_whose_counter_provider_hangs(self):
+        s, inst = self.s, Installation(self.s)
+        # This test's own prefix: a performance-counter library whose collecting hangs, taken before Wine's own.
+        shutil.copy(fixture("hanging_pdh.dll"), unix_path(s.prefix, r"C:\windows\system32\pdh.dll"))
+        s.wine("reg", "add", r"HKCU\Software\Wine\DllOverrides", "/v", "pdh", "/d", "native", "/f")
+        collecting = unix_path(s.prefix, r"C:\pdh-collecting")
+        self.assertEqual(inst.setup("/S"), 0)
+        (inst.settings / "Options.set").write_bytes(settings_text(*DEFAULTS, "", "", "", "Match").encode())
+        bar = inst.start_bar()
+        s.wait_window(BAR, timeout=15)
+        poll(collecting.exists, SOON, what="line 11's measurement hanging in the counters")
+
+        self.assertEqual(inst.setup("/S"), 0, "the upgrade closed the bar")
+        self.assertEqual(s.wait_exit(bar, 5), 0, "the bar ended, its measurement abandoned")
+        s.wait_window(BAR, timeout=15)  # started again by setup, and hanging the same way
+        collecting.unlink()
+        poll(collecting.exists, SOON, what="the new bar's measurement hanging")
+        inst.uninstall_as_apps_and_features_does()
+        inst.wait_uninstalled()
+        self.assertEqual(inst.bar_pids(), [], "no bar left, windowless or not")
+
+
 class Companions(InstallerCase):
     def test_setup_ships_the_companion_programs_and_will_not_replace_one_that_runs(self):
         s, inst = self.s, Installation(self.s)
